@@ -1,0 +1,30 @@
+# Two commands for a newcomer: `make run` and `make test`.
+BUILD_DIR ?= build
+SAN_BUILD_DIR ?= build-sanitized
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps configure build run test screenshots check-sanitized clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/bin/ZolvikTools
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+screenshots: build
+	@cmake --build $(BUILD_DIR) --target zolvik_screenshots -j $(JOBS)
+	@mkdir -p $(BUILD_DIR)/screenshots
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/zolvik_screenshots $(BUILD_DIR)/screenshots
+
+clean:
+	rm -rf $(BUILD_DIR) $(SAN_BUILD_DIR)

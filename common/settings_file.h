@@ -1,0 +1,32 @@
+#pragma once
+// The INI-format store behind the program's settings: case-insensitive sections and keys,
+// trimmed values with one pair of quotes removed, at most 2047 characters per value.
+// Every read and write goes to the file when it is made; a write replaces the file only
+// with a complete new one (temporary file in the same folder, then rename).
+#include <cstdint>
+#include <string>
+
+namespace zolvik {
+
+class SettingsFile {
+public:
+    explicit SettingsFile(std::string path);
+
+    const std::string &Path() const { return FPath; }
+
+    std::string ReadString(const std::string &section, const std::string &key,
+                           const std::string &defaultValue) const;
+    std::int32_t ReadInteger(const std::string &section, const std::string &key,
+                             std::int32_t defaultValue) const;
+    bool ReadBool(const std::string &section, const std::string &key, bool defaultValue) const;
+
+    // Each throws Error("Unable to write to <path>") when the file cannot be written.
+    void WriteString(const std::string &section, const std::string &key, const std::string &value);
+    void WriteInteger(const std::string &section, const std::string &key, std::int32_t value);
+    void WriteBool(const std::string &section, const std::string &key, bool value);
+
+private:
+    std::string FPath;
+};
+
+}  // namespace zolvik

@@ -1,0 +1,3 @@
+#include "main/main.h"
+
+TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent) {}

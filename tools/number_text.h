@@ -1,0 +1,52 @@
+#pragma once
+// The number text rules every tool shares: reading whole and decimal numbers from field
+// texts and formatting numbers back into text. Pure functions; the regional decimal
+// separator is always passed in by the caller.
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace zolvik {
+
+// Whole-number syntax: leading spaces, optional sign, decimal digits or a hexadecimal
+// prefix ("$", "x", "X", "0x", "0X") and up to eight significant hex digits read as a
+// 32-bit pattern. Nothing may follow the last digit.
+std::optional<std::int32_t> ParseWholeNumber(std::string_view text);
+
+// Lenient reading: the default when the text is not a whole number.
+std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
+
+// Strict reading: throws Error("'<text>' is not a valid integer value").
+std::int32_t StrToInt(std::string_view text);
+
+// Decimal reading with the given regional separator; the default when the text is not a
+// number or lies beyond the double range.
+std::optional<long double> ParseDecimal(std::string_view text, char decimalSeparator);
+double StrToFloatDef(std::string_view text, double defaultValue, char decimalSeparator);
+
+// One argument of Format: an integer, an extended-precision number or a text.
+using FormatArg = std::variant<std::int64_t, long double, std::string>;
+
+// Fills the format with the arguments: %d, %<width>d, %s, %f, %<width>.<prec>f, %%.
+// A specifier whose argument is missing or of the wrong kind throws
+// Error("Format '<format>' invalid or incompatible with argument").
+std::string Format(std::string_view format, std::initializer_list<FormatArg> args,
+                   char decimalSeparator);
+
+// Fixed notation: the value's 18 most significant decimal digits rounded at the last
+// decimal shown, halves away from zero, no "-0".
+std::string FormatFixed(long double value, int decimals, char decimalSeparator);
+
+// General notation with 15 significant digits (as used for the Steinhart-Hart constants).
+std::string FormatGeneral(long double value, char decimalSeparator);
+
+// The value's 32-bit pattern in upper-case hex, zero-padded to at least `digits` digits.
+std::string IntToHex(std::int64_t value, int digits);
+
+// Signed decimal without leading zeros.
+std::string IntToStr(std::int64_t value);
+
+}  // namespace zolvik
