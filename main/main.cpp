@@ -1,3 +1,297 @@
+// The window itself: construction, start-up, placement, shutdown and the default error display.
 #include "main/main.h"
 
-TfrmMain::TfrmMain(QWidget *parent) : QWidget(parent) {}
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include "common/settings_file.h"
+#include "tools/errors.h"
+
+namespace {
+
+constexpr int kClientWidth = 917;
+constexpr int kClientHeight = 791;
+constexpr int kPageCount = 11;
+
+QString &SettingsFolderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+char &CurrentDecimalSeparator()
+{
+    static char separator = '.';
+    return separator;
+}
+
+void ReadDecimalSeparatorFromLocale()
+{
+    const QString point = QLocale::system().decimalPoint();
+    const QChar first = point.isEmpty() ? QChar('.') : point.front();
+    CurrentDecimalSeparator() = first.unicode() < 0x80 ? static_cast<char>(first.unicode()) : '.';
+}
+
+std::string ToStd(const QString &text) { return text.toStdString(); }
+QString FromStd(const std::string &text) { return QString::fromStdString(text); }
+
+}  // namespace
+
+QString SettingsFolder()
+{
+    if (!SettingsFolderOverride().isEmpty())
+        return SettingsFolderOverride();
+    return QCoreApplication::applicationDirPath();
+}
+
+void SetSettingsFolderForTesting(const QString &folder) { SettingsFolderOverride() = folder; }
+
+void SetRadioChecked(QRadioButton *button, bool checked)
+{
+    if (checked || !button->isChecked()) {
+        button->setChecked(checked);
+        return;
+    }
+    // An auto-exclusive button refuses to be cleared while it is the checked one.
+    const bool exclusive = button->autoExclusive();
+    button->setAutoExclusive(false);
+    button->setChecked(false);
+    button->setAutoExclusive(exclusive);
+}
+
+TfrmMain::TfrmMain(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    ReadDecimalSeparatorFromLocale();
+    setObjectName("frmMain");
+    setWindowTitle("Zolvik Tools");
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont windowFont("Tahoma");
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    PageControl = new QTabWidget(this);
+    PageControl->setObjectName("PageControl");
+    PageControl->setGeometry(0, 0, kClientWidth, kClientHeight);
+
+    struct PageInfo {
+        QWidget *TfrmMain::*member;
+        const char *name;
+        const char *caption;
+        void (TfrmMain::*build)(QWidget *);
+    };
+    const PageInfo pages[kPageCount] = {
+        {&TfrmMain::TabSheet6, "TabSheet6", "Calculate Steinhart-Hart", &TfrmMain::CreateSteinhartPage},
+        {&TfrmMain::TabSheet1, "TabSheet1", "Files - Converters and Creators", &TfrmMain::CreateFilesPage},
+        {&TfrmMain::TabSheet5, "TabSheet5", "Links", &TfrmMain::CreateLinksPage},
+        {&TfrmMain::TabSheet2, "TabSheet2", "Cursors", &TfrmMain::CreateCursorsPage},
+        {&TfrmMain::TabSheet4, "TabSheet4", "Fonts", &TfrmMain::CreateFontsPage},
+        {&TfrmMain::TabSheet8, "TabSheet8", "WorkTemp", &TfrmMain::CreateWorkTempPage},
+        {&TfrmMain::TabSheet9, "TabSheet9", "MOD", &TfrmMain::CreateModPage},
+        {&TfrmMain::TabSheet10, "TabSheet10", "AVR", &TfrmMain::CreateAvrPage},
+        {&TfrmMain::TabSheet11, "TabSheet11", "LCD CGRAM", &TfrmMain::CreateLcdPage},
+        {&TfrmMain::TabSheet7, "TabSheet7", "Report", &TfrmMain::CreateReportPage},
+        {&TfrmMain::TabSheet3, "TabSheet3", "TabSheet3", &TfrmMain::CreateColorsPage},
+    };
+    for (const PageInfo &info : pages) {
+        QWidget *page = new QWidget;
+        page->setObjectName(info.name);
+        this->*info.member = page;
+        PageControl->addTab(page, info.caption);
+        (this->*info.build)(page);
+    }
+    PageControl->setCurrentWidget(TabSheet5);  // design-time page, replaced by the stored one
+
+    Button2 = new QPushButton("Exit", this);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(828, 708, 81, 75);
+    Button2->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+    Button2->raise();
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+    setTabOrder(PageControl, Button2);
+
+    FormCreate(this);
+}
+
+TfrmMain::~TfrmMain() { FormDestroy(this); }
+
+void TfrmMain::FormCreate(QObject *)
+{
+    HandleErrors([&] {
+        SettingsFile = std::make_unique<zolvik::SettingsFile>(
+            ToStd(SettingsFolder() + "/zolviktools.ini"));
+        ReadSettings();
+    });
+    HandleErrors([&] {
+        btn_CurClearClick(nullptr);
+        memoLog->clear();
+        SteinhartA = 0.0;
+        SteinhartB = 0.0;
+        SteinhartC = 0.0;
+        edtCelciusChange(nullptr);
+        ClearLcdChar();
+    });
+}
+
+void TfrmMain::ReadSettings()
+{
+    zolvik::SettingsFile &ini = *SettingsFile;
+    int page = ini.ReadInteger("APP", "PC", 0);
+    // The page control always shows a page: an index it does not have opens the first page.
+    if (page < 0 || page >= kPageCount)
+        page = 0;
+    PageControl->setCurrentIndex(page);
+
+    edtModInit->setText(FromStd(ini.ReadString("EDT", "MOD_INIT", "0")));
+    edtModFim->setText(FromStd(ini.ReadString("EDT", "MOD_FIM", "20")));
+    edtMod->setText(FromStd(ini.ReadString("EDT", "MOD", "10")));
+    edtCol->setText(FromStd(ini.ReadString("EDIT", "COL", "8")));
+    edtTab->setText(FromStd(ini.ReadString("EDIT", "TAB", "1")));
+    edtDestName->setText(FromStd(ini.ReadString("EDIT", "EDT_DEST_NAME", "")));
+    edtDestDir->setText(FromStd(ini.ReadString("EDIT", "EDT_DEST_DIR", "")));
+    edtOrgDir->setText(FromStd(ini.ReadString("EDIT", "EDT_ORG_DIR", "")));
+    SetRadioChecked(rgByte, ini.ReadBool("RG", "BYTE", true));
+    SetRadioChecked(rgWord, ini.ReadBool("RG", "WORD", false));
+    SetRadioChecked(rgDword, ini.ReadBool("RG", "DWORD", false));
+    SetRadioChecked(rgVHDL, ini.ReadBool("RG", "VHDL", false));
+    SetRadioChecked(rgC, ini.ReadBool("RG", "C", true));
+    edtDestName->setText(FromStd(ini.ReadString("EDIT", "EDT_DEST_NAME", "")));
+    edtT1->setText(FromStd(ini.ReadString("EDIT", "EDT_T1", "")));
+    edtT2->setText(FromStd(ini.ReadString("EDIT", "EDT_T2", "")));
+    edtT3->setText(FromStd(ini.ReadString("EDIT", "EDT_T3", "")));
+    edtR1->setText(FromStd(ini.ReadString("EDIT", "EDT_R1", "")));
+    edtR2->setText(FromStd(ini.ReadString("EDIT", "EDT_R2", "")));
+    edtR3->setText(FromStd(ini.ReadString("EDIT", "EDT_R3", "")));
+}
+
+void TfrmMain::FormShow(QObject *)
+{
+    HandleErrors([&] {
+        if (!SettingsFile)
+            return;
+        const int left = SettingsFile->ReadInteger("WINDOWS", "LEFT", 0);
+        const int top = SettingsFile->ReadInteger("WINDOWS", "TOP", 0);
+        move(left, top);
+    });
+}
+
+void TfrmMain::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (FShownOnce)
+        return;
+    FShownOnce = true;
+    FormShow(this);
+    PlaceOnScreen();
+}
+
+void TfrmMain::PlaceOnScreen()
+{
+    const QRect frame = frameGeometry();
+    QScreen *screen = QGuiApplication::screenAt(frame.center());
+    if (!screen)
+        screen = QGuiApplication::screenAt(frame.topLeft());
+    if (!screen)
+        screen = this->screen();
+    if (!screen)
+        return;
+    const QRect work = screen->availableGeometry();
+    int left = work.left() + (work.width() - frame.width()) / 2;
+    int top = work.top() + (work.height() - frame.height()) / 2;
+    const QRect desktop = screen->virtualGeometry();
+    left = std::max(left, desktop.left());
+    top = std::max(top, desktop.top());
+    move(left, top);
+}
+
+void TfrmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LocaleChange)
+        ReadDecimalSeparatorFromLocale();
+    QWidget::changeEvent(event);
+}
+
+void TfrmMain::FormDestroy(QObject *)
+{
+    HandleErrors([&] {
+        if (SettingsFile)
+            WriteSettings();
+    });
+    SettingsFile.reset();
+}
+
+void TfrmMain::WriteSettings()
+{
+    zolvik::SettingsFile &ini = *SettingsFile;
+    ini.WriteInteger("APP", "PC", PageControl->currentIndex());
+    ini.WriteInteger("WINDOWS", "LEFT", x());
+    ini.WriteInteger("WINDOWS", "TOP", y());
+    ini.WriteString("EDT", "MOD_INIT", ToStd(edtModInit->text()));
+    ini.WriteString("EDT", "MOD_FIM", ToStd(edtModFim->text()));
+    ini.WriteString("EDT", "MOD", ToStd(edtMod->text()));
+    ini.WriteString("EDIT", "COL", ToStd(edtCol->text()));
+    ini.WriteString("EDIT", "TAB", ToStd(edtTab->text()));
+    ini.WriteString("EDIT", "EDT_DEST_NAME", ToStd(edtDestName->text()));
+    ini.WriteString("EDIT", "EDT_DEST_DIR", ToStd(edtDestDir->text()));
+    ini.WriteString("EDIT", "EDT_ORG_DIR", ToStd(edtOrgDir->text()));
+    ini.WriteBool("RG", "BYTE", rgByte->isChecked());
+    ini.WriteBool("RG", "WORD", rgWord->isChecked());
+    ini.WriteBool("RG", "DWORD", rgDword->isChecked());
+    ini.WriteBool("RG", "VHDL", rgVHDL->isChecked());
+    ini.WriteBool("RG", "C", rgC->isChecked());
+    ini.WriteString("EDIT", "EDT_T1", ToStd(edtT1->text()));
+    ini.WriteString("EDIT", "EDT_T2", ToStd(edtT2->text()));
+    ini.WriteString("EDIT", "EDT_T3", ToStd(edtT3->text()));
+    ini.WriteString("EDIT", "EDT_R1", ToStd(edtR1->text()));
+    ini.WriteString("EDIT", "EDT_R2", ToStd(edtR2->text()));
+    ini.WriteString("EDIT", "EDT_R3", ToStd(edtR3->text()));
+}
+
+void TfrmMain::Button2Click(QObject *)
+{
+    close();
+    QCoreApplication::quit();
+}
+
+QString TfrmMain::ApplicationTitle()
+{
+    QString title = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    const qsizetype dot = title.indexOf('.');
+    if (dot >= 0)
+        title.truncate(dot);
+    if (title.isEmpty())
+        return title;
+    return title.left(1) + title.mid(1).toLower();
+}
+
+char TfrmMain::DecimalSeparator() { return CurrentDecimalSeparator(); }
+
+void TfrmMain::ShowError(const QString &message)
+{
+    QString text = message;
+    if (!text.isEmpty() && text.back() > QChar('.'))
+        text += '.';
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+void TfrmMain::HandleErrors(const std::function<void()> &body)
+{
+    try {
+        body();
+    } catch (const std::exception &error) {
+        ShowError(QString::fromStdString(error.what()));
+    }
+}

@@ -1,8 +1,207 @@
 #pragma once
+// The main window of Zolvik Tools: one page control with eleven pages of small tools.
+// The window owns every control and every handler; handlers read the fields, call the
+// toolkit-free functions of tools/ and write the results back.
+#include <QColor>
 #include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "tools/number_text.h"
+
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+class QSpinBox;
+class QTabWidget;
+class QTableWidget;
+class QTextEdit;
+class QTimeEdit;
+
+namespace zolvik {
+class SettingsFile;
+}
 
 class TfrmMain : public QWidget {
     Q_OBJECT
+
 public:
     explicit TfrmMain(QWidget *parent = nullptr);
+    ~TfrmMain() override;
+
+    // The application's default error display: a stop box captioned with the application
+    // title, the message with a full stop appended when it does not end in one.
+    static void ShowError(const QString &message);
+    // Runs a handler body; an error escaping it goes to the default error display.
+    static void HandleErrors(const std::function<void()> &body);
+    // The caption of message boxes: the executable's name without folders, cut before its
+    // first ".", every letter after the first in lower case.
+    static QString ApplicationTitle();
+    // The regional decimal separator, read from the system locale at start and again when
+    // the locale changes.
+    static char DecimalSeparator();
+
+    // ---- Window -------------------------------------------------------------------------
+    void FormCreate(QObject *Sender = nullptr);
+    void FormShow(QObject *Sender = nullptr);
+    void FormDestroy(QObject *Sender = nullptr);
+    void Button2Click(QObject *Sender = nullptr);
+
+    QTabWidget *PageControl = nullptr;
+    QPushButton *Button2 = nullptr;
+    QWidget *TabSheet6 = nullptr;   // 0 "Calculate Steinhart-Hart"
+    QWidget *TabSheet1 = nullptr;   // 1 "Files - Converters and Creators"
+    QWidget *TabSheet5 = nullptr;   // 2 "Links"
+    QWidget *TabSheet2 = nullptr;   // 3 "Cursors"
+    QWidget *TabSheet4 = nullptr;   // 4 "Fonts"
+    QWidget *TabSheet8 = nullptr;   // 5 "WorkTemp"
+    QWidget *TabSheet9 = nullptr;   // 6 "MOD"
+    QWidget *TabSheet10 = nullptr;  // 7 "AVR"
+    QWidget *TabSheet11 = nullptr;  // 8 "LCD CGRAM"
+    QWidget *TabSheet7 = nullptr;   // 9 "Report"
+    QWidget *TabSheet3 = nullptr;   // 10 "TabSheet3"
+
+    // ---- Report page ----------------------------------------------------------------------
+    void memoLogDblClick(QObject *Sender = nullptr);
+    void LogFmt(QColor colour, std::string_view format, std::initializer_list<zolvik::FormatArg> args);
+    void Log(QColor colour, const QString &text);
+    void ScrollLogToEnd(QTextEdit *view);
+
+    QTextEdit *memoLog = nullptr;
+
+    // ---- Files page: ROM table generator, HEX-to-BIN launcher, bit and byte editor,
+    //      temperature converter ------------------------------------------------------------
+    void btnCreateTableClick(QObject *Sender = nullptr);
+    void btnConverterClick(QObject *Sender = nullptr);
+    void cbx0Click(QObject *Sender = nullptr);
+    void edtv0Change(QObject *Sender = nullptr);
+    void edtv1Change(QObject *Sender = nullptr);
+    void edtv2Change(QObject *Sender = nullptr);
+    void edtv3Change(QObject *Sender = nullptr);
+    void edtCelciusChange(QObject *Sender = nullptr);
+    void edtFahrenheitChange(QObject *Sender = nullptr);
+    void edtKelvinChange(QObject *Sender = nullptr);
+
+    QLineEdit *edtCol = nullptr;
+    QLineEdit *edtTab = nullptr;
+    QRadioButton *rgByte = nullptr;
+    QRadioButton *rgWord = nullptr;
+    QRadioButton *rgDword = nullptr;
+    QRadioButton *rgVHDL = nullptr;
+    QRadioButton *rgC = nullptr;
+    // end of Files page
+
+    // ---- Steinhart-Hart page ----------------------------------------------------------------
+    void btnSteinhartClick(QObject *Sender = nullptr);
+    void btnCalcSteinhartClick(QObject *Sender = nullptr);
+    void edtResChange(QObject *Sender = nullptr);
+
+    QLineEdit *edtT1 = nullptr;
+    QLineEdit *edtT2 = nullptr;
+    QLineEdit *edtT3 = nullptr;
+    QLineEdit *edtR1 = nullptr;
+    QLineEdit *edtR2 = nullptr;
+    QLineEdit *edtR3 = nullptr;
+    double SteinhartA = 0.0;
+    double SteinhartB = 0.0;
+    double SteinhartC = 0.0;
+    // end of Steinhart-Hart page
+
+    // ---- AVR page: timer prescaler ------------------------------------------------------------
+    void btnCalcTimerClick(QObject *Sender = nullptr);
+    // end of AVR page
+
+    // ---- MOD page: modulo table -----------------------------------------------------------------
+    void btnModClick(QObject *Sender = nullptr);
+    void memMODDblClick(QObject *Sender = nullptr);
+
+    QLineEdit *edtModInit = nullptr;
+    QLineEdit *edtModFim = nullptr;
+    QLineEdit *edtMod = nullptr;
+    // end of MOD page
+
+    // ---- WorkTemp page: weekly schedule word ----------------------------------------------------
+    void btConv1Click(QObject *Sender = nullptr);
+    void btConv2Click(QObject *Sender = nullptr);
+    // end of WorkTemp page
+
+    // ---- Cursors page: cursor editor and cursor files -------------------------------------------
+    void spi_CurXPointChange(QObject *Sender = nullptr);
+    void spi_CurYPointChange(QObject *Sender = nullptr);
+    void btn_CurShape1Click(QObject *Sender = nullptr);
+    void btn_CurShape2Click(QObject *Sender = nullptr);
+    void btn_CurShape3Click(QObject *Sender = nullptr);
+    void btn_CurClearClick(QObject *Sender = nullptr);
+    void btn_CurCreateClick(QObject *Sender = nullptr);
+    void btn_CurSaveBinClick(QObject *Sender = nullptr);
+    void btn_CurLoadBinClick(QObject *Sender = nullptr);
+    // end of Cursors page
+
+    // ---- LCD CGRAM page: LCD character editor -----------------------------------------------------
+    void edtCharNameChange(QObject *Sender = nullptr);
+    void btnClearCharClick(QObject *Sender = nullptr);
+    void ClearLcdChar();
+    // end of LCD CGRAM page
+
+    // ---- Fonts page: font header generator and icon strip converter -----------------------------
+    void btnFontClick(QObject *Sender = nullptr);
+    void Button6Click(QObject *Sender = nullptr);
+    // end of Fonts page
+
+    // ---- Links page: symbolic link creator ------------------------------------------------------
+    void btnLinkOrgClick(QObject *Sender = nullptr);
+    void btnLinkDestClick(QObject *Sender = nullptr);
+    void btnCreatLinkClick(QObject *Sender = nullptr);
+
+    QLineEdit *edtDestName = nullptr;
+    QLineEdit *edtDestDir = nullptr;
+    QLineEdit *edtOrgDir = nullptr;
+    // end of Links page
+
+    // ---- TabSheet3 page: colour list control trial ----------------------------------------------
+    void Button1Click(QObject *Sender = nullptr);
+    void btnClearColorsClick(QObject *Sender = nullptr);
+    void btnDelColorClick(QObject *Sender = nullptr);
+    // end of TabSheet3 page
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // One builder per page: creates the page's controls and connects their handlers.
+    void CreateSteinhartPage(QWidget *page);
+    void CreateFilesPage(QWidget *page);
+    void CreateLinksPage(QWidget *page);
+    void CreateCursorsPage(QWidget *page);
+    void CreateFontsPage(QWidget *page);
+    void CreateWorkTempPage(QWidget *page);
+    void CreateModPage(QWidget *page);
+    void CreateAvrPage(QWidget *page);
+    void CreateLcdPage(QWidget *page);
+    void CreateReportPage(QWidget *page);
+    void CreateColorsPage(QWidget *page);
+
+    void ReadSettings();
+    void WriteSettings();
+    void PlaceOnScreen();
+
+    std::unique_ptr<zolvik::SettingsFile> SettingsFile;
+    bool FShownOnce = false;
 };
+
+// Folder for "zolviktools.ini": the executable's folder unless a test points it elsewhere.
+QString SettingsFolder();
+void SetSettingsFolderForTesting(const QString &folder);
+
+// Ticks or clears a radio button; clearing one never ticks or clears another of its group.
+void SetRadioChecked(QRadioButton *button, bool checked);

@@ -1,0 +1,77 @@
+// "Report": the coloured log that calculations write to.
+#include <QEvent>
+#include <QScrollBar>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "main/main.h"
+#include "tools/errors.h"
+
+namespace {
+// The view accepts at most 64K characters in all.
+constexpr int kLogCapacity = 65536;
+}
+
+void TfrmMain::CreateReportPage(QWidget *page)
+{
+    memoLog = new QTextEdit(page);
+    memoLog->setObjectName("memoLog");
+    memoLog->setGeometry(9, 26, 872, 583);
+    memoLog->setFrameShape(QFrame::NoFrame);
+    QFont logFont("Tahoma");
+    logFont.setPixelSize(16);
+    memoLog->setFont(logFont);
+    memoLog->setAcceptRichText(false);
+    memoLog->setLineWrapMode(QTextEdit::WidgetWidth);
+    memoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memoLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    for (int line = 1; line <= 8; ++line)
+        memoLog->append(QString::number(line));
+    memoLog->viewport()->installEventFilter(this);
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (memoLog && watched == memoLog->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+        memoLogDblClick(memoLog);
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::memoLogDblClick(QObject *)
+{
+    HandleErrors([&] { memoLog->clear(); });
+}
+
+void TfrmMain::LogFmt(QColor colour, std::string_view format,
+                      std::initializer_list<zolvik::FormatArg> args)
+{
+    const QString line = QString::fromStdString(zolvik::Format(format, args, DecimalSeparator()));
+    QTextDocument *document = memoLog->document();
+    const bool empty = document->isEmpty();
+    // characterCount() counts the final paragraph separator too.
+    const int used = empty ? 0 : document->characterCount();
+    if (used + line.size() > kLogCapacity)
+        throw zolvik::Error("RichEdit line insertion error");
+
+    QTextCursor cursor(document);
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat lineFormat;
+    lineFormat.setForeground(colour);
+    if (!empty)
+        cursor.insertBlock(QTextBlockFormat(), lineFormat);
+    cursor.insertText(line, lineFormat);
+    ScrollLogToEnd(memoLog);
+}
+
+void TfrmMain::Log(QColor colour, const QString &text)
+{
+    LogFmt(colour, text.toStdString(), {});
+}
+
+void TfrmMain::ScrollLogToEnd(QTextEdit *view)
+{
+    QScrollBar *bar = view->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}

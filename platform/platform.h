@@ -1,0 +1,24 @@
+#pragma once
+// The few operating-system services the tools need, behind one small interface so that the
+// rest of the program never calls an OS API directly.
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Full path of a program: beside the executable first, then on the search path; empty
+// when it is found nowhere.
+QString FindProgram(const QString &program);
+
+// Starts a program detached, without waiting for it; each argument reaches it whole.
+// Returns the shell-style result code: above 32 when the program was started.
+int StartProgram(const QString &program, const QStringList &arguments);
+
+// The folder-picking dialog; true and the chosen folder when the user confirms one.
+bool PickFolder(QString &folder, const QString &title);
+
+// Creates a directory symbolic link `link` pointing to `target`. Returns an empty text on
+// success, else the system's reason.
+QString CreateDirectoryLink(const QString &link, const QString &target);
+
+}  // namespace platform

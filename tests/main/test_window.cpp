@@ -1,0 +1,199 @@
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "tests/main/window_fixture.h"
+#include "tools/errors.h"
+
+using zolvik_test::WindowTest;
+
+namespace {
+
+const char *const kPageCaptions[] = {
+    "Calculate Steinhart-Hart", "Files - Converters and Creators", "Links", "Cursors", "Fonts",
+    "WorkTemp", "MOD", "AVR", "LCD CGRAM", "Report", "TabSheet3"};
+
+QStringList SectionsIn(const QByteArray &ini)
+{
+    QStringList sections;
+    for (const QByteArray &line : ini.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (trimmed.startsWith('['))
+            sections << QString::fromLatin1(trimmed.mid(1, trimmed.indexOf(']') - 1));
+    }
+    return sections;
+}
+
+}  // namespace
+
+TEST_F(WindowTest, FirstStartShowsPageZeroWithKeyTableDefaults)
+{
+    TfrmMain &frm = Open();
+    EXPECT_EQ(frm.windowTitle(), "Zolvik Tools");
+    EXPECT_EQ(frm.size(), QSize(917, 791));
+    auto *pages = Find<QTabWidget>("PageControl");
+    ASSERT_EQ(pages->count(), 11);
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(pages->tabText(i), kPageCaptions[i]);
+    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(Find<QPushButton>("Button2")->text(), "Exit");
+
+    EXPECT_EQ(Find<QLineEdit>("edtModInit")->text(), "0");
+    EXPECT_EQ(Find<QLineEdit>("edtModFim")->text(), "20");
+    EXPECT_EQ(Find<QLineEdit>("edtMod")->text(), "10");
+    EXPECT_EQ(Find<QLineEdit>("edtCol")->text(), "8");
+    EXPECT_EQ(Find<QLineEdit>("edtTab")->text(), "1");
+    for (const char *name : {"edtT1", "edtT2", "edtT3", "edtR1", "edtR2", "edtR3", "edtDestName",
+                             "edtDestDir", "edtOrgDir"})
+        EXPECT_EQ(Find<QLineEdit>(name)->text(), "") << name;
+    EXPECT_TRUE(Find<QRadioButton>("rgByte")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rgWord")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rgDword")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rgVHDL")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("rgC")->isChecked());
+    EXPECT_TRUE(Find<QTextEdit>("memoLog")->document()->isEmpty());
+
+    Close();
+    const QByteArray ini = ReadSettings();
+    EXPECT_EQ(SectionsIn(ini), (QStringList{"APP", "WINDOWS", "EDT", "EDIT", "RG"}));
+    EXPECT_TRUE(ini.contains("PC=0"));
+    EXPECT_TRUE(ini.contains("MOD_FIM=20"));
+    EXPECT_TRUE(ini.contains("BYTE=1"));
+    EXPECT_TRUE(ini.contains("VHDL=0"));
+}
+
+TEST_F(WindowTest, SecondStartReadsHandEditedFile)
+{
+    const QByteArray longValue(3000, 'v');
+    WriteSettings("; kept by hand\r\n[Foreign]\r\n; a comment\r\nkey=value\r\n\r\n"
+                  "[APP]\r\nPC=$3\r\n[RG]\r\nBYTE=1\r\nWORD=1\r\nVHDL=1\r\nC=0\r\n"
+                  "[EDIT]\r\nEDT_T1=  -20  \r\nEDT_R1=" + longValue + "\r\n");
+    Open();
+    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 3);
+    EXPECT_FALSE(Find<QRadioButton>("rgByte")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("rgWord")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("rgVHDL")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rgC")->isChecked());
+    EXPECT_EQ(Find<QLineEdit>("edtT1")->text(), "-20");
+    EXPECT_EQ(Find<QLineEdit>("edtR1")->text().size(), 2047);
+
+    Close();
+    const QByteArray ini = ReadSettings();
+    EXPECT_TRUE(ini.startsWith("; kept by hand"));
+    EXPECT_TRUE(ini.contains("[Foreign]\r\n; a comment\r\nkey=value"));
+    EXPECT_TRUE(ini.contains("PC=3"));
+    EXPECT_TRUE(ini.contains("WORD=1"));
+    EXPECT_TRUE(ini.contains("BYTE=0"));
+}
+
+TEST_F(WindowTest, AllSizeKeysOffSelectNoSize)
+{
+    WriteSettings("[RG]\nBYTE=0\nWORD=0\nDWORD=0\n");
+    Open();
+    EXPECT_FALSE(Find<QRadioButton>("rgByte")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rgWord")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rgDword")->isChecked());
+}
+
+TEST_F(WindowTest, StoredPageOutsideTheControlOpensPageZero)
+{
+    WriteSettings("[APP]\nPC=11\n");
+    Open();
+    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 0);
+    Close();
+    EXPECT_TRUE(ReadSettings().contains("PC=0"));
+}
+
+TEST_F(WindowTest, UnreadablePageIndexOpensPageZero)
+{
+    WriteSettings("[APP]\nPC=abc\n");
+    Open();
+    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 0);
+}
+
+TEST_F(WindowTest, ShownWindowIsCentredOnTheScreen)
+{
+    TfrmMain &frm = Open();
+    frm.show();
+    QApplication::processEvents();
+    const QRect work = frm.screen()->availableGeometry();
+    const QRect frame = frm.frameGeometry();
+    EXPECT_EQ(frame.left(), std::max(work.left() + (work.width() - frame.width()) / 2, 0));
+    EXPECT_EQ(frame.top(), std::max(work.top() + (work.height() - frame.height()) / 2, 0));
+}
+
+TEST_F(WindowTest, ReportLinesKeepTheirColours)
+{
+    TfrmMain &frm = Open();
+    frm.LogFmt(Qt::blue, "T1 = %f  >>  R1 = %f", {-20.0L, 1.5L});
+    frm.LogFmt(Qt::blue, "line %d", {std::int64_t{2}});
+    frm.Log(Qt::red, "red line");
+    QTextDocument *log = Find<QTextEdit>("memoLog")->document();
+    ASSERT_EQ(log->blockCount(), 3);
+    const QString sep(TfrmMain::DecimalSeparator());
+    EXPECT_EQ(log->findBlockByNumber(0).text(), "T1 = -20" + sep + "00  >>  R1 = 1" + sep + "50");
+    EXPECT_EQ(log->findBlockByNumber(0).charFormat().foreground().color(), QColor(Qt::blue));
+    EXPECT_EQ(log->findBlockByNumber(1).begin().fragment().charFormat().foreground().color(),
+              QColor(Qt::blue));
+    EXPECT_EQ(log->findBlockByNumber(2).text(), "red line");
+    EXPECT_EQ(log->findBlockByNumber(2).begin().fragment().charFormat().foreground().color(),
+              QColor(Qt::red));
+}
+
+TEST_F(WindowTest, DoubleClickClearsTheReport)
+{
+    TfrmMain &frm = Open();
+    frm.Log(Qt::blue, "one");
+    auto *memo = Find<QTextEdit>("memoLog");
+    memo->insertPlainText("typed by the user");
+    QTest::mouseDClick(memo->viewport(), Qt::LeftButton);
+    EXPECT_TRUE(memo->document()->isEmpty());
+    frm.Log(Qt::red, "first again");
+    EXPECT_EQ(memo->document()->blockCount(), 1);
+}
+
+TEST_F(WindowTest, FullReportRefusesLinesUntilCleared)
+{
+    TfrmMain &frm = Open();
+    const QString chunk(1000, 'x');
+    for (int i = 0; i < 65; ++i)
+        frm.Log(Qt::blue, chunk);
+    EXPECT_THROW(frm.Log(Qt::blue, chunk), zolvik::Error);
+    frm.memoLogDblClick();
+    EXPECT_NO_THROW(frm.Log(Qt::blue, chunk));
+}
+
+TEST_F(WindowTest, FormatErrorAppendsNothing)
+{
+    TfrmMain &frm = Open();
+    EXPECT_THROW(frm.LogFmt(Qt::blue, "%d", {}), zolvik::Error);
+    EXPECT_TRUE(Find<QTextEdit>("memoLog")->document()->isEmpty());
+}
+
+TEST_F(WindowTest, ErrorDisplayIsAStopBoxWithFullStop)
+{
+    auto box = zolvik_test::CaptureNextMessageBox();
+    TfrmMain::HandleErrors([] { throw zolvik::Error("Division by zero"); });
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->icon, QMessageBox::Critical);
+    EXPECT_EQ(box->text, "Division by zero.");
+    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+
+    auto quoted = zolvik_test::CaptureNextMessageBox();
+    TfrmMain::HandleErrors([] { throw zolvik::Error("'abc' is not a valid integer value"); });
+    EXPECT_EQ(quoted->text, "'abc' is not a valid integer value");
+}
+
+TEST_F(WindowTest, UnwritableSettingsFileIsReportedAtExit)
+{
+    Open();
+    ASSERT_TRUE(QDir(folder.path()).mkdir("zolviktools.ini"));
+    auto box = zolvik_test::CaptureNextMessageBox();
+    Close();
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->text, "Unable to write to " + SettingsPath() + ".");
+}
