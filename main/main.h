@@ -90,13 +90,77 @@ public:
     void edtFahrenheitChange(QObject *Sender = nullptr);
     void edtKelvinChange(QObject *Sender = nullptr);
 
+    // "Create a BIN File Table"
+    QFrame *Panel1 = nullptr;
+    QLabel *Panel9 = nullptr;
+    QLabel *Label1 = nullptr;
     QLineEdit *edtCol = nullptr;
+    QLabel *Label3 = nullptr;
     QLineEdit *edtTab = nullptr;
+    QFrame *Panel8 = nullptr;
     QRadioButton *rgByte = nullptr;
     QRadioButton *rgWord = nullptr;
     QRadioButton *rgDword = nullptr;
+    QFrame *Panel7 = nullptr;
+    QLabel *Label2 = nullptr;
     QRadioButton *rgVHDL = nullptr;
     QRadioButton *rgC = nullptr;
+    QPushButton *btnCreateTable = nullptr;
+
+    // "Convert Hex To Bin File"
+    QFrame *Panel3 = nullptr;
+    QLabel *Panel4 = nullptr;
+    QPushButton *btnConverter = nullptr;
+
+    // "Convert Bin to Hex": bit n is cbx<n>, cbx0 the least significant
+    QCheckBox *cbx0 = nullptr, *cbx1 = nullptr, *cbx2 = nullptr, *cbx3 = nullptr;
+    QCheckBox *cbx4 = nullptr, *cbx5 = nullptr, *cbx6 = nullptr, *cbx7 = nullptr;
+    QCheckBox *cbx8 = nullptr, *cbx9 = nullptr, *cbx10 = nullptr, *cbx11 = nullptr;
+    QCheckBox *cbx12 = nullptr, *cbx13 = nullptr, *cbx14 = nullptr, *cbx15 = nullptr;
+    QCheckBox *cbx16 = nullptr, *cbx17 = nullptr, *cbx18 = nullptr, *cbx19 = nullptr;
+    QCheckBox *cbx20 = nullptr, *cbx21 = nullptr, *cbx22 = nullptr, *cbx23 = nullptr;
+    QCheckBox *cbx24 = nullptr, *cbx25 = nullptr, *cbx26 = nullptr, *cbx27 = nullptr;
+    QCheckBox *cbx28 = nullptr, *cbx29 = nullptr, *cbx30 = nullptr, *cbx31 = nullptr;
+    QLineEdit *edt_bl0 = nullptr, *edt_bl1 = nullptr, *edt_bl2 = nullptr, *edt_bl3 = nullptr;
+    QLineEdit *edt_bh0 = nullptr, *edt_bh1 = nullptr, *edt_bh2 = nullptr, *edt_bh3 = nullptr;
+    QLineEdit *edt_b0 = nullptr, *edt_b1 = nullptr, *edt_b2 = nullptr, *edt_b3 = nullptr;
+    QLineEdit *edt_w0 = nullptr, *edt_w1 = nullptr;
+    QLineEdit *edt_dw = nullptr;
+    QLineEdit *edtv0 = nullptr, *edtv1 = nullptr, *edtv2 = nullptr, *edtv3 = nullptr;
+
+    // "Temperature Converter"
+    QLineEdit *edtCelcius = nullptr;
+    QLineEdit *edtFahrenheit = nullptr;
+    QLineEdit *edtKelvin = nullptr;
+    QRadioButton *rdbDecimal1 = nullptr;
+    QRadioButton *rdbDecimal2 = nullptr;
+
+private:
+    void CreateRomTablePanel(QWidget *page);
+    void CreateHexToBinPanel(QWidget *page);
+    void CreateBitEditorPanel(QWidget *page);
+    void CreateTemperaturePanel(QWidget *page);
+    QFrame *CreateBitBlock(QWidget *parent, int left, int top, int width, int height,
+                           QColor background);
+    void CreateNibbleGroup(QWidget *parent, int left, int top, int firstBit);
+
+    void WriteRomTable8(const QString &FileName);
+    void WriteRomTable16(const QString &FileName);
+    void WriteRomTable32(const QString &FileName);
+    void WriteRomTable(const QString &FileName, int ElementBytes);
+
+    QCheckBox *BitBox(int bit) const;
+    void BitsEntryChange(int byteIndex, QLineEdit *entry);
+
+    struct TemperatureField;
+    void TemperatureChange(TemperatureField &source, TemperatureField &first,
+                           TemperatureField &second);
+    // Busy marks of edtCelcius, edtFahrenheit and edtKelvin: 1 while its conversion runs.
+    int FCelciusBusy = 0;
+    int FFahrenheitBusy = 0;
+    int FKelvinBusy = 0;
+
+public:
     // end of Files page
 
     // ---- Steinhart-Hart page ----------------------------------------------------------------

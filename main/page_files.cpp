@@ -1,61 +1,134 @@
-// Files page: placeholder until the page is built.
+// "Files - Converters and Creators": the ROM table generator and the HEX-to-BIN launcher;
+// the bit and byte editor and the temperature converter live in page_files_bits.cpp and
+// page_files_temperature.cpp.
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 #include "main/main.h"
+#include "main/page_files_style.h"
+#include "main/run_program.h"
+#include "platform/platform.h"
+#include "tools/rom_table.h"
+
+using files_page::CreateTitleBar;
+using files_page::CreatePanel;
 
 void TfrmMain::CreateFilesPage(QWidget *page)
 {
-    edtCol = new QLineEdit("8", page);
-    edtCol->setObjectName("edtCol");
-    edtCol->setGeometry(10, 10, 120, 21);
-    edtTab = new QLineEdit("2", page);
-    edtTab->setObjectName("edtTab");
-    edtTab->setGeometry(10, 40, 120, 21);
-    auto *group0 = new QWidget(page);
-    group0->setGeometry(10, 70, 300, 24);
-    int group0Left = 0;
-    rgByte = new QRadioButton("Byte", group0);
-    rgByte->setObjectName("rgByte");
-    rgByte->move(group0Left, 0);
-    group0Left += 90;
-    rgWord = new QRadioButton("Word", group0);
-    rgWord->setObjectName("rgWord");
-    rgWord->move(group0Left, 0);
-    group0Left += 90;
-    rgDword = new QRadioButton("DWord", group0);
-    rgDword->setObjectName("rgDword");
-    rgDword->move(group0Left, 0);
-    group0Left += 90;
-    auto *group1 = new QWidget(page);
-    group1->setGeometry(10, 100, 300, 24);
-    int group1Left = 0;
-    rgVHDL = new QRadioButton("HEX - VHDL", group1);
-    rgVHDL->setObjectName("rgVHDL");
-    rgVHDL->move(group1Left, 0);
-    group1Left += 90;
-    rgC = new QRadioButton("HEX - C", group1);
-    rgC->setObjectName("rgC");
-    rgC->move(group1Left, 0);
-    group1Left += 90;
+    CreateRomTablePanel(page);
+    CreateHexToBinPanel(page);
+    CreateBitEditorPanel(page);
+    CreateTemperaturePanel(page);
 }
 
-void TfrmMain::btnCreateTableClick(QObject *) {}
+void TfrmMain::CreateRomTablePanel(QWidget *page)
+{
+    Panel1 = CreatePanel(page, "Panel1", QRect(177, 27, 256, 205));
+    Panel9 = CreateTitleBar(Panel1, "Panel9", "Create a BIN File Table");
 
-void TfrmMain::btnConverterClick(QObject *) {}
+    Label1 = new QLabel("Column Size", Panel1);
+    Label1->setObjectName("Label1");
+    Label1->move(103, 42);
+    edtCol = new QLineEdit("8", Panel1);
+    edtCol->setObjectName("edtCol");
+    edtCol->setGeometry(166, 38, 41, 21);
+    Label3 = new QLabel("Number Tabs Beginning of Line", Panel1);
+    Label3->setObjectName("Label3");
+    Label3->move(13, 65);
+    edtTab = new QLineEdit("2", Panel1);
+    edtTab->setObjectName("edtTab");
+    edtTab->setGeometry(165, 62, 41, 21);
 
-void TfrmMain::cbx0Click(QObject *) {}
+    // Element size and format are two groups: each has its own container.
+    Panel8 = CreatePanel(Panel1, "Panel8", QRect(24, 88, 201, 31));
+    rgByte = files_page::CreateRadioButton(Panel8, "rgByte", "Byte", QPoint(8, 7));
+    rgWord = files_page::CreateRadioButton(Panel8, "rgWord", "Word", QPoint(71, 8));
+    rgDword = files_page::CreateRadioButton(Panel8, "rgDword", "DWord", QPoint(134, 8));
+    rgByte->setChecked(true);
 
-void TfrmMain::edtv0Change(QObject *) {}
+    Panel7 = CreatePanel(Panel1, "Panel7", QRect(24, 122, 201, 31));
+    Label2 = new QLabel("Format", Panel7);
+    Label2->setObjectName("Label2");
+    Label2->move(9, 7);
+    rgVHDL = files_page::CreateRadioButton(Panel7, "rgVHDL", "HEX - VHDL", QPoint(60, 6));
+    rgC = files_page::CreateRadioButton(Panel7, "rgC", "HEX - C", QPoint(138, 6));
+    rgVHDL->setChecked(true);
 
-void TfrmMain::edtv1Change(QObject *) {}
+    btnCreateTable = files_page::CreateFlatButton(Panel1, "btnCreateTable", "Create",
+                                                  QRect(2, 161, 252, 42));
+    connect(btnCreateTable, &QPushButton::clicked, this,
+            [this] { btnCreateTableClick(btnCreateTable); });
+}
 
-void TfrmMain::edtv2Change(QObject *) {}
+void TfrmMain::CreateHexToBinPanel(QWidget *page)
+{
+    Panel3 = CreatePanel(page, "Panel3", QRect(456, 27, 257, 205));
+    Panel4 = CreateTitleBar(Panel3, "Panel4", "Convert Hex To Bin File");
+    btnConverter = files_page::CreateFlatButton(Panel3, "btnConverter", "Convert",
+                                                QRect(2, 161, 253, 42));
+    connect(btnConverter, &QPushButton::clicked, this, [this] { btnConverterClick(btnConverter); });
+}
 
-void TfrmMain::edtv3Change(QObject *) {}
+void TfrmMain::btnCreateTableClick(QObject *)
+{
+    HandleErrors([&] {
+        QFileDialog dialog(this);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const QString fileName = dialog.selectedFiles().constFirst();
+        if (!QFileInfo(fileName).isFile())
+            return;
+        if (rgByte->isChecked())
+            WriteRomTable8(fileName);
+        else if (rgWord->isChecked())
+            WriteRomTable16(fileName);
+        else
+            WriteRomTable32(fileName);
+    });
+}
 
-void TfrmMain::edtCelciusChange(QObject *) {}
+void TfrmMain::WriteRomTable8(const QString &FileName) { WriteRomTable(FileName, 1); }
 
-void TfrmMain::edtFahrenheitChange(QObject *) {}
+void TfrmMain::WriteRomTable16(const QString &FileName) { WriteRomTable(FileName, 2); }
 
-void TfrmMain::edtKelvinChange(QObject *) {}
+void TfrmMain::WriteRomTable32(const QString &FileName) { WriteRomTable(FileName, 4); }
+
+void TfrmMain::WriteRomTable(const QString &FileName, int ElementBytes)
+{
+    zolvik::RomTableLayout layout;
+    layout.elementBytes = ElementBytes;
+    layout.format = rgVHDL->isChecked() ? zolvik::RomFormat::Vhdl : zolvik::RomFormat::C;
+    layout.columns = zolvik::StrToIntDef(edtCol->text().toStdString(), 8);
+    layout.tabs = zolvik::StrToIntDef(edtTab->text().toStdString(), 0);
+    zolvik::WriteRomTableFile(QFile::encodeName(FileName).toStdString(), layout);
+}
+
+void TfrmMain::btnConverterClick(QObject *)
+{
+    HandleErrors([&] {
+        QFileDialog dialog(this);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter("hex (*.hex)");
+        dialog.setDefaultSuffix("hex");
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return;
+        const QFileInfo file(dialog.selectedFiles().constFirst());
+        if (!file.isFile())
+            return;
+        // The converter may carry the Windows name or the plain one; whether it starts is
+        // not examined.
+        const QString converter =
+            platform::FindProgram("hex2bin.exe").isEmpty() ? QString("hex2bin") : QString("hex2bin.exe");
+        RunProgram(converter, QDir::toNativeSeparators(file.absoluteFilePath()));
+    });
+}
