@@ -143,12 +143,66 @@ public:
     void btn_CurCreateClick(QObject *Sender = nullptr);
     void btn_CurSaveBinClick(QObject *Sender = nullptr);
     void btn_CurLoadBinClick(QObject *Sender = nullptr);
+    // Paints one cell of stg_Cursor from its text; runs inside the grid's paint event and
+    // cannot fail.
+    void stg_CursorDrawCell(QObject *Sender, int ACol, int ARow, const QRect &Rect,
+                            class QPainter *Canvas) noexcept;
+    void stg_CursorSelectCell(QObject *Sender, int ACol, int ARow);
+    void CurSetPixel(int ACol, int ARow, std::int32_t ACode);
+    void CurRefreshGrid();
+
+    QLabel *PanelCurTitle = nullptr;
+    QTableWidget *stg_Cursor = nullptr;
+    QFrame *PanelCurTools = nullptr;
+    QGroupBox *rad_CurColor = nullptr;
+    QPushButton *btn_CurCreate = nullptr;
+    QPushButton *btn_CurSaveBin = nullptr;
+    QPushButton *btn_CurLoadBin = nullptr;
+    QPushButton *btn_CurClear = nullptr;
+    QLabel *LabelCurXPoint = nullptr;
+    QLabel *LabelCurYPoint = nullptr;
+    QSpinBox *spi_CurXPoint = nullptr;
+    QSpinBox *spi_CurYPoint = nullptr;
+    QPushButton *btn_CurShape1 = nullptr;
+    QPushButton *btn_CurShape2 = nullptr;
+    QPushButton *btn_CurShape3 = nullptr;
+
+    // The cursor picture, 64 x 64 codes; pixel (x, y) is element 64x + y.
+    std::int32_t CursorPixels[64 * 64] = {};
+
+private:
+    void CreateCursorEditor(QWidget *page);
+    void CreateCursorTools(QWidget *page);
+    void CurStampShape(int shape);
+    void CurReadHotSpot();
+    // The hot spot as last read from the spin edits, so painting need not parse their texts.
+    int FCurHotX = 31;
+    int FCurHotY = 31;
+
+public:
     // end of Cursors page
 
     // ---- LCD CGRAM page: LCD character editor -----------------------------------------------------
     void edtCharNameChange(QObject *Sender = nullptr);
     void btnClearCharClick(QObject *Sender = nullptr);
+    // Paints one cell of gridCoord1: white when its pixel is on, blue otherwise.
+    void gridCoord1DrawCell(QObject *Sender, int ACol, int ARow, const QRect &Rect,
+                            class QPainter *Canvas) noexcept;
+    void gridCoord1SelectCell(QObject *Sender, int ACol, int ARow);
     void ClearLcdChar();
+    void BuildLcdArray();
+
+    QTableWidget *gridCoord1 = nullptr;
+    QLabel *LabelCharName = nullptr;
+    QLineEdit *edtCharName = nullptr;
+    QLabel *Image = nullptr;
+    QGroupBox *rgBase = nullptr;
+    QPushButton *btnClearChar = nullptr;
+    QLabel *LabelArray = nullptr;
+    QLineEdit *edtArray = nullptr;
+
+    // The LCD character, 5 x 8 pixels, 0 off and 1 on; pixel (c, r) is element 8c + r.
+    std::uint8_t LcdCharPixels[5 * 8] = {};
     // end of LCD CGRAM page
 
     // ---- Fonts page: font header generator and icon strip converter -----------------------------
