@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -144,11 +145,18 @@ void TfrmMain::CreateCursorTools(QWidget *page)
     connect(btn_CurShape1, &QPushButton::clicked, this, [this] { btn_CurShape1Click(btn_CurShape1); });
     connect(btn_CurShape2, &QPushButton::clicked, this, [this] { btn_CurShape2Click(btn_CurShape2); });
     connect(btn_CurShape3, &QPushButton::clicked, this, [this] { btn_CurShape3Click(btn_CurShape3); });
-    // Typing counts as well as the arrows: the hot spot follows the text.
-    connect(spi_CurXPoint, &QSpinBox::textChanged, this,
-            [this] { spi_CurXPointChange(spi_CurXPoint); });
-    connect(spi_CurYPoint, &QSpinBox::textChanged, this,
-            [this] { spi_CurYPointChange(spi_CurYPoint); });
+    // The hot spot follows every change of the text: the spin box reports the changes of its
+    // value, its editor the typing that is not yet a number.
+    for (QSpinBox *spin : {spi_CurXPoint, spi_CurYPoint}) {
+        const auto change = [this, spin] {
+            if (spin == spi_CurXPoint)
+                spi_CurXPointChange(spin);
+            else
+                spi_CurYPointChange(spin);
+        };
+        connect(spin, &QSpinBox::textChanged, this, change);
+        connect(spin->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, change);
+    }
 }
 
 void TfrmMain::CurSetPixel(int ACol, int ARow, std::int32_t ACode)

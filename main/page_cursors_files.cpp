@@ -47,10 +47,20 @@ QString FullPath(const QString &path)
 void SaveFileBytes(const QString &path, const std::string &bytes)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write that fails shows at the write itself and not in a flush
+    // whose failure the commit would not notice.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         Fail("Cannot create file \"%1\". %2", path, file.errorString());
     const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size || !file.commit()) {
+    qint64 written = 0;
+    while (written < size) {
+        // A short write is retried, so that a lasting failure reports its reason.
+        const qint64 count = file.write(bytes.data() + written, size - written);
+        if (count <= 0)
+            break;
+        written += count;
+    }
+    if (written != size || !file.commit()) {
         const QString reason = file.errorString();
         file.cancelWriting();
         Fail("Cannot write file \"%1\". %2; the file was not saved", path, reason);
