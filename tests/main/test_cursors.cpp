@@ -59,7 +59,7 @@ protected:
     void ChooseCode(int code)
     {
         const auto items = Find<QGroupBox>("rad_CurColor")->findChildren<QRadioButton *>();
-        QTest::mouseClick(items.at(code), Qt::LeftButton);
+        QTest::mouseClick(items.at(code), Qt::LeftButton, {}, QPoint(6, items.at(code)->height() / 2));
     }
 
     void Click(const char *button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
