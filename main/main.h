@@ -154,6 +154,15 @@ public:
     // ---- Fonts page: font header generator and icon strip converter -----------------------------
     void btnFontClick(QObject *Sender = nullptr);
     void Button6Click(QObject *Sender = nullptr);
+
+    QPushButton *btnFont = nullptr;
+    QPushButton *Button6 = nullptr;
+
+private:
+    // A plain message box captioned with the application title.
+    void FontsShowMessage(const QString &text);
+
+public:
     // end of Fonts page
 
     // ---- Links page: symbolic link creator ------------------------------------------------------
