@@ -74,6 +74,13 @@ TEST(GlyphFontSetUp, EmSizeAtTheScreenResolutionAndNothingButFamilyAndSize)
     EXPECT_EQ(font.styleStrategy() & QFont::NoAntialias, QFont::NoAntialias);
 }
 
+TEST(GlyphFontSetUp, HeaderNameCarriesTheIdInTheGivenFolder)
+{
+    EXPECT_EQ(FontHeaderPath("/opt/zolvik", 12), "/opt/zolvik/fontmap12.h");
+    EXPECT_EQ(FontHeaderPath("/opt/zolvik/", 0), "/opt/zolvik/fontmap0.h");
+    EXPECT_EQ(FontHeaderPath("/opt/zolvik", -1), "/opt/zolvik/fontmap-1.h");
+}
+
 TEST(GlyphRendering, CellIsMWideAndFontHighAndEveryPixelBlackOrWhite)
 {
     const QFont font = GlyphFont(kFamily, 16, 96);
