@@ -39,7 +39,7 @@ HexError DescribeConflict(std::string_view text, std::uint64_t address)
 std::vector<std::uint8_t> Conversion::Bytes() const
 {
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(image_.length), image_.fill);
-    for (const Run &run : image_.runs)
+    for (const ByteRun &run : image_.runs)
         std::memcpy(bytes.data() + (run.address - image_.start), run.bytes, run.count);
     return bytes;
 }
@@ -48,6 +48,8 @@ Conversion ConvertHex(std::string_view text, const ConvertOptions &options)
 {
     Conversion result;
     SparseImage &data = result.data_;
+    // Every data byte takes two characters of the text, so half its size is always enough.
+    data.Reserve(text.size() / 2);
     if (auto fault = ReadHex(text, [&data](std::size_t, std::uint64_t address,
                                            const std::uint8_t *bytes, std::size_t count) {
             data.Write(address, bytes, count);
@@ -77,7 +79,7 @@ Conversion ConvertHex(std::string_view text, const ConvertOptions &options)
     image.length = length;
     image.fill = options.fill;
     const std::uint64_t end = length > UINT64_MAX - start ? UINT64_MAX : start + length;
-    for (Run run : data.Runs()) {
+    for (ByteRun run : data.Runs()) {
         const std::uint64_t from = std::max(run.address, start);
         const std::uint64_t to = std::min(run.End(), end);
         if (from >= to)

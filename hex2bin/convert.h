@@ -27,7 +27,7 @@ struct BinaryImage {
     std::uint64_t start = 0;
     std::uint64_t length = 0;
     std::uint8_t fill = 0xFF;
-    std::vector<Run> runs;
+    std::vector<ByteRun> runs;
 };
 
 // The image and the storage its runs point into, or the reason there is none.

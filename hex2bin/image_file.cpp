@@ -77,8 +77,9 @@ std::string ReadWholeFile(const std::string &path)
     std::string text;
     std::error_code sizeError;
     const auto size = std::filesystem::file_size(path, sizeError);
+    // One block more than the file, so the read that finds its end needs no larger string.
     if (!sizeError)
-        text.reserve(static_cast<std::size_t>(size));
+        text.reserve(static_cast<std::size_t>(size) + kBlockSize);
     std::size_t used = 0;
     for (;;) {
         text.resize(used + kBlockSize);
@@ -102,7 +103,7 @@ void WriteImageFile(const BinaryImage &image, const std::string &path)
         // The runs are written straight from where they lie; the buffer only gathers small pieces.
         std::setvbuf(file.get(), nullptr, _IOFBF, kBlockSize);
         std::uint64_t at = image.start;
-        for (const Run &run : image.runs) {
+        for (const ByteRun &run : image.runs) {
             WriteFill(file.get(), image.fill, run.address - at, temporary);
             WriteAll(file.get(), run.bytes, run.count, temporary);
             at = run.End();

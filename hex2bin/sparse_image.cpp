@@ -84,12 +84,12 @@ std::optional<std::uint64_t> SparseImage::Seal()
     return conflict;
 }
 
-std::vector<Run> SparseImage::Runs() const
+std::vector<ByteRun> SparseImage::Runs() const
 {
-    std::vector<Run> runs;
+    std::vector<ByteRun> runs;
     runs.reserve(runs_.size());
     for (const Chunk &chunk : runs_)
-        runs.push_back(Run{chunk.address, bytes_.data() + chunk.offset, chunk.count});
+        runs.push_back(ByteRun{chunk.address, bytes_.data() + chunk.offset, chunk.count});
     return runs;
 }
 

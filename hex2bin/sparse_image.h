@@ -9,7 +9,7 @@
 namespace hex2bin {
 
 // A run of bytes at consecutive addresses.
-struct Run {
+struct ByteRun {
     std::uint64_t address = 0;
     const std::uint8_t *bytes = nullptr;
     std::size_t count = 0;
@@ -19,6 +19,9 @@ struct Run {
 
 class SparseImage {
 public:
+    // Makes room for `count` bytes in all, so that writing them moves nothing.
+    void Reserve(std::size_t count) { bytes_.reserve(count); }
+
     // Records `count` bytes written at `address`. A write that continues the previous one
     // extends it in place, so an ordinary file makes only a few runs.
     void Write(std::uint64_t address, const std::uint8_t *bytes, std::size_t count);
@@ -34,7 +37,7 @@ public:
     std::uint64_t End() const { return end_; }
 
     // The runs in ascending address order, without overlaps; valid after Seal().
-    std::vector<Run> Runs() const;
+    std::vector<ByteRun> Runs() const;
 
 private:
     struct Chunk {

@@ -93,6 +93,11 @@ struct BadInput {
     std::string message;  // after "hex2bin: <file>"
 };
 
+void PrintTo(const BadInput &bad, std::ostream *out)
+{
+    *out << bad.name;
+}
+
 class RunHex2BinBadInput : public testing::TestWithParam<BadInput> {};
 
 TEST_P(RunHex2BinBadInput, NamesTheFaultAndWritesNothing)
