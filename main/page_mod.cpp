@@ -73,6 +73,7 @@ void TfrmMain::CreateModPage(QWidget *page)
     memMOD->setObjectName("memMOD");
     memMOD->setGeometry(16, 64, 377, 601);
     memMOD->setReadOnly(true);
+    memMOD->setUndoRedoEnabled(false);  // nothing to undo in a view; keeps long tables cheap
     memMOD->setLineWrapMode(QPlainTextEdit::NoWrap);
     memMOD->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont fixedPitch;
