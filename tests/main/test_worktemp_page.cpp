@@ -131,7 +131,7 @@ TEST_F(WorkTempPageTest, ReferenceTableOfHours)
     for (int hour = 0; hour < 24; ++hour) {
         labels[hour] = Find<QLabel>(qPrintable(QString("LabelHour%1").arg(hour)));
         EXPECT_EQ(labels[hour]->text(), captions[hour]);
-        EXPECT_TRUE(labels[hour]->font().bold());
+        EXPECT_TRUE(QFontInfo(labels[hour]->font()).bold());
         EXPECT_EQ(labels[hour]->font().pixelSize(), 16);
         EXPECT_EQ(labels[hour]->parentWidget(), window->TabSheet8);
     }
