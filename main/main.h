@@ -123,14 +123,54 @@ public:
     void btnModClick(QObject *Sender = nullptr);
     void memMODDblClick(QObject *Sender = nullptr);
 
+    QLabel *LabelModInit = nullptr;
     QLineEdit *edtModInit = nullptr;
+    QLabel *LabelModFim = nullptr;
     QLineEdit *edtModFim = nullptr;
+    QLabel *LabelMod = nullptr;
     QLineEdit *edtMod = nullptr;
+    QPushButton *btnMod = nullptr;
+    QPlainTextEdit *memMOD = nullptr;
+    QPushButton *Button3 = nullptr;
     // end of MOD page
 
     // ---- WorkTemp page: weekly schedule word ----------------------------------------------------
     void btConv1Click(QObject *Sender = nullptr);
     void btConv2Click(QObject *Sender = nullptr);
+
+    QLabel *LabelStartTime = nullptr;
+    QLineEdit *edtH = nullptr;
+    QLabel *LabelDuration = nullptr;
+    QLineEdit *edtD = nullptr;
+    QCheckBox *cbxEn = nullptr;
+    QLabel *LabelDayOfWeek = nullptr;
+    QCheckBox *cbxDomingo = nullptr;
+    QCheckBox *cbxSegunda = nullptr;
+    QCheckBox *cbxTerca = nullptr;
+    QCheckBox *cbxQuarta = nullptr;
+    QCheckBox *cbxQuinta = nullptr;
+    QCheckBox *cbxSexta = nullptr;
+    QCheckBox *cbxSabado = nullptr;
+    QPushButton *btConv1 = nullptr;
+    QPushButton *btConv2 = nullptr;
+    QLabel *LabelDecimalValue = nullptr;
+    QLineEdit *edtResTime = nullptr;
+    QLabel *lblHex = nullptr;
+    QLabel *LabelInitTime = nullptr;
+    QLabel *LabelDurationTime = nullptr;
+    QLabel *LabelEndTime = nullptr;
+    QTimeEdit *dtpInit = nullptr;
+    QTimeEdit *dtpDuration = nullptr;
+    QTimeEdit *dtpAll = nullptr;
+    QLabel *LabelHours[24] = {};  // "0 hora = 0 minutos" .. "23 horas = 1380 minutos"
+
+private:
+    // The eight schedule boxes in bit order: Sunday .. Saturday, then Enable.
+    QCheckBox *WorkTempFlagBox(int bit) const;
+    // Shows a count of minutes as a clock time; throws when the count cannot be shown.
+    void WorkTempShowMinutes(QTimeEdit *picker, std::int32_t minutes);
+
+public:
     // end of WorkTemp page
 
     // ---- Cursors page: cursor editor and cursor files -------------------------------------------
