@@ -26,7 +26,7 @@ void TfrmMain::CreateAvrPage(QWidget *page)
 
     rdgCont = new QGroupBox("  Counrter  ", page);
     rdgCont->setObjectName("rdgCont");
-    rdgCont->setGeometry(24, 172, 185, 49);
+    rdgCont->setGeometry(24, 180, 185, 49);
     auto *eightBits = new QRadioButton("8 bits", rdgCont);
     eightBits->setGeometry(10, 20, 80, 19);
     auto *sixteenBits = new QRadioButton("16 bits", rdgCont);

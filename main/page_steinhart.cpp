@@ -6,8 +6,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QStyleOptionButton>
 
 #include "main/main.h"
 #include "tools/steinhart_hart.h"
@@ -52,6 +54,37 @@ private:
     QPushButton *FButton;
 };
 
+// A push button that shows its caption at the top and its picture centred below it.
+class CaptionOverPictureButton : public QPushButton {
+public:
+    CaptionOverPictureButton(const QString &caption, const QIcon &picture, QWidget *parent)
+        : QPushButton(caption, parent)
+    {
+        setIcon(picture);
+        setIconSize(QSize(32, 32));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        option.icon = QIcon();
+        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+
+        const QRect inner = rect().adjusted(4, 6, -4, -6);
+        const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
+        const int captionHeight = fontMetrics().height();
+        style()->drawItemText(&painter, QRect(inner.left(), inner.top(), inner.width(), captionHeight),
+                              Qt::AlignCenter, palette(), isEnabled(), text(), QPalette::ButtonText);
+        const QRect pictureArea(inner.left(), inner.top() + captionHeight + 2, inner.width(),
+                                inner.height() - captionHeight - 2);
+        icon().paint(&painter, pictureArea, Qt::AlignCenter, mode);
+    }
+};
+
 QLabel *CreateLabel(QWidget *parent, const QString &text, int left, int top)
 {
     auto *label = new QLabel(text, parent);
@@ -74,10 +107,10 @@ void TfrmMain::CreateSteinhartPage(QWidget *page)
     points->setFrameShadow(QFrame::Sunken);
     points->setGeometry(464, 188, 305, 122);
     auto *celsiusHead = new QLabel("Graus Celcius", points);
-    celsiusHead->setGeometry(32, 10, 112, 14);
+    celsiusHead->setGeometry(23, 10, 130, 14);
     celsiusHead->setAlignment(Qt::AlignCenter);
     auto *ohmsHead = new QLabel("Resistencia em ohms", points);
-    ohmsHead->setGeometry(182, 10, 112, 14);
+    ohmsHead->setGeometry(173, 10, 130, 14);
     ohmsHead->setAlignment(Qt::AlignCenter);
     QLineEdit **rows[3][2] = {{&edtT1, &edtR1}, {&edtT2, &edtR2}, {&edtT3, &edtR3}};
     for (int row = 0; row < 3; ++row) {
@@ -102,11 +135,10 @@ void TfrmMain::CreateSteinhartPage(QWidget *page)
     edtR2->setText("183079");
     edtR3->setText("41316,1");
 
-    btnSteinhart = new QPushButton("Calculate Constants", page);
+    btnSteinhart = new CaptionOverPictureButton(
+        "Calculate Constants", style()->standardIcon(QStyle::SP_BrowserReload), page);
     btnSteinhart->setObjectName("btnSteinhart");
-    btnSteinhart->setGeometry(782, 212, 113, 75);
-    btnSteinhart->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
-    btnSteinhart->setIconSize(QSize(32, 32));
+    btnSteinhart->setGeometry(778, 212, 121, 75);
 
     edtA = CreateSteinhartField(page, "edtA", "A", 488, 326, 281);
     edtB = CreateSteinhartField(page, "edtB", "B", 488, 354, 281);
@@ -123,11 +155,10 @@ void TfrmMain::CreateSteinhartPage(QWidget *page)
     edtRes = CreateSteinhartField(page, "edtRes", QString(), 464, 492, 181);
     CreateLabel(page, "Resistive value in ohms", 464, 476);
 
-    btnCalcSteinhart = new QPushButton("Testing", page);
+    btnCalcSteinhart = new CaptionOverPictureButton(
+        "Testing", style()->standardIcon(QStyle::SP_DialogApplyButton), page);
     btnCalcSteinhart->setObjectName("btnCalcSteinhart");
     btnCalcSteinhart->setGeometry(664, 476, 105, 75);
-    btnCalcSteinhart->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    btnCalcSteinhart->setIconSize(QSize(32, 32));
 
     CreateLabel(page, "Temperature in degrees Kelvin", 464, 566);
     edtTempK = CreateSteinhartField(page, "edtTempK", QString(), 464, 582, 181);
@@ -231,11 +262,12 @@ void TfrmMain::btnSteinhartClick(QObject *)
             return;
         }
 
-        // Each constant is stored as soon as it is known; a fault leaves the later ones alone.
-        const zolvik::SteinhartTerms terms = zolvik::SteinhartTermsOf(points);
-        SteinhartC = zolvik::SteinhartCOf(terms);
-        SteinhartB = zolvik::SteinhartBOf(terms, SteinhartC);
-        SteinhartA = zolvik::SteinhartAOf(terms, SteinhartC, SteinhartB);
+        // All three are computed before any is stored: a fault part way must not leave C of
+        // this calibration beside A and B of the previous one for the next test.
+        const zolvik::SteinhartConstants constants = zolvik::SteinhartConstantsOf(points);
+        SteinhartC = constants.c;
+        SteinhartB = constants.b;
+        SteinhartA = constants.a;
 
         edtA->setText(QString::fromStdString(zolvik::FormatGeneral(SteinhartA, separator)));
         edtB->setText(QString::fromStdString(zolvik::FormatGeneral(SteinhartB, separator)));
