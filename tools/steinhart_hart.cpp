@@ -136,8 +136,9 @@ double SteinhartKelvin(const SteinhartConstants &k, double resistance)
 {
     const double l = Store(Ln(resistance));
     const double p = Store(PowerOf(l, 3.0L));
-    const long double ld = l;
-    const long double denominator = Checked(Checked(Checked(ld * k.b) + k.a) + Checked(k.c * static_cast<long double>(p)));
+    const long double lx = l, px = p;
+    const long double linear = Checked(Checked(lx * k.b) + k.a);
+    const long double denominator = Checked(linear + Checked(k.c * px));
     return Store(Divide(1.0L, denominator));
 }
 

@@ -19,10 +19,13 @@ struct PrescalerCase {
 
 void ExpectPrescaler(const PrescalerCase &c)
 {
-    const PrescalerResult result = CalculatePrescaler(c.clockHz, c.periodMs, CounterLimit(c.counterBits));
-    EXPECT_EQ(result.prescaler, c.prescaler) << c.clockHz << " Hz, " << c.periodMs << " ms, " << c.counterBits;
-    EXPECT_EQ(result.count, c.count) << c.clockHz << " Hz, " << c.periodMs << " ms, " << c.counterBits;
-    EXPECT_EQ(result.setting, c.setting) << c.clockHz << " Hz, " << c.periodMs << " ms, " << c.counterBits;
+    const PrescalerResult result =
+        CalculatePrescaler(c.clockHz, c.periodMs, CounterLimit(c.counterBits));
+    SCOPED_TRACE(testing::Message() << c.clockHz << " Hz, " << c.periodMs << " ms, " << c.counterBits
+                                    << " bits");
+    EXPECT_EQ(result.prescaler, c.prescaler);
+    EXPECT_EQ(result.count, c.count);
+    EXPECT_EQ(result.setting, c.setting);
 }
 
 TEST(Prescaler, CounterLimits)
