@@ -110,13 +110,47 @@ public:
     QLineEdit *edtR1 = nullptr;
     QLineEdit *edtR2 = nullptr;
     QLineEdit *edtR3 = nullptr;
+    QPushButton *btnSteinhart = nullptr;
+    QLineEdit *edtA = nullptr;
+    QLineEdit *edtB = nullptr;
+    QLineEdit *edtC = nullptr;
+    QLineEdit *edtRes = nullptr;
+    QPushButton *btnCalcSteinhart = nullptr;
+    QLineEdit *edtTempK = nullptr;
+    QLineEdit *edtTempC = nullptr;
     double SteinhartA = 0.0;
     double SteinhartB = 0.0;
     double SteinhartC = 0.0;
+
+private:
+    void CreateSteinhartPictures(QWidget *page);
+    void CreateSteinhartInstructions(QWidget *page);
+    QLineEdit *CreateSteinhartField(QWidget *parent, const char *name, const QString &label,
+                                    int left, int top, int width);
+    void SteinhartErrorBox(const QString &text);
+
+public:
     // end of Steinhart-Hart page
 
     // ---- AVR page: timer prescaler ------------------------------------------------------------
     void btnCalcTimerClick(QObject *Sender = nullptr);
+
+    QLineEdit *edtF_CPU = nullptr;
+    QLineEdit *edtMS = nullptr;
+    QGroupBox *rdgCont = nullptr;
+    QPushButton *btnCalcTimer = nullptr;
+    QLineEdit *edtPrescaler = nullptr;
+    QLineEdit *edtComp = nullptr;
+    QLineEdit *edtRegPrescaler = nullptr;
+
+    // The prescaler setting value: the smallest S >= 1 with 2^(S-1) >= P.
+    int PrescalerSetting(std::int64_t P);
+
+private:
+    QLineEdit *CreateAvrField(QWidget *page, const char *name, const QString &label, int left,
+                              int top, bool readOnly);
+
+public:
     // end of AVR page
 
     // ---- MOD page: modulo table -----------------------------------------------------------------
