@@ -102,7 +102,7 @@ void TfrmMain::CreateCursorTools(QWidget *page)
                                        "Transparent Inverted"};
     for (int i = 0; i < 4; ++i) {
         auto *item = new QRadioButton(colourItems[i], rad_CurColor);
-        item->setGeometry(8, 14 + 15 * i, 148, 15);
+        item->setGeometry(8, 17 + 14 * i, 148, 14);
         item->setChecked(i == 0);
     }
 
