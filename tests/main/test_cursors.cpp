@@ -261,19 +261,6 @@ TEST_F(CursorsPage, HeaderOfTheCleanPictureThroughTheDialog)
     EXPECT_EQ(header, kCleanHeader);
 }
 
-TEST_F(CursorsPage, HeaderOfCleanPlusCrossInCodeZero)
-{
-    Click("btn_CurShape1");
-    ChooseFile(FilePath("cross.h"));
-    Click("btn_CurCreate");
-    const QList<QByteArray> lines = ReadFile(FilePath("cross.h")).split('\n');
-    ASSERT_EQ(lines.size(), 67);  // 66 lines and the empty rest after the last LF
-    const QByteArray other = Repeat("0xAA,", 7) + "0xA8,0x2A," + Repeat("0xAA,", 7) + "\r";
-    for (int line = 2; line <= 65; ++line)
-        EXPECT_EQ(lines[line - 1], line == 33 || line == 34 ? Repeat("0x00,", 16) + "\r" : other)
-            << line;
-}
-
 TEST_F(CursorsPage, CancelledDialogsChangeNothing)
 {
     ChooseFile(QString());
