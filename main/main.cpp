@@ -10,12 +10,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextEdit>
 
 #include "common/settings_file.h"
 #include "tools/errors.h"
+#include "widgets/u_ListColorStatic.h"
 
 namespace {
 
@@ -134,6 +136,11 @@ void TfrmMain::FormCreate(QObject *)
         ReadSettings();
     });
     HandleErrors([&] {
+        // The colour list of the trial page: no callback, 10 x 10 slots of 15 pixels.
+        ColorList = std::make_unique<TListColor>(sbxRemoveColor, TSlotColorFunction(), 2, 2, 15,
+                                                 15, 0, 10, 10);
+    });
+    HandleErrors([&] {
         btn_CurClearClick(nullptr);
         memoLog->clear();
         SteinhartA = 0.0;
@@ -229,6 +236,7 @@ void TfrmMain::FormDestroy(QObject *)
             WriteSettings();
     });
     SettingsFile.reset();
+    ColorList.reset();
 }
 
 void TfrmMain::WriteSettings()
