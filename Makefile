@@ -4,7 +4,7 @@ SAN_BUILD_DIR ?= build-sanitized
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test screenshots check-sanitized clean
+.PHONY: deps configure build run test screenshots check-sanitized fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -27,4 +27,16 @@ screenshots: build
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/zolvik_screenshots $(BUILD_DIR)/screenshots
 
 clean:
-	rm -rf $(BUILD_DIR) $(SAN_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SAN_BUILD_DIR) build-fuzz
+
+# Every test again, built with the address and undefined-behaviour sanitizers.
+check-sanitized: deps
+	@cmake -S . -B $(SAN_BUILD_DIR) -DCMAKE_BUILD_TYPE=Debug -DZOLVIK_SANITIZE=ON > /dev/null
+	@cmake --build $(SAN_BUILD_DIR) -j $(JOBS)
+	cd $(SAN_BUILD_DIR) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+# Each fuzz target for FUZZ_SECONDS from its seed corpus in tests/fuzz/corpus/<target>/.
+fuzz: deps
+	@bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS)

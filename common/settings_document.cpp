@@ -34,7 +34,8 @@ Document Split(std::string_view content) {
             break;
         }
         const std::size_t textEnd = (lf > 0 && content[lf - 1] == '\r') ? lf - 1 : lf;
-        doc.lines.push_back({content.substr(0, textEnd), content.substr(textEnd, lf + 1 - textEnd)});
+        doc.lines.push_back(
+            {content.substr(0, textEnd), content.substr(textEnd, lf + 1 - textEnd)});
         content.remove_prefix(lf + 1);
     }
     return doc;

@@ -20,7 +20,10 @@ public:
                              std::int32_t defaultValue) const;
     bool ReadBool(const std::string &section, const std::string &key, bool defaultValue) const;
 
-    // Each throws Error("Unable to write to <path>") when the file cannot be written.
+    // Each throws Error("Unable to write to <path>") when the file cannot be written, and
+    // std::invalid_argument for a name that could not be found again (empty, a line break, "]"
+    // in a section, "=" in a key or a key starting with "[", ";" or "#"). Line breaks in a
+    // value are stored as blanks, since a value is one line of the file.
     void WriteString(const std::string &section, const std::string &key, const std::string &value);
     void WriteInteger(const std::string &section, const std::string &key, std::int32_t value);
     void WriteBool(const std::string &section, const std::string &key, bool value);

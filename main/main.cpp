@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -44,6 +45,17 @@ void ReadDecimalSeparatorFromLocale()
     CurrentDecimalSeparator() = first.unicode() < 0x80 ? static_cast<char>(first.unicode()) : '.';
 }
 
+// Tahoma is rarely installed outside Windows; Wine's metric-compatible Tahoma comes closest.
+void LoadTahomaWhereMissing()
+{
+    static bool tried = false;
+    if (tried || QFontDatabase::hasFamily("Tahoma"))
+        return;
+    tried = true;
+    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        QFontDatabase::addApplicationFont(file);
+}
+
 std::string ToStd(const QString &text) { return text.toStdString(); }
 QString FromStd(const std::string &text) { return QString::fromStdString(text); }
 
@@ -76,6 +88,7 @@ TfrmMain::TfrmMain(QWidget *parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     ReadDecimalSeparatorFromLocale();
+    LoadTahomaWhereMissing();
     setObjectName("frmMain");
     setWindowTitle("Zolvik Tools");
     setFixedSize(kClientWidth, kClientHeight);

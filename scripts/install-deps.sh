@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
-  fontconfig fonts-dejavu-core
+  fontconfig fonts-dejavu-core fonts-wine
   clang-14 libclang-rt-14-dev
   binutils xxd
 )

@@ -4,7 +4,6 @@
 #include <cerrno>
 #include <climits>
 #include <cmath>
-#include <clocale>
 #include <cstdlib>
 #include <locale.h>
 

@@ -430,7 +430,8 @@ TEST_F(SettingsFileTest, FirstOfRepeatedSectionsAndKeysWins) {
 
     store.WriteInteger("APP", "PC", 9);
     store.WriteInteger("APP", "LEFT", 8);
-    EXPECT_EQ(Contents(), "[APP]\r\nPC=9\r\nPC=2\r\nLEFT=8\r\n[OTHER]\r\n[app]\r\nPC=3\r\nLEFT=4\r\n");
+    EXPECT_EQ(Contents(),
+              "[APP]\r\nPC=9\r\nPC=2\r\nLEFT=8\r\n[OTHER]\r\n[app]\r\nPC=3\r\nLEFT=4\r\n");
 }
 
 // ---- line ends and encoding ----
@@ -722,7 +723,8 @@ TEST_F(SettingsFileTest, FailedWriteOfTheNewContentKeepsTheOldFile) {
     ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
 
     SettingsFile store(Path);
-    ExpectWriteError(Path, [&] { store.WriteString("EDIT", "EDT_DEST_DIR", std::string(500, 'd')); });
+    ExpectWriteError(Path,
+                     [&] { store.WriteString("EDIT", "EDT_DEST_DIR", std::string(500, 'd')); });
 
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);

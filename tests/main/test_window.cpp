@@ -136,12 +136,13 @@ TEST_F(WindowTest, ReportLinesKeepTheirColours)
     ASSERT_EQ(log->blockCount(), 3);
     const QString sep(TfrmMain::DecimalSeparator());
     EXPECT_EQ(log->findBlockByNumber(0).text(), "T1 = -20" + sep + "00  >>  R1 = 1" + sep + "50");
-    EXPECT_EQ(log->findBlockByNumber(0).charFormat().foreground().color(), QColor(Qt::blue));
-    EXPECT_EQ(log->findBlockByNumber(1).begin().fragment().charFormat().foreground().color(),
-              QColor(Qt::blue));
+    const auto colourOf = [log](int line) {
+        return log->findBlockByNumber(line).begin().fragment().charFormat().foreground().color().name();
+    };
+    EXPECT_EQ(colourOf(0), "#0000ff");
+    EXPECT_EQ(colourOf(1), "#0000ff");
     EXPECT_EQ(log->findBlockByNumber(2).text(), "red line");
-    EXPECT_EQ(log->findBlockByNumber(2).begin().fragment().charFormat().foreground().color(),
-              QColor(Qt::red));
+    EXPECT_EQ(colourOf(2), "#ff0000");
 }
 
 TEST_F(WindowTest, DoubleClickClearsTheReport)
@@ -183,9 +184,13 @@ TEST_F(WindowTest, ErrorDisplayIsAStopBoxWithFullStop)
     EXPECT_EQ(box->text, "Division by zero.");
     EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
 
+    // Only a last character that sorts after "." earns a full stop.
     auto quoted = zolvik_test::CaptureNextMessageBox();
-    TfrmMain::HandleErrors([] { throw zolvik::Error("'abc' is not a valid integer value"); });
-    EXPECT_EQ(quoted->text, "'abc' is not a valid integer value");
+    TfrmMain::HandleErrors([] { throw zolvik::Error("Cannot open file \"a b\""); });
+    EXPECT_EQ(quoted->text, "Cannot open file \"a b\"");
+    auto stopped = zolvik_test::CaptureNextMessageBox();
+    TfrmMain::HandleErrors([] { throw zolvik::Error("Done."); });
+    EXPECT_EQ(stopped->text, "Done.");
 }
 
 TEST_F(WindowTest, UnwritableSettingsFileIsReportedAtExit)
