@@ -18,6 +18,7 @@
 
 #include "common/settings_file.h"
 #include "tools/errors.h"
+#include "widgets/caption_over_picture_button.h"
 #include "widgets/u_ListColorStatic.h"
 
 namespace {
@@ -128,10 +129,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     }
     PageControl->setCurrentWidget(TabSheet5);  // design-time page, replaced by the stored one
 
-    Button2 = new QPushButton("Exit", this);
+    Button2 = new CaptionOverPictureButton("Exit", style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                           this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(828, 708, 81, 75);
-    Button2->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     Button2->raise();
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
     setTabOrder(PageControl, Button2);

@@ -110,27 +110,101 @@ public:
     QLineEdit *edtR1 = nullptr;
     QLineEdit *edtR2 = nullptr;
     QLineEdit *edtR3 = nullptr;
+    QPushButton *btnSteinhart = nullptr;
+    QLineEdit *edtA = nullptr;
+    QLineEdit *edtB = nullptr;
+    QLineEdit *edtC = nullptr;
+    QLineEdit *edtRes = nullptr;
+    QPushButton *btnCalcSteinhart = nullptr;
+    QLineEdit *edtTempK = nullptr;
+    QLineEdit *edtTempC = nullptr;
     double SteinhartA = 0.0;
     double SteinhartB = 0.0;
     double SteinhartC = 0.0;
+
+private:
+    void CreateSteinhartPictures(QWidget *page);
+    void CreateSteinhartInstructions(QWidget *page);
+    QLineEdit *CreateSteinhartField(QWidget *parent, const char *name, const QString &label,
+                                    int left, int top, int width);
+    void SteinhartErrorBox(const QString &text);
+
+public:
     // end of Steinhart-Hart page
 
     // ---- AVR page: timer prescaler ------------------------------------------------------------
     void btnCalcTimerClick(QObject *Sender = nullptr);
+
+    QLineEdit *edtF_CPU = nullptr;
+    QLineEdit *edtMS = nullptr;
+    QGroupBox *rdgCont = nullptr;
+    QPushButton *btnCalcTimer = nullptr;
+    QLineEdit *edtPrescaler = nullptr;
+    QLineEdit *edtComp = nullptr;
+    QLineEdit *edtRegPrescaler = nullptr;
+
+    // The prescaler setting value: the smallest S >= 1 with 2^(S-1) >= P.
+    int PrescalerSetting(std::int64_t P);
+
+private:
+    QLineEdit *CreateAvrField(QWidget *page, const char *name, const QString &label, int left,
+                              int top, bool readOnly);
+
+public:
     // end of AVR page
 
     // ---- MOD page: modulo table -----------------------------------------------------------------
     void btnModClick(QObject *Sender = nullptr);
     void memMODDblClick(QObject *Sender = nullptr);
 
+    QLabel *LabelModInit = nullptr;
     QLineEdit *edtModInit = nullptr;
+    QLabel *LabelModFim = nullptr;
     QLineEdit *edtModFim = nullptr;
+    QLabel *LabelMod = nullptr;
     QLineEdit *edtMod = nullptr;
+    QPushButton *btnMod = nullptr;
+    QPlainTextEdit *memMOD = nullptr;
+    QPushButton *Button3 = nullptr;
     // end of MOD page
 
     // ---- WorkTemp page: weekly schedule word ----------------------------------------------------
     void btConv1Click(QObject *Sender = nullptr);
     void btConv2Click(QObject *Sender = nullptr);
+
+    QLabel *LabelStartTime = nullptr;
+    QLineEdit *edtH = nullptr;
+    QLabel *LabelDuration = nullptr;
+    QLineEdit *edtD = nullptr;
+    QCheckBox *cbxEn = nullptr;
+    QLabel *LabelDayOfWeek = nullptr;
+    QCheckBox *cbxDomingo = nullptr;
+    QCheckBox *cbxSegunda = nullptr;
+    QCheckBox *cbxTerca = nullptr;
+    QCheckBox *cbxQuarta = nullptr;
+    QCheckBox *cbxQuinta = nullptr;
+    QCheckBox *cbxSexta = nullptr;
+    QCheckBox *cbxSabado = nullptr;
+    QPushButton *btConv1 = nullptr;
+    QPushButton *btConv2 = nullptr;
+    QLabel *LabelDecimalValue = nullptr;
+    QLineEdit *edtResTime = nullptr;
+    QLabel *lblHex = nullptr;
+    QLabel *LabelInitTime = nullptr;
+    QLabel *LabelDurationTime = nullptr;
+    QLabel *LabelEndTime = nullptr;
+    QTimeEdit *dtpInit = nullptr;
+    QTimeEdit *dtpDuration = nullptr;
+    QTimeEdit *dtpAll = nullptr;
+    QLabel *LabelHours[24] = {};  // "0 hora = 0 minutos" .. "23 horas = 1380 minutos"
+
+private:
+    // The eight schedule boxes in bit order: Sunday .. Saturday, then Enable.
+    QCheckBox *WorkTempFlagBox(int bit) const;
+    // Shows a count of minutes as a clock time; throws when the count cannot be shown.
+    void WorkTempShowMinutes(QTimeEdit *picker, std::int32_t minutes);
+
+public:
     // end of WorkTemp page
 
     // ---- Cursors page: cursor editor and cursor files -------------------------------------------
@@ -154,6 +228,15 @@ public:
     // ---- Fonts page: font header generator and icon strip converter -----------------------------
     void btnFontClick(QObject *Sender = nullptr);
     void Button6Click(QObject *Sender = nullptr);
+
+    QPushButton *btnFont = nullptr;
+    QPushButton *Button6 = nullptr;
+
+private:
+    // A plain message box captioned with the application title.
+    void FontsShowMessage(const QString &text);
+
+public:
     // end of Fonts page
 
     // ---- Links page: symbolic link creator ------------------------------------------------------
