@@ -301,12 +301,25 @@ public:
     QLineEdit *edtDestName = nullptr;
     QLineEdit *edtDestDir = nullptr;
     QLineEdit *edtOrgDir = nullptr;
+    QPushButton *btnLinkDest = nullptr;
+    QPushButton *btnLinkOrg = nullptr;
+    QPushButton *btnCreatLink = nullptr;
     // end of Links page
 
     // ---- TabSheet3 page: colour list control trial ----------------------------------------------
     void Button1Click(QObject *Sender = nullptr);
     void btnClearColorsClick(QObject *Sender = nullptr);
     void btnDelColorClick(QObject *Sender = nullptr);
+
+    QFrame *Panel6 = nullptr;
+    QLabel *Panel11 = nullptr;
+    QScrollArea *sbxRemoveColor = nullptr;
+    QPushButton *btnClearColors = nullptr;
+    QPushButton *btnDelColor = nullptr;
+    class QComboBox *ColorBox = nullptr;  // the colour that Button1 adds
+    QPushButton *Button1 = nullptr;
+    // The colour list on sbxRemoveColor: made by FormCreate, released last by FormDestroy.
+    std::unique_ptr<class TListColor> ColorList;
     // end of TabSheet3 page
 
 protected:

@@ -6,12 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
-#include <QStyleOptionButton>
 
 #include "main/main.h"
+#include "widgets/caption_over_picture_button.h"
 #include "tools/steinhart_hart.h"
 
 namespace {
@@ -52,37 +51,6 @@ public:
 
 private:
     QPushButton *FButton;
-};
-
-// A push button that shows its caption at the top and its picture centred below it.
-class CaptionOverPictureButton : public QPushButton {
-public:
-    CaptionOverPictureButton(const QString &caption, const QIcon &picture, QWidget *parent)
-        : QPushButton(caption, parent)
-    {
-        setIcon(picture);
-        setIconSize(QSize(32, 32));
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        option.icon = QIcon();
-        style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-
-        const QRect inner = rect().adjusted(4, 6, -4, -6);
-        const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
-        const int captionHeight = fontMetrics().height();
-        style()->drawItemText(&painter, QRect(inner.left(), inner.top(), inner.width(), captionHeight),
-                              Qt::AlignCenter, palette(), isEnabled(), text(), QPalette::ButtonText);
-        const QRect pictureArea(inner.left(), inner.top() + captionHeight + 2, inner.width(),
-                                inner.height() - captionHeight - 2);
-        icon().paint(&painter, pictureArea, Qt::AlignCenter, mode);
-    }
 };
 
 QLabel *CreateLabel(QWidget *parent, const QString &text, int left, int top)
