@@ -11,12 +11,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTextEdit>
 
 #include "common/settings_file.h"
 #include "tools/errors.h"
+#include "widgets/caption_over_picture_button.h"
+#include "widgets/u_ListColorStatic.h"
 
 namespace {
 
@@ -126,10 +129,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     }
     PageControl->setCurrentWidget(TabSheet5);  // design-time page, replaced by the stored one
 
-    Button2 = new QPushButton("Exit", this);
+    Button2 = new CaptionOverPictureButton("Exit", style()->standardIcon(QStyle::SP_DialogCloseButton),
+                                           this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(828, 708, 81, 75);
-    Button2->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
     Button2->raise();
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
     setTabOrder(PageControl, Button2);
@@ -145,6 +148,11 @@ void TfrmMain::FormCreate(QObject *)
         SettingsFile = std::make_unique<zolvik::SettingsFile>(
             ToStd(SettingsFolder() + "/zolviktools.ini"));
         ReadSettings();
+    });
+    HandleErrors([&] {
+        // The colour list of the trial page: no callback, 10 x 10 slots of 15 pixels.
+        ColorList = std::make_unique<TListColor>(sbxRemoveColor, TSlotColorFunction(), 2, 2, 15,
+                                                 15, 0, 10, 10);
     });
     HandleErrors([&] {
         btn_CurClearClick(nullptr);
@@ -242,6 +250,7 @@ void TfrmMain::FormDestroy(QObject *)
             WriteSettings();
     });
     SettingsFile.reset();
+    ColorList.reset();
 }
 
 void TfrmMain::WriteSettings()

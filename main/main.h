@@ -174,27 +174,101 @@ public:
     QLineEdit *edtR1 = nullptr;
     QLineEdit *edtR2 = nullptr;
     QLineEdit *edtR3 = nullptr;
+    QPushButton *btnSteinhart = nullptr;
+    QLineEdit *edtA = nullptr;
+    QLineEdit *edtB = nullptr;
+    QLineEdit *edtC = nullptr;
+    QLineEdit *edtRes = nullptr;
+    QPushButton *btnCalcSteinhart = nullptr;
+    QLineEdit *edtTempK = nullptr;
+    QLineEdit *edtTempC = nullptr;
     double SteinhartA = 0.0;
     double SteinhartB = 0.0;
     double SteinhartC = 0.0;
+
+private:
+    void CreateSteinhartPictures(QWidget *page);
+    void CreateSteinhartInstructions(QWidget *page);
+    QLineEdit *CreateSteinhartField(QWidget *parent, const char *name, const QString &label,
+                                    int left, int top, int width);
+    void SteinhartErrorBox(const QString &text);
+
+public:
     // end of Steinhart-Hart page
 
     // ---- AVR page: timer prescaler ------------------------------------------------------------
     void btnCalcTimerClick(QObject *Sender = nullptr);
+
+    QLineEdit *edtF_CPU = nullptr;
+    QLineEdit *edtMS = nullptr;
+    QGroupBox *rdgCont = nullptr;
+    QPushButton *btnCalcTimer = nullptr;
+    QLineEdit *edtPrescaler = nullptr;
+    QLineEdit *edtComp = nullptr;
+    QLineEdit *edtRegPrescaler = nullptr;
+
+    // The prescaler setting value: the smallest S >= 1 with 2^(S-1) >= P.
+    int PrescalerSetting(std::int64_t P);
+
+private:
+    QLineEdit *CreateAvrField(QWidget *page, const char *name, const QString &label, int left,
+                              int top, bool readOnly);
+
+public:
     // end of AVR page
 
     // ---- MOD page: modulo table -----------------------------------------------------------------
     void btnModClick(QObject *Sender = nullptr);
     void memMODDblClick(QObject *Sender = nullptr);
 
+    QLabel *LabelModInit = nullptr;
     QLineEdit *edtModInit = nullptr;
+    QLabel *LabelModFim = nullptr;
     QLineEdit *edtModFim = nullptr;
+    QLabel *LabelMod = nullptr;
     QLineEdit *edtMod = nullptr;
+    QPushButton *btnMod = nullptr;
+    QPlainTextEdit *memMOD = nullptr;
+    QPushButton *Button3 = nullptr;
     // end of MOD page
 
     // ---- WorkTemp page: weekly schedule word ----------------------------------------------------
     void btConv1Click(QObject *Sender = nullptr);
     void btConv2Click(QObject *Sender = nullptr);
+
+    QLabel *LabelStartTime = nullptr;
+    QLineEdit *edtH = nullptr;
+    QLabel *LabelDuration = nullptr;
+    QLineEdit *edtD = nullptr;
+    QCheckBox *cbxEn = nullptr;
+    QLabel *LabelDayOfWeek = nullptr;
+    QCheckBox *cbxDomingo = nullptr;
+    QCheckBox *cbxSegunda = nullptr;
+    QCheckBox *cbxTerca = nullptr;
+    QCheckBox *cbxQuarta = nullptr;
+    QCheckBox *cbxQuinta = nullptr;
+    QCheckBox *cbxSexta = nullptr;
+    QCheckBox *cbxSabado = nullptr;
+    QPushButton *btConv1 = nullptr;
+    QPushButton *btConv2 = nullptr;
+    QLabel *LabelDecimalValue = nullptr;
+    QLineEdit *edtResTime = nullptr;
+    QLabel *lblHex = nullptr;
+    QLabel *LabelInitTime = nullptr;
+    QLabel *LabelDurationTime = nullptr;
+    QLabel *LabelEndTime = nullptr;
+    QTimeEdit *dtpInit = nullptr;
+    QTimeEdit *dtpDuration = nullptr;
+    QTimeEdit *dtpAll = nullptr;
+    QLabel *LabelHours[24] = {};  // "0 hora = 0 minutos" .. "23 horas = 1380 minutos"
+
+private:
+    // The eight schedule boxes in bit order: Sunday .. Saturday, then Enable.
+    QCheckBox *WorkTempFlagBox(int bit) const;
+    // Shows a count of minutes as a clock time; throws when the count cannot be shown.
+    void WorkTempShowMinutes(QTimeEdit *picker, std::int32_t minutes);
+
+public:
     // end of WorkTemp page
 
     // ---- Cursors page: cursor editor and cursor files -------------------------------------------
@@ -207,17 +281,80 @@ public:
     void btn_CurCreateClick(QObject *Sender = nullptr);
     void btn_CurSaveBinClick(QObject *Sender = nullptr);
     void btn_CurLoadBinClick(QObject *Sender = nullptr);
+    // Paints one cell of stg_Cursor from its text; runs inside the grid's paint event and
+    // cannot fail.
+    void stg_CursorDrawCell(QObject *Sender, int ACol, int ARow, const QRect &Rect,
+                            class QPainter *Canvas) noexcept;
+    void stg_CursorSelectCell(QObject *Sender, int ACol, int ARow);
+    void CurSetPixel(int ACol, int ARow, std::int32_t ACode);
+    void CurRefreshGrid();
+
+    QLabel *PanelCurTitle = nullptr;
+    QTableWidget *stg_Cursor = nullptr;
+    QFrame *PanelCurTools = nullptr;
+    QGroupBox *rad_CurColor = nullptr;
+    QPushButton *btn_CurCreate = nullptr;
+    QPushButton *btn_CurSaveBin = nullptr;
+    QPushButton *btn_CurLoadBin = nullptr;
+    QPushButton *btn_CurClear = nullptr;
+    QLabel *LabelCurXPoint = nullptr;
+    QLabel *LabelCurYPoint = nullptr;
+    QSpinBox *spi_CurXPoint = nullptr;
+    QSpinBox *spi_CurYPoint = nullptr;
+    QPushButton *btn_CurShape1 = nullptr;
+    QPushButton *btn_CurShape2 = nullptr;
+    QPushButton *btn_CurShape3 = nullptr;
+
+    // The cursor picture, 64 x 64 codes; pixel (x, y) is element 64x + y.
+    std::int32_t CursorPixels[64 * 64] = {};
+
+private:
+    void CreateCursorEditor(QWidget *page);
+    void CreateCursorTools(QWidget *page);
+    void CurStampShape(int shape);
+    void CurReadHotSpot();
+    // The hot spot as last read from the spin edits, so painting need not parse their texts.
+    int FCurHotX = 31;
+    int FCurHotY = 31;
+
+public:
     // end of Cursors page
 
     // ---- LCD CGRAM page: LCD character editor -----------------------------------------------------
     void edtCharNameChange(QObject *Sender = nullptr);
     void btnClearCharClick(QObject *Sender = nullptr);
+    // Paints one cell of gridCoord1: white when its pixel is on, blue otherwise.
+    void gridCoord1DrawCell(QObject *Sender, int ACol, int ARow, const QRect &Rect,
+                            class QPainter *Canvas) noexcept;
+    void gridCoord1SelectCell(QObject *Sender, int ACol, int ARow);
     void ClearLcdChar();
+    void BuildLcdArray();
+
+    QTableWidget *gridCoord1 = nullptr;
+    QLabel *LabelCharName = nullptr;
+    QLineEdit *edtCharName = nullptr;
+    QLabel *Image = nullptr;
+    QGroupBox *rgBase = nullptr;
+    QPushButton *btnClearChar = nullptr;
+    QLabel *LabelArray = nullptr;
+    QLineEdit *edtArray = nullptr;
+
+    // The LCD character, 5 x 8 pixels, 0 off and 1 on; pixel (c, r) is element 8c + r.
+    std::uint8_t LcdCharPixels[5 * 8] = {};
     // end of LCD CGRAM page
 
     // ---- Fonts page: font header generator and icon strip converter -----------------------------
     void btnFontClick(QObject *Sender = nullptr);
     void Button6Click(QObject *Sender = nullptr);
+
+    QPushButton *btnFont = nullptr;
+    QPushButton *Button6 = nullptr;
+
+private:
+    // A plain message box captioned with the application title.
+    void FontsShowMessage(const QString &text);
+
+public:
     // end of Fonts page
 
     // ---- Links page: symbolic link creator ------------------------------------------------------
@@ -228,12 +365,25 @@ public:
     QLineEdit *edtDestName = nullptr;
     QLineEdit *edtDestDir = nullptr;
     QLineEdit *edtOrgDir = nullptr;
+    QPushButton *btnLinkDest = nullptr;
+    QPushButton *btnLinkOrg = nullptr;
+    QPushButton *btnCreatLink = nullptr;
     // end of Links page
 
     // ---- TabSheet3 page: colour list control trial ----------------------------------------------
     void Button1Click(QObject *Sender = nullptr);
     void btnClearColorsClick(QObject *Sender = nullptr);
     void btnDelColorClick(QObject *Sender = nullptr);
+
+    QFrame *Panel6 = nullptr;
+    QLabel *Panel11 = nullptr;
+    QScrollArea *sbxRemoveColor = nullptr;
+    QPushButton *btnClearColors = nullptr;
+    QPushButton *btnDelColor = nullptr;
+    class QComboBox *ColorBox = nullptr;  // the colour that Button1 adds
+    QPushButton *Button1 = nullptr;
+    // The colour list on sbxRemoveColor: made by FormCreate, released last by FormDestroy.
+    std::unique_ptr<class TListColor> ColorList;
     // end of TabSheet3 page
 
 protected:

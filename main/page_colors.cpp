@@ -1,14 +1,112 @@
-// TabSheet3 page: placeholder until the page is built.
+// "TabSheet3": the trial page of the colour list control.
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollArea>
+
+#include <cstdint>
 
 #include "main/main.h"
+#include "widgets/u_ListColorStatic.h"
+
+namespace {
+
+struct NamedColor {
+    const char *name;
+    std::uint32_t rgb;  // 0x00BBGGRR
+};
+
+// The standard colours, then the four extended ones, as a colour drop-down lists them.
+constexpr NamedColor kNamedColors[] = {
+    {"Black", 0x000000},   {"Maroon", 0x000080},      {"Green", 0x008000},
+    {"Olive", 0x008080},   {"Navy", 0x800000},        {"Purple", 0x800080},
+    {"Teal", 0x808000},    {"Gray", 0x808080},        {"Silver", 0xC0C0C0},
+    {"Red", 0x0000FF},     {"Lime", 0x00FF00},        {"Yellow", 0x00FFFF},
+    {"Blue", 0xFF0000},    {"Fuchsia", 0xFF00FF},     {"Aqua", 0xFFFF00},
+    {"White", 0xFFFFFF},   {"Money Green", 0xC0DCC0}, {"Sky Blue", 0xF0CAA6},
+    {"Cream", 0xF0FBFF},   {"Medium Gray", 0xA4A0A0},
+};
+
+QIcon Swatch(std::uint32_t rgb)
+{
+    QPixmap swatch(14, 10);
+    swatch.fill(QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
+                       static_cast<int>((rgb >> 16) & 0xFF)));
+    return QIcon(swatch);
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+
+}  // namespace
 
 void TfrmMain::CreateColorsPage(QWidget *page)
 {
-    Q_UNUSED(page);
+    Panel6 = new QFrame(page);
+    Panel6->setObjectName("Panel6");
+    Panel6->setGeometry(88, 66, 257, 440);
+    Panel6->setFrameStyle(QFrame::Box | QFrame::Plain);
+
+    // Header and scroll box fill the width inside the panel's 1-pixel edge.
+    Panel11 = new QLabel("?????????", Panel6);
+    Panel11->setObjectName("Panel11");
+    Panel11->setGeometry(1, 1, 255, 28);
+    Panel11->setAlignment(Qt::AlignCenter);
+    Panel11->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    QFont headerFont("Tahoma");
+    headerFont.setPixelSize(15);
+    headerFont.setBold(true);
+    Panel11->setFont(headerFont);
+
+    sbxRemoveColor = new QScrollArea(Panel6);
+    sbxRemoveColor->setObjectName("sbxRemoveColor");
+    sbxRemoveColor->setGeometry(1, 29, 255, 300);
+    sbxRemoveColor->setWidgetResizable(false);
+
+    btnClearColors = MakeButton(Panel6, "btnClearColors", "Limpar", QRect(11, 342, 75, 80));
+    btnDelColor = MakeButton(Panel6, "btnDelColor", "Excluir", QRect(85, 342, 75, 80));
+
+    ColorBox = new QComboBox(Panel6);
+    ColorBox->setObjectName("ColorBox");
+    ColorBox->setGeometry(166, 369, 85, 22);
+    for (const NamedColor &colour : kNamedColors)
+        ColorBox->addItem(Swatch(colour.rgb), colour.name, QVariant::fromValue(colour.rgb));
+    ColorBox->setCurrentIndex(0);
+
+    Button1 = MakeButton(Panel6, "Button1", "Button1", QRect(165, 397, 85, 25));
+
+    connect(btnClearColors, &QPushButton::clicked, this, [this] { btnClearColorsClick(btnClearColors); });
+    connect(btnDelColor, &QPushButton::clicked, this, [this] { btnDelColorClick(btnDelColor); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
 }
 
-void TfrmMain::Button1Click(QObject *) {}
+void TfrmMain::Button1Click(QObject *)
+{
+    HandleErrors([&] {
+        if (ColorList && ColorBox->currentIndex() >= 0)
+            ColorList->AddColor(ColorBox->currentData().toUInt());
+    });
+}
 
-void TfrmMain::btnClearColorsClick(QObject *) {}
+void TfrmMain::btnClearColorsClick(QObject *)
+{
+    HandleErrors([&] {
+        if (ColorList)
+            ColorList->Clear();
+    });
+}
 
-void TfrmMain::btnDelColorClick(QObject *) {}
+void TfrmMain::btnDelColorClick(QObject *)
+{
+    HandleErrors([&] {
+        if (ColorList)
+            ColorList->DeleteSelected();
+    });
+}

@@ -1,23 +1,141 @@
-// Links page: placeholder until the page is built.
+// "Links": makes a directory symbolic link from a name, the folder to hold it and the folder
+// it points to.
+#include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 
+#include "common/u_utils.h"
 #include "main/main.h"
+#include "platform/platform.h"
+#include "tools/errors.h"
+#include "tools/link_command.h"
+
+namespace {
+
+QLabel *MakeBar(QWidget *parent, const char *name, const QString &caption, const QColor &colour,
+                const QRect &place)
+{
+    auto *bar = new QLabel(caption, parent);
+    bar->setObjectName(name);
+    bar->setGeometry(place);
+    bar->setAlignment(Qt::AlignCenter);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    bar->setPalette(palette);
+    QFont font = bar->font();
+    font.setBold(true);
+    bar->setFont(font);
+    return bar;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+{
+    auto *label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    return label;
+}
+
+QLineEdit *MakeEdit(QWidget *parent, const char *name, const QRect &place)
+{
+    auto *edit = new QLineEdit(QString(), parent);
+    edit->setObjectName(name);
+    edit->setGeometry(place);
+    return edit;
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QRect &place)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+
+}  // namespace
 
 void TfrmMain::CreateLinksPage(QWidget *page)
 {
-    edtDestName = new QLineEdit("", page);
-    edtDestName->setObjectName("edtDestName");
-    edtDestName->setGeometry(10, 10, 120, 21);
-    edtDestDir = new QLineEdit("", page);
-    edtDestDir->setObjectName("edtDestDir");
-    edtDestDir->setGeometry(10, 40, 120, 21);
-    edtOrgDir = new QLineEdit("", page);
-    edtOrgDir->setObjectName("edtOrgDir");
-    edtOrgDir->setGeometry(10, 70, 120, 21);
+    auto *panel = new QFrame(page);
+    panel->setObjectName("PanelLinks");
+    panel->setGeometry(208, 120, 497, 345);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+
+    QLabel *header = MakeBar(panel, "PanelLinkHeader", "Create a Symbolic Link from a Directory",
+                             QColor(0x40, 0x40, 0x40), QRect(2, 2, 493, 30));
+    QFont headerFont = header->font();
+    headerFont.setPixelSize(15);
+    header->setFont(headerFont);
+    MakeLabel(panel, "LabelLinkNote",
+              "The symbolic link is created using the mklink utility of Windows 7 or higher",
+              QRect(16, 42, 465, 16));
+
+    MakeBar(panel, "PanelLinkName", "Link Simbólico", QColor(0, 0, 255), QRect(16, 68, 465, 22));
+    MakeLabel(panel, "LabelDestName", "Symbolic Link Name", QRect(16, 98, 200, 16));
+    edtDestName = MakeEdit(panel, "edtDestName", QRect(16, 116, 430, 21));
+    MakeLabel(panel, "LabelDestDir", "Location to Create", QRect(16, 146, 200, 16));
+    edtDestDir = MakeEdit(panel, "edtDestDir", QRect(16, 164, 430, 21));
+    btnLinkDest = MakeButton(panel, "btnLinkDest", "...", QRect(452, 163, 29, 23));
+
+    MakeBar(panel, "PanelLinkTarget", "Directory Pointing", QColor(128, 0, 128),
+            QRect(16, 200, 465, 22));
+    edtOrgDir = MakeEdit(panel, "edtOrgDir", QRect(16, 232, 430, 21));
+    btnLinkOrg = MakeButton(panel, "btnLinkOrg", "...", QRect(452, 231, 29, 23));
+
+    btnCreatLink = MakeButton(panel, "btnCreatLink", "Create Symbolic Link", QRect(2, 276, 493, 67));
+    btnCreatLink->setFlat(true);
+    btnCreatLink->setFocusPolicy(Qt::NoFocus);
+
+    setTabOrder(edtDestName, edtDestDir);
+    setTabOrder(edtDestDir, btnLinkDest);
+    setTabOrder(btnLinkDest, edtOrgDir);
+    setTabOrder(edtOrgDir, btnLinkOrg);
+
+    connect(btnLinkDest, &QPushButton::clicked, this, [this] { btnLinkDestClick(btnLinkDest); });
+    connect(btnLinkOrg, &QPushButton::clicked, this, [this] { btnLinkOrgClick(btnLinkOrg); });
+    connect(btnCreatLink, &QPushButton::clicked, this, [this] { btnCreatLinkClick(btnCreatLink); });
 }
 
-void TfrmMain::btnLinkOrgClick(QObject *) {}
+void TfrmMain::btnLinkOrgClick(QObject *)
+{
+    HandleErrors([&] {
+        // A cancelled picker leaves the text empty, and the field with it.
+        QString folder;
+        BrowseFolder(folder, "Apontar o Diretório para ser Criado o Link Simbólico");
+        edtOrgDir->setText(folder);
+    });
+}
 
-void TfrmMain::btnLinkDestClick(QObject *) {}
+void TfrmMain::btnLinkDestClick(QObject *)
+{
+    HandleErrors([&] {
+        QString folder;
+        BrowseFolder(folder, "Diretório a ser Criado o Link Simbólico");
+        edtDestDir->setText(folder);
+    });
+}
 
-void TfrmMain::btnCreatLinkClick(QObject *) {}
+void TfrmMain::btnCreatLinkClick(QObject *)
+{
+    HandleErrors([&] {
+        const QString name = edtDestName->text();
+        const QString location = edtDestDir->text();
+        const QString target = edtOrgDir->text();
+        if (!zolvik::LinkFieldsFilled(name.toStdString(), location.toStdString(),
+                                      target.toStdString())) {
+            QMessageBox box(QMessageBox::Information, ApplicationTitle(),
+                            QString::fromUtf8(zolvik::kLinkFieldsMissing), QMessageBox::Ok, this);
+            box.exec();
+            return;
+        }
+        const QString parameters = QString::fromStdString(zolvik::LinkCommandParameters(
+            location.toStdString(), name.toStdString(), target.toStdString()));
+        const QString failure = platform::LinkDirectory(location, name, target, parameters);
+        if (!failure.isEmpty())
+            throw zolvik::Error(failure.toStdString());
+    });
+}

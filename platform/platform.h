@@ -21,4 +21,12 @@ bool PickFolder(QString &folder, const QString &title);
 // success, else the system's reason.
 QString CreateDirectoryLink(const QString &link, const QString &target);
 
+// Has the system make the directory link `name` inside `location`, pointing to `target`.
+// Where the command interpreter has "mklink" it starts "cmd.exe" with `parameters` in a
+// normal window and does not wait: that window shows the outcome and the result is empty.
+// Elsewhere the link is made directly, no shell involved, and the result is the failure
+// text with the system's reason (empty on success).
+QString LinkDirectory(const QString &location, const QString &name, const QString &target,
+                      const QString &parameters);
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
@@ -9,6 +10,8 @@
 
 #include <filesystem>
 #include <system_error>
+
+#include "tools/link_command.h"
 
 namespace platform {
 
@@ -51,9 +54,35 @@ bool PickFolder(QString &folder, const QString &title)
 
 QString CreateDirectoryLink(const QString &link, const QString &target)
 {
+    // Paths in the file system's own encoding, byte for byte.
+    const std::filesystem::path targetPath(QFile::encodeName(target).toStdString());
+    const std::filesystem::path linkPath(QFile::encodeName(link).toStdString());
     std::error_code error;
-    std::filesystem::create_directory_symlink(target.toStdString(), link.toStdString(), error);
-    return error ? QString::fromStdString(error.message()) : QString();
+    std::filesystem::create_directory_symlink(targetPath, linkPath, error);
+    return error ? QString::fromLocal8Bit(error.message().c_str()) : QString();
+}
+
+QString LinkDirectory(const QString &location, const QString &name, const QString &target,
+                      const QString &parameters)
+{
+#ifdef Q_OS_WIN
+    Q_UNUSED(location);
+    Q_UNUSED(name);
+    Q_UNUSED(target);
+    QProcess command;
+    command.setProgram("cmd.exe");
+    command.setNativeArguments(parameters);  // passed exactly as built, no quoting added
+    command.startDetached();
+    return QString();
+#else
+    Q_UNUSED(parameters);
+    const QString link = QString::fromStdString(
+        zolvik::LinkPath(location.toStdString(), name.toStdString()));
+    const QString reason = CreateDirectoryLink(link, target);
+    if (reason.isEmpty())
+        return QString();
+    return QString("Cannot create link \"%1\". %2").arg(link, reason);
+#endif
 }
 
 }  // namespace platform

@@ -163,32 +163,32 @@ std::optional<int> ReadFieldSize(std::string_view format, std::size_t &pos)
 // Parses the specifier after a "%" at `pos` (which is not at the end and not "%%").
 Specifier ReadSpecifier(std::string_view format, std::size_t &pos)
 {
-    Specifier spec;
+    Specifier specifier;
     if (format[pos] == '-') {
-        spec.leftJustify = true;
+        specifier.leftJustify = true;
         ++pos;
     }
     if (pos < format.size() && format[pos] >= '0' && format[pos] <= '9') {
         const auto width = ReadFieldSize(format, pos);
         if (!width)
             ThrowFormatError(format);
-        spec.width = *width;
+        specifier.width = *width;
     }
     if (pos < format.size() && format[pos] == '.') {
         ++pos;
-        spec.precision = 0;
+        specifier.precision = 0;
         if (pos < format.size() && format[pos] >= '0' && format[pos] <= '9') {
             const auto precision = ReadFieldSize(format, pos);
             if (!precision)
                 ThrowFormatError(format);
-            spec.precision = *precision;
+            specifier.precision = *precision;
         }
     }
     if (pos >= format.size())
         ThrowFormatError(format);
     const char letter = format[pos++];
-    spec.kind = (letter >= 'A' && letter <= 'Z') ? static_cast<char>(letter - 'A' + 'a') : letter;
-    return spec;
+    specifier.kind = (letter >= 'A' && letter <= 'Z') ? static_cast<char>(letter - 'A' + 'a') : letter;
+    return specifier;
 }
 
 std::string ZeroPadDigits(std::string digits, int minimum)
@@ -207,27 +207,27 @@ std::uint64_t UnsignedPattern(std::int64_t value)
     return static_cast<std::uint64_t>(value);
 }
 
-std::string ConvertArgument(const Specifier &spec, const FormatArg &arg, std::string_view format,
+std::string ConvertArgument(const Specifier &specifier, const FormatArg &arg, std::string_view format,
                             char decimalSeparator)
 {
-    switch (spec.kind) {
+    switch (specifier.kind) {
     case 'd':
     case 'u':
     case 'x': {
         const auto *integer = std::get_if<std::int64_t>(&arg);
         if (!integer)
             ThrowFormatError(format);
-        std::string digits = spec.kind == 'd'   ? IntToStr(*integer)
-                             : spec.kind == 'u' ? std::to_string(UnsignedPattern(*integer))
+        std::string digits = specifier.kind == 'd'   ? IntToStr(*integer)
+                             : specifier.kind == 'u' ? std::to_string(UnsignedPattern(*integer))
                                                 : IntToHex(*integer, 0);
-        return ZeroPadDigits(std::move(digits), spec.precision);
+        return ZeroPadDigits(std::move(digits), specifier.precision);
     }
     case 's': {
         const auto *text = std::get_if<std::string>(&arg);
         if (!text)
             ThrowFormatError(format);
-        if (spec.precision >= 0 && static_cast<std::size_t>(spec.precision) < text->size())
-            return text->substr(0, static_cast<std::size_t>(spec.precision));
+        if (specifier.precision >= 0 && static_cast<std::size_t>(specifier.precision) < text->size())
+            return text->substr(0, static_cast<std::size_t>(specifier.precision));
         return *text;
     }
     case 'f':
@@ -235,9 +235,9 @@ std::string ConvertArgument(const Specifier &spec, const FormatArg &arg, std::st
         const auto *number = std::get_if<long double>(&arg);
         if (!number)
             ThrowFormatError(format);
-        if (spec.kind == 'f')
-            return FormatFixed(*number, spec.precision < 0 ? 2 : spec.precision, decimalSeparator);
-        const int precision = spec.precision < 0 ? 15 : spec.precision;
+        if (specifier.kind == 'f')
+            return FormatFixed(*number, specifier.precision < 0 ? 2 : specifier.precision, decimalSeparator);
+        const int precision = specifier.precision < 0 ? 15 : specifier.precision;
         return GeneralNotation(*number, std::clamp(precision, 1, kDecomposedDigits),
                                decimalSeparator);
     }
@@ -269,13 +269,13 @@ std::string Format(std::string_view format, std::initializer_list<FormatArg> arg
             ++pos;
             continue;
         }
-        const Specifier spec = ReadSpecifier(format, pos);
+        const Specifier specifier = ReadSpecifier(format, pos);
         if (nextArg == args.end())
             ThrowFormatError(format);
-        std::string field = ConvertArgument(spec, *nextArg++, format, decimalSeparator);
-        if (static_cast<int>(field.size()) < spec.width) {
-            const std::size_t padding = static_cast<std::size_t>(spec.width) - field.size();
-            if (spec.leftJustify)
+        std::string field = ConvertArgument(specifier, *nextArg++, format, decimalSeparator);
+        if (static_cast<int>(field.size()) < specifier.width) {
+            const std::size_t padding = static_cast<std::size_t>(specifier.width) - field.size();
+            if (specifier.leftJustify)
                 field.append(padding, ' ');
             else
                 field.insert(0, padding, ' ');

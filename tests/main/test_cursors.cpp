@@ -1,0 +1,433 @@
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "tests/main/pixel_grid_driver.h"
+
+using namespace zolvik_test;
+
+namespace {
+
+const QColor kBlack(0, 0, 0), kWhite(255, 255, 255), kSilver(192, 192, 192), kGreen(0, 128, 0);
+const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kGrey(128, 128, 128), kAqua(0, 255, 255);
+
+QByteArray Repeat(const QByteArray &piece, int times)
+{
+    QByteArray text;
+    for (int i = 0; i < times; ++i)
+        text += piece;
+    return text;
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class CursorsPage : public WindowTest {
+protected:
+    void SetUp() override
+    {
+        WindowTest::SetUp();
+        ASSERT_TRUE(files.isValid());
+        TfrmMain &frm = Open();
+        Find<QTabWidget>("PageControl")->setCurrentIndex(3);
+        frm.show();
+        grid = Find<QTableWidget>("stg_Cursor");
+    }
+
+    QString FilePath(const QString &name) const { return QDir(files.path()).filePath(name); }
+
+    void ChooseCode(int code)
+    {
+        const auto items = Find<QGroupBox>("rad_CurColor")->findChildren<QRadioButton *>();
+        QTest::mouseClick(items.at(code), Qt::LeftButton, {}, QPoint(6, items.at(code)->height() / 2));
+    }
+
+    void Click(const char *button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
+
+    QString Text(int column, int row) const { return grid->item(row, column)->text(); }
+
+    std::int32_t Pixel(int column, int row) const { return window->CursorPixels[64 * column + row]; }
+
+    int CellsWithText(const QString &text) const
+    {
+        int count = 0;
+        for (int x = 0; x < 64; ++x)
+            for (int y = 0; y < 64; ++y)
+                count += Text(x, y) == text;
+        return count;
+    }
+
+    QTemporaryDir files;
+    QTableWidget *grid = nullptr;
+};
+
+const QByteArray kCleanHeader = "const unsigned char cursor[1024] = {\r\n" +
+                                Repeat(Repeat("0xAA,", 16) + "\r\n", 64) + "};\r\n";
+
+}  // namespace
+
+TEST_F(CursorsPage, ControlsAtTheirPlaces)
+{
+    EXPECT_EQ(grid->geometry().size(), QSize(640, 640));
+    EXPECT_EQ(grid->rowCount(), 64);
+    EXPECT_EQ(grid->columnCount(), 64);
+    EXPECT_EQ(grid->viewport()->size(), QSize(640, 640));
+    EXPECT_EQ(grid->visualRect(grid->model()->index(5, 7)), QRect(70, 50, 10, 10));
+    EXPECT_FALSE(grid->showGrid());
+    EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_EQ(grid->selectionMode(), QAbstractItemView::SingleSelection);
+    EXPECT_EQ(Find<QLabel>("PanelCurTitle")->text(), "Create a Image Cursor 64x64");
+    auto *colours = Find<QGroupBox>("rad_CurColor");
+    EXPECT_EQ(colours->title(), "  Pixel Color ");
+    const auto items = colours->findChildren<QRadioButton *>();
+    ASSERT_EQ(items.size(), 4);
+    EXPECT_EQ(items[0]->text(), "Color for Palette 0");
+    EXPECT_EQ(items[1]->text(), "Color for Palette 1");
+    EXPECT_EQ(items[2]->text(), "Transparent");
+    EXPECT_EQ(items[3]->text(), "Transparent Inverted");
+    EXPECT_TRUE(items[0]->isChecked());
+    EXPECT_EQ(Find<QPushButton>("btn_CurCreate")->text(), "Create File ,H");
+    EXPECT_EQ(Find<QPushButton>("btn_CurSaveBin")->text(), "Save BIN");
+    EXPECT_EQ(Find<QPushButton>("btn_CurLoadBin")->text(), "Load BIN");
+    EXPECT_EQ(Find<QPushButton>("btn_CurClear")->text(), "Clean");
+    EXPECT_EQ(Find<QPushButton>("btn_CurShape1")->text(), "+");
+    EXPECT_EQ(Find<QPushButton>("btn_CurShape2")->text(), "X");
+    EXPECT_EQ(Find<QPushButton>("btn_CurShape3")->text(), "#");
+    EXPECT_EQ(Find<QLabel>("LabelCurXPoint")->text(), "Point X Cursor");
+    EXPECT_EQ(Find<QLabel>("LabelCurYPoint")->text(), "Point Y Cursor");
+    for (const char *name : {"spi_CurXPoint", "spi_CurYPoint"}) {
+        auto *spin = Find<QSpinBox>(name);
+        EXPECT_EQ(spin->minimum(), 0);
+        EXPECT_EQ(spin->maximum(), 63);
+        EXPECT_EQ(spin->value(), 31);
+    }
+}
+
+TEST_F(CursorsPage, StartsSilverWithGreyHotSpot)
+{
+    EXPECT_EQ(CellsWithText("2"), 4096);
+    EXPECT_EQ(Pixel(0, 0), 2);
+    EXPECT_EQ(Pixel(63, 63), 2);
+    const QImage shown = Picture(grid);
+    for (int x = 0; x < 64; ++x)
+        for (int y = 0; y < 64; ++y)
+            ASSERT_EQ(ShownColour(shown, grid, x, y), x == 31 && y == 31 ? kGrey : kSilver)
+                << x << "," << y;
+}
+
+TEST_F(CursorsPage, PressPaintsWithTheCurrentCodeAndHotSpotFollowsTheSpinEdits)
+{
+    ChooseCode(3);
+    PressCell(grid, 31, 31);
+    ReleaseOnCell(grid, 31, 31);
+    EXPECT_EQ(Text(31, 31), "3");
+    EXPECT_EQ(Pixel(31, 31), 3);
+    EXPECT_EQ(ShownColour(Picture(grid), grid, 31, 31), kAqua);
+
+    auto *spinX = Find<QSpinBox>("spi_CurXPoint");
+    QTest::keyClick(spinX, Qt::Key_Down);
+    EXPECT_EQ(spinX->value(), 30);
+    QImage shown = Picture(grid);
+    EXPECT_EQ(ShownColour(shown, grid, 31, 31), kGreen);
+    EXPECT_EQ(ShownColour(shown, grid, 30, 31), kGrey);
+
+    // A spin-edit text that is not a number puts the hot spot in column 0.
+    spinX->selectAll();
+    QTest::keyClick(spinX, Qt::Key_Delete);
+    ASSERT_EQ(spinX->text(), "");
+    shown = Picture(grid);
+    EXPECT_EQ(ShownColour(shown, grid, 0, 31), kGrey);
+    EXPECT_EQ(ShownColour(shown, grid, 30, 31), kSilver);
+    QTest::keyClicks(spinX, "5");
+    Find<QSpinBox>("spi_CurYPoint")->setValue(6);
+    shown = Picture(grid);
+    EXPECT_EQ(ShownColour(shown, grid, 5, 6), kGrey);
+    EXPECT_EQ(ShownColour(shown, grid, 0, 31), kSilver);
+
+    const std::pair<int, QColor> marks[] = {{0, kRed}, {1, kYellow}, {2, kGrey}, {3, kAqua}};
+    for (const auto &[code, colour] : marks) {
+        ChooseCode(code);
+        PressCell(grid, 5, 6);
+        EXPECT_EQ(ShownColour(Picture(grid), grid, 5, 6), colour) << code;
+    }
+    const std::pair<int, QColor> fills[] = {{0, kBlack}, {1, kWhite}, {2, kSilver}, {3, kGreen}};
+    for (const auto &[code, colour] : fills) {
+        ChooseCode(code);
+        PressCell(grid, 9, 9);
+        EXPECT_EQ(ShownColour(Picture(grid), grid, 9, 9), colour) << code;
+    }
+}
+
+TEST_F(CursorsPage, PressOnTheSelectedCellPaintsItAgain)
+{
+    PressCell(grid, 4, 4);
+    ReleaseOnCell(grid, 4, 4);
+    EXPECT_EQ(Text(4, 4), "0");
+    ChooseCode(1);
+    PressCell(grid, 4, 4);
+    ReleaseOnCell(grid, 4, 4);
+    EXPECT_EQ(Text(4, 4), "1");
+    EXPECT_EQ(Pixel(4, 4), 1);
+    EXPECT_EQ(CellsWithText("2"), 4095);
+}
+
+TEST_F(CursorsPage, DragPaintsEveryCellThePointerEntersAndKeysMoveOn)
+{
+    ChooseCode(1);
+    PressCell(grid, 0, 0);
+    MoveOverCell(grid, 1, 0, true);
+    MoveOverCell(grid, 2, 0, true);
+    MoveOverCell(grid, 2, 1, true);
+    ReleaseOnCell(grid, 2, 1);
+    MoveOverCell(grid, 5, 5, false);
+    for (auto [x, y] : {std::pair{0, 0}, {1, 0}, {2, 0}, {2, 1}}) {
+        EXPECT_EQ(Text(x, y), "1") << x << "," << y;
+        EXPECT_EQ(Pixel(x, y), 1);
+    }
+    EXPECT_EQ(Text(5, 5), "2");
+    EXPECT_EQ(CellsWithText("1"), 4);
+
+    ChooseCode(0);
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(Text(3, 1), "0");
+    EXPECT_EQ(Text(3, 2), "0");
+    EXPECT_EQ(Pixel(3, 2), 0);
+    EXPECT_EQ(CellsWithText("0"), 2);
+    const QImage shown = Picture(grid);
+    EXPECT_EQ(ShownColour(shown, grid, 3, 2), kBlack);
+    EXPECT_EQ(ShownColour(shown, grid, 2, 1), kWhite);
+}
+
+TEST_F(CursorsPage, ShapesStampTheirCellsWithTheCurrentCode)
+{
+    ChooseCode(0);
+    Click("btn_CurShape1");
+    EXPECT_EQ(CellsWithText("0"), 252);
+    EXPECT_EQ(Text(0, 31), "0");
+    EXPECT_EQ(Text(32, 63), "0");
+
+    ChooseCode(1);
+    Click("btn_CurShape3");
+    EXPECT_EQ(CellsWithText("1"), 252);
+    EXPECT_EQ(CellsWithText("0"), 252 - 8);  // the eight crossings take the code of "#"
+    EXPECT_EQ(Text(21, 31), "1");
+    EXPECT_EQ(Text(42, 32), "1");
+
+    Click("btn_CurClear");
+    EXPECT_EQ(CellsWithText("2"), 4096);
+    ChooseCode(3);
+    Click("btn_CurShape2");
+    EXPECT_EQ(CellsWithText("3"), 128);
+    for (auto [x, y] : {std::pair{0, 0}, {63, 63}, {63, 0}, {0, 63}, {31, 31}, {32, 32}, {32, 31},
+                        {31, 32}})
+        EXPECT_EQ(Pixel(x, y), 3) << x << "," << y;
+}
+
+TEST_F(CursorsPage, HeaderOfTheCleanPictureThroughTheDialog)
+{
+    bool inspected = false;
+    ChooseFile(FilePath("cursor"), [&](QFileDialog *dialog) {
+        inspected = true;
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"*.h (*.h)"});
+        EXPECT_EQ(dialog->defaultSuffix(), "h");
+        EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
+    });
+    Click("btn_CurCreate");
+    EXPECT_TRUE(inspected);
+    const QByteArray header = ReadFile(FilePath("cursor.h"));
+    EXPECT_EQ(header.size(), 5290);
+    EXPECT_EQ(header, kCleanHeader);
+}
+
+TEST_F(CursorsPage, CancelledDialogsChangeNothing)
+{
+    ChooseFile(QString());
+    Click("btn_CurCreate");
+    ChooseFile(QString());
+    Click("btn_CurSaveBin");
+    EXPECT_TRUE(QDir(files.path()).entryList(QDir::Files).isEmpty());
+    ChooseFile(QString());
+    Click("btn_CurLoadBin");
+    EXPECT_EQ(CellsWithText("2"), 4096);
+}
+
+TEST_F(CursorsPage, OverwriteIsAskedFirst)
+{
+    WriteFile(FilePath("old.h"), "keep me");
+    auto prompt = std::make_shared<CapturedBox>();
+    const auto answerWith = [&](QMessageBox::StandardButton answer) {
+        AnswerNextModalOf<QFileDialog>([this, prompt, answer](QFileDialog *dialog) {
+            AnswerNextModalOf<QMessageBox>([prompt, answer](QMessageBox *question) {
+                prompt->text = question->text();
+                prompt->seen = true;
+                question->button(answer)->click();
+            });
+            TypeFileName(dialog, FilePath("old.h"));
+            static_cast<QDialog *>(dialog)->accept();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+    };
+    answerWith(QMessageBox::No);
+    Click("btn_CurCreate");
+    EXPECT_TRUE(prompt->seen);
+    EXPECT_TRUE(prompt->text.contains("already exists"));
+    EXPECT_EQ(ReadFile(FilePath("old.h")), "keep me");
+
+    prompt->seen = false;
+    answerWith(QMessageBox::Yes);
+    Click("btn_CurCreate");
+    EXPECT_TRUE(prompt->seen);
+    EXPECT_EQ(ReadFile(FilePath("old.h")), kCleanHeader);
+}
+
+TEST_F(CursorsPage, BinarySaveAndLoadRoundTrip)
+{
+    ChooseCode(3);
+    Click("btn_CurShape2");
+    ChooseCode(0);
+    PressCell(grid, 10, 20);
+    ReleaseOnCell(grid, 10, 20);
+    window->CursorPixels[64 * 11 + 20] = 6;
+    window->CursorPixels[64 * 12 + 20] = -5;
+    window->CurRefreshGrid();
+
+    bool inspected = false;
+    ChooseFile(FilePath("picture"), [&](QFileDialog *dialog) {
+        inspected = true;
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"*.bin (*.bin)"});
+        EXPECT_EQ(dialog->defaultSuffix(), "bin");
+    });
+    Click("btn_CurSaveBin");
+    EXPECT_TRUE(inspected);
+    const QByteArray saved = ReadFile(FilePath("picture.bin"));
+    ASSERT_EQ(saved.size(), 16384);
+    EXPECT_EQ(saved.mid(0, 8), QByteArray("\x03\x00\x00\x00\x02\x00\x00\x00", 8));
+    EXPECT_EQ(saved.mid(4 * (64 * 11 + 20), 4), QByteArray("\x06\x00\x00\x00", 4));
+    EXPECT_EQ(saved.mid(4 * (64 * 12 + 20), 4), QByteArray("\xFB\xFF\xFF\xFF", 4));
+
+    std::vector<std::int32_t> before(std::begin(window->CursorPixels), std::end(window->CursorPixels));
+    Click("btn_CurClear");
+    inspected = false;
+    ChooseFile(FilePath("picture.bin"), [&](QFileDialog *dialog) {
+        inspected = true;
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"*.bin (*.bin)"});
+        EXPECT_EQ(dialog->defaultSuffix(), "bin");
+    });
+    Click("btn_CurLoadBin");
+    EXPECT_TRUE(inspected);
+    EXPECT_EQ(std::vector<std::int32_t>(std::begin(window->CursorPixels),
+                                        std::end(window->CursorPixels)),
+              before);
+    EXPECT_EQ(Text(10, 20), "0");
+    EXPECT_EQ(Text(11, 20), "6");
+    EXPECT_EQ(Text(12, 20), "-5");
+    EXPECT_EQ(Text(0, 0), "3");
+    const QImage shown = Picture(grid);
+    EXPECT_EQ(ShownColour(shown, grid, 11, 20), kGreen);
+    EXPECT_EQ(ShownColour(shown, grid, 12, 20), kGreen);
+
+    // The header writes only the low two bits: 6 goes out as code 2.
+    ChooseFile(FilePath("picture.h"));
+    Click("btn_CurCreate");
+    const QList<QByteArray> lines = ReadFile(FilePath("picture.h")).split('\n');
+    ASSERT_EQ(lines.size(), 67);
+    // Row 20, columns 8 to 15: 2 2 0 6 and -5 2 2 2.
+    EXPECT_EQ(lines[21].mid(10, 10), "0xA2,0xEA,");
+}
+
+TEST_F(CursorsPage, ShortAndLongFilesLoadTheirLeadingBytes)
+{
+    WriteFile(FilePath("empty.bin"), QByteArray());
+    ChooseFile(FilePath("empty.bin"));
+    Click("btn_CurLoadBin");
+    EXPECT_EQ(CellsWithText("2"), 4096);
+
+    WriteFile(FilePath("six.bin"), QByteArray("\x01\x00\x00\x00\x03\x00", 6));
+    window->CursorPixels[1] = 0x11223344;
+    ChooseFile(FilePath("six.bin"));
+    Click("btn_CurLoadBin");
+    EXPECT_EQ(Pixel(0, 0), 1);
+    EXPECT_EQ(Pixel(0, 1), 0x11220003);
+    EXPECT_EQ(Text(0, 0), "1");
+    EXPECT_EQ(Text(0, 1), QString::number(0x11220003));
+    EXPECT_EQ(Text(0, 2), "2");
+    EXPECT_EQ(CellsWithText("2"), 4094);
+
+    QByteArray big;
+    for (int i = 0; i < 4096; ++i)
+        big += QByteArray("\x01\x00\x00\x00", 4);
+    big += QByteArray(20000 - 16384, '\x03');
+    WriteFile(FilePath("big.bin"), big);
+    ChooseFile(FilePath("big.bin"));
+    Click("btn_CurLoadBin");
+    EXPECT_EQ(CellsWithText("1"), 4096);
+}
+
+TEST_F(CursorsPage, MissingFileToLoadIsReported)
+{
+    const QString path = FilePath("missing.bin");
+    auto box = ChooseFileThenCaptureBox(path);
+    Click("btn_CurLoadBin");
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->icon, QMessageBox::Critical);
+    EXPECT_EQ(box->text, "Cannot open file \"" + path + "\". No such file or directory.");
+    EXPECT_EQ(CellsWithText("2"), 4096);
+}
+
+TEST_F(CursorsPage, FileThatCannotBeCreatedIsReported)
+{
+    const QString path = FilePath("no such folder/cursor.h");
+    auto box = ChooseFileThenCaptureBox(path);
+    Click("btn_CurCreate");
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->icon, QMessageBox::Critical);
+    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+    EXPECT_EQ(box->text, "Cannot create file \"" + path + "\". No such file or directory.");
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(CursorsPage, SaveThatFailsHalfWayLeavesNoFile)
+{
+    // Files of this process may grow to 4 KiB only: the 16 KiB binary fails part-way.
+    rlimit before{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = before;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString path = FilePath("picture.bin");
+    auto box = ChooseFileThenCaptureBox(path);
+    Click("btn_CurSaveBin");
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->text,
+              "Cannot write file \"" + path + "\". File too large; the file was not saved.");
+    EXPECT_TRUE(QDir(files.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
+}

@@ -1,0 +1,369 @@
+// The "Fonts" page driven as a user would: its two buttons, their dialogs, files and messages.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QImage>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <optional>
+
+#include "main/page_fonts_glyphs.h"
+#include "tests/main/window_fixture.h"
+
+using zolvik_test::AnswerNextModal;
+using zolvik_test::CapturedBox;
+using zolvik_test::CaptureNextMessageBox;
+
+namespace {
+
+const QString kDone = QString::fromUtf8("Conversão conluída.");
+const QString kNot48 = QString::fromUtf8("Imagem deve estar no padrão 48x48");
+
+QByteArray ReadAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// What the open dialog of the icon converter showed.
+struct OpenDialogSeen {
+    bool seen = false;
+    QStringList filters;
+    QString fileName;
+};
+
+// What the ID box showed.
+struct IdBoxSeen {
+    bool seen = false;
+    QString caption;
+    QString prompt;
+    QString text;
+};
+
+class FontsPage : public zolvik_test::WindowTest {
+protected:
+    void TearDown() override
+    {
+        for (const QString &path : headersToRemove)
+            QFile::remove(path);
+        if (!previousCurrent.isEmpty())
+            QDir::setCurrent(previousCurrent);
+        WindowTest::TearDown();
+    }
+
+    // A header written beside the executable, removed after the test.
+    QString HeaderBesideExecutable(int fontId)
+    {
+        const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QString("fontmap%1.h").arg(fontId));
+        headersToRemove << path;
+        QFile::remove(path);
+        return path;
+    }
+
+    void WorkIn(const QString &folder)
+    {
+        previousCurrent = QDir::currentPath();
+        QDir::setCurrent(folder);
+    }
+
+    // Clicks "Create BMB file ..." and picks `path` in its dialog; the message box that
+    // follows, when `expectBox`, is answered and returned.
+    std::shared_ptr<CapturedBox> ConvertSheet(const QString &path, bool expectBox = true,
+                                              OpenDialogSeen *seen = nullptr)
+    {
+        auto box = std::make_shared<std::shared_ptr<CapturedBox>>();
+        AnswerNextModal([=](QWidget *modal) {
+            auto *dialog = qobject_cast<QFileDialog *>(modal);
+            if (!dialog) {
+                modal->close();
+                return;
+            }
+            auto *nameEdit = dialog->findChild<QLineEdit *>("fileNameEdit");
+            if (seen) {
+                seen->seen = true;
+                seen->filters = dialog->nameFilters();
+                seen->fileName = nameEdit ? nameEdit->text() : QString();
+            }
+            if (expectBox)
+                *box = CaptureNextMessageBox();
+            // Typed into the name field: selectFile() leaves a focused field unchanged.
+            if (nameEdit)
+                nameEdit->setText(path);
+            else
+                dialog->selectFile(path);
+            static_cast<QDialog *>(dialog)->accept();
+        });
+        Find<QPushButton>("Button6")->click();
+        return *box ? *box : std::make_shared<CapturedBox>();
+    }
+
+    // Clicks "Create .H file ...", chooses `font` and answers the ID box with `idText`, or
+    // cancels it when there is none; returns the message box that follows.
+    std::shared_ptr<CapturedBox> GenerateHeader(const QFont &font, std::optional<QString> idText,
+                                                IdBoxSeen *seen)
+    {
+        auto box = std::make_shared<std::shared_ptr<CapturedBox>>();
+        AnswerNextModal([=](QWidget *modal) {
+            auto *fontDialog = qobject_cast<QFontDialog *>(modal);
+            if (!fontDialog) {
+                modal->close();
+                return;
+            }
+            AnswerNextModal([=](QWidget *next) {
+                auto *idBox = qobject_cast<QInputDialog *>(next);
+                if (!idBox) {
+                    next->close();
+                    return;
+                }
+                *seen = {true, idBox->windowTitle(), idBox->labelText(), idBox->textValue()};
+                *box = CaptureNextMessageBox();
+                if (idText) {
+                    idBox->setTextValue(*idText);
+                    idBox->accept();
+                } else {
+                    idBox->reject();
+                }
+            });
+            fontDialog->setCurrentFont(font);
+            fontDialog->accept();
+        });
+        Find<QPushButton>("btnFont")->click();
+        return *box ? *box : std::make_shared<CapturedBox>();
+    }
+
+    QStringList headersToRemove;
+    QString previousCurrent;
+};
+
+// A sheet whose tile (column, row) is filled with red = tile number + 1, green 0x11,
+// blue 0x22.
+QImage TiledSheet(int columns, int rows)
+{
+    QImage sheet(columns * 48, rows * 48, QImage::Format_RGB32);
+    for (int row = 0; row < rows; ++row)
+        for (int column = 0; column < columns; ++column)
+            for (int y = 0; y < 48; ++y)
+                for (int x = 0; x < 48; ++x)
+                    sheet.setPixel(column * 48 + x, row * 48 + y, qRgb(row * columns + column + 1, 0x11, 0x22));
+    return sheet;
+}
+
+// The red byte of every record's first pixel.
+QList<int> RecordOrder(const QByteArray &bytes)
+{
+    QList<int> order;
+    for (qsizetype at = 0; at < bytes.size(); at += 6912)
+        order << static_cast<std::uint8_t>(bytes[at]);
+    return order;
+}
+
+}  // namespace
+
+TEST_F(FontsPage, TwoButtonsSideBySideOnTheFontsPage)
+{
+    TfrmMain &frm = Open();
+    auto *font = Find<QPushButton>("btnFont");
+    auto *icons = Find<QPushButton>("Button6");
+    EXPECT_EQ(font->text(), "Create .H file from a Windows Source");
+    EXPECT_EQ(icons->text(), "Create BMB file from a 48x48 bitmap");
+    EXPECT_EQ(font->parentWidget(), frm.TabSheet4);
+    EXPECT_EQ(icons->parentWidget(), frm.TabSheet4);
+    EXPECT_EQ(font->geometry().top(), icons->geometry().top());
+    EXPECT_LT(font->geometry().right(), icons->geometry().left());
+    EXPECT_FALSE(font->icon().isNull());
+    EXPECT_FALSE(icons->icon().isNull());
+}
+
+TEST_F(FontsPage, OneIconWithPureRedAndPureBlueFromThePrefilledDialog)
+{
+    Open();
+    QTemporaryDir folder;
+    QImage sheet(48, 48, QImage::Format_RGB32);
+    sheet.fill(qRgb(255, 0, 0));
+    sheet.setPixel(1, 0, qRgb(0, 0, 255));
+    const QString input = folder.filePath("icones.bmp");
+    ASSERT_TRUE(sheet.save(input, "BMP"));
+
+    OpenDialogSeen seen;
+    const auto box = ConvertSheet(input, true, &seen);
+    EXPECT_TRUE(seen.seen);
+    EXPECT_EQ(seen.filters, QStringList{"*.bmp (*.bmp)"});
+    EXPECT_EQ(seen.fileName, "icones.bmp");
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->text, kDone);
+    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+    EXPECT_EQ(box->icon, QMessageBox::NoIcon);
+
+    const QByteArray bytes = ReadAll(folder.filePath("icones.bmb"));
+    ASSERT_EQ(bytes.size(), 6912);
+    EXPECT_EQ(bytes.left(9), QByteArray::fromHex("FF00000000FFFF0000"));
+    EXPECT_EQ(bytes.right(3), QByteArray::fromHex("FF0000"));
+}
+
+TEST_F(FontsPage, TilesInRowMajorOrder)
+{
+    Open();
+    QTemporaryDir folder;
+    struct Case {
+        int columns, rows;
+        QList<int> order;
+    };
+    for (const Case &sheetCase : {Case{2, 1, {1, 2}}, Case{1, 2, {1, 2}}, Case{2, 2, {1, 2, 3, 4}}}) {
+        const QString name = QString("sheet%1x%2").arg(sheetCase.columns * 48).arg(sheetCase.rows * 48);
+        ASSERT_TRUE(TiledSheet(sheetCase.columns, sheetCase.rows).save(folder.filePath(name + ".bmp"), "BMP"));
+        EXPECT_EQ(ConvertSheet(folder.filePath(name + ".bmp"))->text, kDone) << name.toStdString();
+        const QByteArray bytes = ReadAll(folder.filePath(name + ".bmb"));
+        EXPECT_EQ(bytes.size(), sheetCase.order.size() * 6912) << name.toStdString();
+        EXPECT_EQ(RecordOrder(bytes), sheetCase.order) << name.toStdString();
+        EXPECT_EQ(bytes.mid(6912 - 2, 2), QByteArray::fromHex("1122")) << name.toStdString();
+    }
+}
+
+TEST_F(FontsPage, SidesNotMultiplesOf48GiveTheMessageAndNoFile)
+{
+    Open();
+    QTemporaryDir folder;
+    for (const QSize size : {QSize(100, 48), QSize(48, 50)}) {
+        QImage sheet(size, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        const QString name = QString("odd%1x%2").arg(size.width()).arg(size.height());
+        ASSERT_TRUE(sheet.save(folder.filePath(name + ".bmp"), "BMP"));
+        const auto box = ConvertSheet(folder.filePath(name + ".bmp"));
+        EXPECT_EQ(box->text, kNot48);
+        EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+        EXPECT_EQ(box->icon, QMessageBox::NoIcon);
+        EXPECT_FALSE(QFile::exists(folder.filePath(name + ".bmb"))) << name.toStdString();
+    }
+}
+
+TEST_F(FontsPage, FilesThatAreNotBitmapsAreRefusedAndWriteNothing)
+{
+    Open();
+    QTemporaryDir folder;
+    WriteAll(folder.filePath("notes.bmp"), "these are words, not pixels\n");
+    QImage picture(48, 48, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    ASSERT_TRUE(picture.save(folder.filePath("photo.bmp"), "PNG"));
+    for (const char *name : {"notes", "photo"}) {
+        const auto box = ConvertSheet(folder.filePath(QString(name) + ".bmp"));
+        EXPECT_EQ(box->text, "Bitmap image is not valid.") << name;
+        EXPECT_EQ(box->icon, QMessageBox::Critical) << name;
+        EXPECT_FALSE(QFile::exists(folder.filePath(QString(name) + ".bmb"))) << name;
+    }
+}
+
+TEST_F(FontsPage, InputWithoutExtensionGetsBmbAppendedAndAnOldOutputIsReplaced)
+{
+    Open();
+    QTemporaryDir folder;
+    ASSERT_TRUE(TiledSheet(1, 1).save(folder.filePath("icones"), "BMP"));
+    WriteAll(folder.filePath("icones.bmb"), QByteArray(10000, 'x'));
+    EXPECT_EQ(ConvertSheet(folder.filePath("icones"))->text, kDone);
+    const QByteArray bytes = ReadAll(folder.filePath("icones.bmb"));
+    ASSERT_EQ(bytes.size(), 6912);
+    EXPECT_EQ(bytes.left(3), QByteArray::fromHex("011122"));
+}
+
+TEST_F(FontsPage, MissingFileDoesNothingAndAnUncreatableOutputLeavesNothingBehind)
+{
+    Open();
+    QTemporaryDir folder;
+    ConvertSheet(folder.filePath("typed-but-missing.bmp"), false);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+
+    ASSERT_TRUE(TiledSheet(1, 1).save(folder.filePath("icones.bmp"), "BMP"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("icones.bmb"));
+    const auto box = ConvertSheet(folder.filePath("icones.bmp"));
+    EXPECT_TRUE(box->text.startsWith("Cannot create file \"" + folder.filePath("icones.bmb") + "\". "))
+        << box->text.toStdString();
+    EXPECT_EQ(box->icon, QMessageBox::Critical);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              (QStringList{"icones.bmb", "icones.bmp"}));
+}
+
+TEST_F(FontsPage, CancelledFontDialogAsksNothingAndEveryClickStartsAfresh)
+{
+    Open();
+    QTemporaryDir folder;
+    WorkIn(folder.path());
+    auto firstSize = std::make_shared<int>(0);
+    AnswerNextModal([=](QWidget *modal) {
+        auto *dialog = qobject_cast<QFontDialog *>(modal);
+        if (dialog) {
+            dialog->setCurrentFont(QFont("DejaVu Sans", 37));
+            *firstSize = dialog->currentFont().pointSize();
+        }
+        modal->close();
+    });
+    Find<QPushButton>("btnFont")->click();
+    ASSERT_EQ(*firstSize, 37);
+
+    auto secondSize = std::make_shared<int>(0);
+    AnswerNextModal([=](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFontDialog *>(modal))
+            *secondSize = dialog->currentFont().pointSize();
+        modal->close();
+    });
+    Find<QPushButton>("btnFont")->click();
+    EXPECT_GT(*secondSize, 0);
+    EXPECT_NE(*secondSize, 37);
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+}
+
+TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
+{
+    TfrmMain &frm = Open();
+    QTemporaryDir folder;
+    WorkIn(folder.path());
+    const QString header12 = HeaderBesideExecutable(12);
+    const QString header0 = HeaderBesideExecutable(0);
+    WriteAll(header12, "an older header\r\n");
+
+    // Bold and italic chosen in the dialog are not used: the glyphs are regular and upright.
+    QFont chosen("DejaVu Sans", 16);
+    chosen.setBold(true);
+    chosen.setItalic(true);
+    IdBoxSeen idBox;
+    const auto box = GenerateHeader(chosen, QString("12"), &idBox);
+    EXPECT_TRUE(idBox.seen);
+    EXPECT_EQ(idBox.caption, "ID da fonte");
+    EXPECT_EQ(idBox.prompt, "Numero entre 0 e 9");
+    EXPECT_EQ(idBox.text, "0");
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->text, kDone);
+    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+    EXPECT_EQ(box->icon, QMessageBox::NoIcon);
+
+    QTemporaryDir reference;
+    ASSERT_TRUE(GenerateFontFiles("DejaVu Sans", 16, 12, frm.screen()->logicalDotsPerInchY(),
+                                  reference.filePath("campo.bmp"), reference.path()));
+    const QByteArray written = ReadAll(header12);
+    EXPECT_TRUE(written.startsWith("//DejaVu Sans 16\r\n"));
+    EXPECT_EQ(written, ReadAll(reference.filePath("fontmap12.h")));
+    EXPECT_EQ(ReadAll(folder.filePath("campo.bmp")), ReadAll(reference.filePath("campo.bmp")));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"campo.bmp"});
+
+    // A cancelled ID box goes on with ID 0.
+    IdBoxSeen secondBox;
+    EXPECT_EQ(GenerateHeader(QFont("DejaVu Sans", 16), std::nullopt, &secondBox)->text, kDone);
+    EXPECT_EQ(secondBox.text, "0");
+    const QByteArray second = ReadAll(header0);
+    EXPECT_TRUE(second.contains("\r\nconst char fontmap0["));
+    EXPECT_TRUE(second.contains("\r\ntFONTBIN fontbin0 = {\r\n"));
+    EXPECT_EQ(QString::fromLatin1(second).replace("fontmap0", "fontmap12").replace("fontbin0", "fontbin12"),
+              QString::fromLatin1(written));
+}
