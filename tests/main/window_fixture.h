@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -17,12 +18,28 @@
 
 namespace zolvik_test {
 
+// The pollers still waiting for a dialog; each test ends them so that none answers a dialog
+// of a later test.
+inline QList<QPointer<QTimer>> &PendingAnswers()
+{
+    static QList<QPointer<QTimer>> pending;
+    return pending;
+}
+
+inline void CancelPendingAnswers()
+{
+    for (const QPointer<QTimer> &timer : PendingAnswers())
+        delete timer.data();
+    PendingAnswers().clear();
+}
+
 // Calls `answer` with the next modal widget to appear (polling the event loop), so that
 // a handler that opens a dialog with exec() can be driven from the test.
 inline void AnswerNextModal(std::function<void(QWidget *)> answer, int timeoutMs = 5000)
 {
     auto elapsed = std::make_shared<int>(0);
     auto timer = new QTimer;
+    PendingAnswers().append(timer);
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, elapsed, answer, timeoutMs] {
         *elapsed += 10;
@@ -72,6 +89,7 @@ protected:
     }
     void TearDown() override
     {
+        zolvik_test::CancelPendingAnswers();
         window.reset();
         SetSettingsFolderForTesting(QString());
     }
