@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "hex2bin/run.h"
@@ -158,6 +163,52 @@ TEST(RunHex2Bin, NamesFilesItCannotReadOrWrite)
     EXPECT_EQ(noFolder.err.rfind("hex2bin: cannot create " + folder.File("no/such/folder.bin"), 0), 0u)
         << noFolder.err;
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"fw.hex"});
+}
+
+TEST(RunHex2Bin, AFolderWhereTheOutputShouldGoIsLeftAlone)
+{
+    ScratchFolder folder;
+    const std::string hex = folder.Write("fw.hex", kGood + EndOfFile());
+    std::filesystem::create_directory(folder.File("fw.bin"));
+    const Outcome o = Convert({hex});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find(folder.File("fw.bin")), std::string::npos) << o.err;
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("fw.bin")));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"fw.bin", "fw.hex"}));
+}
+
+TEST(RunHex2Bin, AWriteThatFailsPartWayKeepsTheOldOutput)
+{
+    ScratchFolder folder;
+    folder.Write("big.bin", "old");
+    // 256 KiB of data, far beyond the file-size limit set below, one extended linear address
+    // record per 64 KiB page.
+    std::string paged;
+    for (std::uint32_t page = 0; page < 4; ++page) {
+        const std::uint8_t base[2] = {0, static_cast<std::uint8_t>(page)};
+        const std::uint8_t sum = static_cast<std::uint8_t>(-(2 + 4 + base[1]));
+        char record[32];
+        std::snprintf(record, sizeof record, ":02000004%02X%02X%02X\n", base[0], base[1], sum);
+        paged += record;
+        for (std::uint32_t offset = 0; offset < 0x10000; offset += 16)
+            paged += Data(offset, std::vector<std::uint8_t>(16, 0x5A));
+    }
+    const std::string hex = folder.Write("big.hex", paged + EndOfFile());
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 64 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const Outcome o = Convert({hex});
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(o.status, 1);
+    EXPECT_NE(o.err.find(folder.File("big.bin")), std::string::npos) << o.err;
+    EXPECT_EQ(ReadBytes(folder.File("big.bin")), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"big.bin", "big.hex"}));
 }
 
 TEST(RunHex2Bin, RefusesToReplaceTheHexFileItself)
