@@ -62,6 +62,7 @@ protected:
     static void WatchForMessageBox(const std::shared_ptr<DialogAnswer> &watched)
     {
         auto *timer = new QTimer;
+        zolvik_test::PendingAnswers().append(timer);
         timer->setInterval(10);
         QObject::connect(timer, &QTimer::timeout, [timer, weak = std::weak_ptr(watched)] {
             const std::shared_ptr<DialogAnswer> answer = weak.lock();
@@ -89,6 +90,7 @@ protected:
         auto elapsed = std::make_shared<int>(0);
         auto mine = std::make_shared<QPointer<QFileDialog>>();
         auto *timer = new QTimer;
+        zolvik_test::PendingAnswers().append(timer);
         timer->setInterval(10);
         // Answers its own dialog again until it has really closed (while the dialog still
         // loads its folder, an answer may not yet take), and never touches a later one.
