@@ -8,12 +8,12 @@
 #include <QPainter>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include <memory>
 
 #include <benchmark/benchmark.h>
 
+#include "bench/window_bench.h"
 #include "main/main.h"
 
 namespace {
@@ -103,24 +103,5 @@ BENCHMARK(BM_CursorDragAcrossRow)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
-    SetSettingsFolderForTesting(settings.path());
-    auto window = std::make_unique<TfrmMain>();
-    window->PageControl->setCurrentWidget(window->TabSheet2);
-    window->show();
-    QCoreApplication::processEvents();
-    Window = window.get();
-
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Window = nullptr;
-    window.reset();
-    SetSettingsFolderForTesting(QString());
-    return 0;
+    return RunWindowBenchmarks(argc, argv, &TfrmMain::TabSheet2, Window);
 }

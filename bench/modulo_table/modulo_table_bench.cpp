@@ -4,12 +4,12 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include <memory>
 
 #include <benchmark/benchmark.h>
 
+#include "bench/window_bench.h"
 #include "main/main.h"
 #include "tools/modulo_table.h"
 
@@ -51,19 +51,5 @@ BENCHMARK(BM_CalculateClick)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillis
 
 int main(int argc, char **argv)
 {
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir settings;
-    SetSettingsFolderForTesting(settings.path());
-    auto window = std::make_unique<TfrmMain>();
-    window->PageControl->setCurrentWidget(window->TabSheet9);
-    window->show();
-    QCoreApplication::processEvents();
-    Window = window.get();
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunWindowBenchmarks(argc, argv, &TfrmMain::TabSheet9, Window);
 }
