@@ -202,3 +202,17 @@ TEST_F(WindowTest, UnwritableSettingsFileIsReportedAtExit)
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->text, "Unable to write to " + SettingsPath() + ".");
 }
+
+TEST_F(WindowTest, ExitClosesTheWindowAndTheSettingsAreStoredWhenItGoes)
+{
+    TfrmMain &frm = Open();
+    frm.show();
+    Find<QTabWidget>("PageControl")->setCurrentIndex(6);
+    Find<QLineEdit>("edtMod")->setText("7");
+    QTest::mouseClick(Find<QPushButton>("Button2"), Qt::LeftButton);
+    EXPECT_FALSE(frm.isVisible());
+    Close();
+    const QByteArray ini = ReadSettings();
+    EXPECT_TRUE(ini.contains("PC=6"));
+    EXPECT_TRUE(ini.contains("MOD=7"));
+}
