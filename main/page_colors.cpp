@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "main/main.h"
+#include "main/named_control.h"
 #include "widgets/u_ListColorStatic.h"
 
 namespace {
@@ -37,14 +38,6 @@ QIcon Swatch(std::uint32_t rgb)
     return QIcon(swatch);
 }
 
-QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QRect &place)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
 }  // namespace
 
 void TfrmMain::CreateColorsPage(QWidget *page)
@@ -70,8 +63,8 @@ void TfrmMain::CreateColorsPage(QWidget *page)
     sbxRemoveColor->setGeometry(1, 29, 255, 300);
     sbxRemoveColor->setWidgetResizable(false);
 
-    btnClearColors = MakeButton(Panel6, "btnClearColors", "Limpar", QRect(11, 342, 75, 80));
-    btnDelColor = MakeButton(Panel6, "btnDelColor", "Excluir", QRect(85, 342, 75, 80));
+    btnClearColors = CreateNamed<QPushButton>(Panel6, "btnClearColors", QRect(11, 342, 75, 80), "Limpar");
+    btnDelColor = CreateNamed<QPushButton>(Panel6, "btnDelColor", QRect(85, 342, 75, 80), "Excluir");
 
     ColorBox = new QComboBox(Panel6);
     ColorBox->setObjectName("ColorBox");
@@ -80,7 +73,7 @@ void TfrmMain::CreateColorsPage(QWidget *page)
         ColorBox->addItem(Swatch(colour.rgb), colour.name, QVariant::fromValue(colour.rgb));
     ColorBox->setCurrentIndex(0);
 
-    Button1 = MakeButton(Panel6, "Button1", "Button1", QRect(165, 397, 85, 25));
+    Button1 = CreateNamed<QPushButton>(Panel6, "Button1", QRect(165, 397, 85, 25), "Button1");
 
     connect(btnClearColors, &QPushButton::clicked, this, [this] { btnClearColorsClick(btnClearColors); });
     connect(btnDelColor, &QPushButton::clicked, this, [this] { btnDelColorClick(btnDelColor); });

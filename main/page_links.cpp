@@ -8,6 +8,7 @@
 
 #include "common/u_utils.h"
 #include "main/main.h"
+#include "main/named_control.h"
 #include "platform/platform.h"
 #include "tools/errors.h"
 #include "tools/link_command.h"
@@ -32,30 +33,6 @@ QLabel *MakeBar(QWidget *parent, const char *name, const QString &caption, const
     return bar;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, const QRect &place)
-{
-    auto *label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-    return label;
-}
-
-QLineEdit *MakeEdit(QWidget *parent, const char *name, const QRect &place)
-{
-    auto *edit = new QLineEdit(QString(), parent);
-    edit->setObjectName(name);
-    edit->setGeometry(place);
-    return edit;
-}
-
-QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, const QRect &place)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-
 }  // namespace
 
 void TfrmMain::CreateLinksPage(QWidget *page)
@@ -70,23 +47,23 @@ void TfrmMain::CreateLinksPage(QWidget *page)
     QFont headerFont = header->font();
     headerFont.setPixelSize(15);
     header->setFont(headerFont);
-    MakeLabel(panel, "LabelLinkNote",
-              "The symbolic link is created using the mklink utility of Windows 7 or higher",
-              QRect(16, 42, 465, 16));
+    CreateNamed<QLabel>(panel, "LabelLinkNote", QRect(16, 42, 465, 16),
+                        "The symbolic link is created using the mklink utility of Windows 7 or higher");
 
     MakeBar(panel, "PanelLinkName", "Link Simbólico", QColor(0, 0, 255), QRect(16, 68, 465, 22));
-    MakeLabel(panel, "LabelDestName", "Symbolic Link Name", QRect(16, 98, 200, 16));
-    edtDestName = MakeEdit(panel, "edtDestName", QRect(16, 116, 430, 21));
-    MakeLabel(panel, "LabelDestDir", "Location to Create", QRect(16, 146, 200, 16));
-    edtDestDir = MakeEdit(panel, "edtDestDir", QRect(16, 164, 430, 21));
-    btnLinkDest = MakeButton(panel, "btnLinkDest", "...", QRect(452, 163, 29, 23));
+    CreateNamed<QLabel>(panel, "LabelDestName", QRect(16, 98, 200, 16), "Symbolic Link Name");
+    edtDestName = CreateNamed<QLineEdit>(panel, "edtDestName", QRect(16, 116, 430, 21));
+    CreateNamed<QLabel>(panel, "LabelDestDir", QRect(16, 146, 200, 16), "Location to Create");
+    edtDestDir = CreateNamed<QLineEdit>(panel, "edtDestDir", QRect(16, 164, 430, 21));
+    btnLinkDest = CreateNamed<QPushButton>(panel, "btnLinkDest", QRect(452, 163, 29, 23), "...");
 
     MakeBar(panel, "PanelLinkTarget", "Directory Pointing", QColor(128, 0, 128),
             QRect(16, 200, 465, 22));
-    edtOrgDir = MakeEdit(panel, "edtOrgDir", QRect(16, 232, 430, 21));
-    btnLinkOrg = MakeButton(panel, "btnLinkOrg", "...", QRect(452, 231, 29, 23));
+    edtOrgDir = CreateNamed<QLineEdit>(panel, "edtOrgDir", QRect(16, 232, 430, 21));
+    btnLinkOrg = CreateNamed<QPushButton>(panel, "btnLinkOrg", QRect(452, 231, 29, 23), "...");
 
-    btnCreatLink = MakeButton(panel, "btnCreatLink", "Create Symbolic Link", QRect(2, 276, 493, 67));
+    btnCreatLink = CreateNamed<QPushButton>(panel, "btnCreatLink", QRect(2, 276, 493, 67),
+                                            "Create Symbolic Link");
     btnCreatLink->setFlat(true);
     btnCreatLink->setFocusPolicy(Qt::NoFocus);
 

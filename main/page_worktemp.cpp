@@ -7,6 +7,7 @@
 #include <QTimeEdit>
 
 #include "main/main.h"
+#include "main/named_control.h"
 #include "tools/schedule_word.h"
 
 namespace {
@@ -21,14 +22,6 @@ QLabel *MakeLabel(const QString &caption, const QString &name, int left, int top
     label->move(left, top);
     label->adjustSize();
     return label;
-}
-
-QLineEdit *MakeEdit(const QString &text, const char *name, const QRect &place, QWidget *page)
-{
-    auto *edit = new QLineEdit(text, page);
-    edit->setObjectName(name);
-    edit->setGeometry(place);
-    return edit;
 }
 
 QCheckBox *MakeCheckBox(const QString &caption, const char *name, int left, int top, QWidget *page)
@@ -66,9 +59,9 @@ std::int32_t LenientValue(const QLineEdit *edit)
 void TfrmMain::CreateWorkTempPage(QWidget *page)
 {
     LabelStartTime = MakeLabel("Start Time", "LabelStartTime", 16, 12, page);
-    edtH = MakeEdit("360", "edtH", QRect(16, 28, 81, 21), page);
+    edtH = CreateNamed<QLineEdit>(page, "edtH", QRect(16, 28, 81, 21), "360");
     LabelDuration = MakeLabel("Duration", "LabelDuration", 112, 12, page);
-    edtD = MakeEdit("240", "edtD", QRect(112, 28, 81, 21), page);
+    edtD = CreateNamed<QLineEdit>(page, "edtD", QRect(112, 28, 81, 21), "240");
     cbxEn = MakeCheckBox("Enable", "cbxEn", 16, 56, page);
 
     LabelDayOfWeek = MakeLabel("Day of the week", "LabelDayOfWeek", 16, 84, page);
@@ -101,7 +94,7 @@ void TfrmMain::CreateWorkTempPage(QWidget *page)
     connect(btConv2, &QPushButton::clicked, this, [this] { btConv2Click(btConv2); });
 
     LabelDecimalValue = MakeLabel("Decimal Value", "LabelDecimalValue", 328, 12, page);
-    edtResTime = MakeEdit("0", "edtResTime", QRect(328, 28, 121, 21), page);
+    edtResTime = CreateNamed<QLineEdit>(page, "edtResTime", QRect(328, 28, 121, 21), "0");
     lblHex = MakeLabel("0x0", "lblHex", 460, 31, page);
 
     LabelInitTime = MakeLabel("Start Time", "LabelInitTime", 328, 84, page);
