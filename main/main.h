@@ -153,6 +153,8 @@ private:
     void BitsEntryChange(int byteIndex, QLineEdit *entry);
 
     struct TemperatureField;
+    // Converts the field of `source` into the other two (in Celsius, Fahrenheit, Kelvin order).
+    void TemperatureChange(int source);
     void TemperatureChange(TemperatureField &source, TemperatureField &first,
                            TemperatureField &second);
     // Busy marks of edtCelcius, edtFahrenheit and edtKelvin: 1 while its conversion runs.

@@ -102,32 +102,29 @@ void TfrmMain::TemperatureChange(TemperatureField &source, TemperatureField &fir
     SetChangedText(second.edit, QString::fromStdString(texts.second));
 }
 
+void TfrmMain::TemperatureChange(int source)
+{
+    TemperatureField fields[] = {
+        {edtCelcius, FCelciusBusy, zolvik::TemperatureScale::Celsius},
+        {edtFahrenheit, FFahrenheitBusy, zolvik::TemperatureScale::Fahrenheit},
+        {edtKelvin, FKelvinBusy, zolvik::TemperatureScale::Kelvin},
+    };
+    const int first = source == 0 ? 1 : 0;
+    const int second = source == 2 ? 1 : 2;
+    TemperatureChange(fields[source], fields[first], fields[second]);
+}
+
 void TfrmMain::edtCelciusChange(QObject *)
 {
-    HandleErrors([&] {
-        TemperatureField celsius{edtCelcius, FCelciusBusy, zolvik::TemperatureScale::Celsius};
-        TemperatureField fahrenheit{edtFahrenheit, FFahrenheitBusy, zolvik::TemperatureScale::Fahrenheit};
-        TemperatureField kelvin{edtKelvin, FKelvinBusy, zolvik::TemperatureScale::Kelvin};
-        TemperatureChange(celsius, fahrenheit, kelvin);
-    });
+    HandleErrors([&] { TemperatureChange(0); });
 }
 
 void TfrmMain::edtFahrenheitChange(QObject *)
 {
-    HandleErrors([&] {
-        TemperatureField celsius{edtCelcius, FCelciusBusy, zolvik::TemperatureScale::Celsius};
-        TemperatureField fahrenheit{edtFahrenheit, FFahrenheitBusy, zolvik::TemperatureScale::Fahrenheit};
-        TemperatureField kelvin{edtKelvin, FKelvinBusy, zolvik::TemperatureScale::Kelvin};
-        TemperatureChange(fahrenheit, celsius, kelvin);
-    });
+    HandleErrors([&] { TemperatureChange(1); });
 }
 
 void TfrmMain::edtKelvinChange(QObject *)
 {
-    HandleErrors([&] {
-        TemperatureField celsius{edtCelcius, FCelciusBusy, zolvik::TemperatureScale::Celsius};
-        TemperatureField fahrenheit{edtFahrenheit, FFahrenheitBusy, zolvik::TemperatureScale::Fahrenheit};
-        TemperatureField kelvin{edtKelvin, FKelvinBusy, zolvik::TemperatureScale::Kelvin};
-        TemperatureChange(kelvin, celsius, fahrenheit);
-    });
+    HandleErrors([&] { TemperatureChange(2); });
 }
