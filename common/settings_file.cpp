@@ -61,12 +61,19 @@ bool SettingsFile::ReadBool(const std::string &section, const std::string &key,
 
 void SettingsFile::WriteString(const std::string &section, const std::string &key,
                                const std::string &value) {
-    CheckNames(section, key);
+    WriteValues({{section, key, value}});
+}
+
+void SettingsFile::WriteValues(const std::vector<Value> &values) {
+    for (const Value &entry : values)
+        CheckNames(entry.section, entry.key);
     const settings::FileContent file = settings::ReadWholeFile(FPath);
-    // A file that exists but cannot be read must not be replaced by one holding only this key.
+    // A file that exists but cannot be read must not be replaced by one holding only these keys.
     if (file.status == settings::FileContent::Status::Unreadable)
         throw Error("Unable to write to " + FPath);
-    const std::string updated = settings::WithValue(file.bytes, section, key, OneLine(value));
+    std::string updated = file.bytes;
+    for (const Value &entry : values)
+        updated = settings::WithValue(updated, entry.section, entry.key, OneLine(entry.value));
     if (!settings::ReplaceWholeFile(FPath, updated))
         throw Error("Unable to write to " + FPath);
 }

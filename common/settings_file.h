@@ -5,6 +5,7 @@
 // with a complete new one (temporary file in the same folder, then rename).
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zolvik {
 
@@ -27,6 +28,15 @@ public:
     void WriteString(const std::string &section, const std::string &key, const std::string &value);
     void WriteInteger(const std::string &section, const std::string &key, std::int32_t value);
     void WriteBool(const std::string &section, const std::string &key, bool value);
+
+    // Several values in one rewrite of the file, in the order given: the file's bytes are
+    // those the single writes would leave, but it is read and replaced once.
+    struct Value {
+        std::string section;
+        std::string key;
+        std::string value;
+    };
+    void WriteValues(const std::vector<Value> &values);
 
 private:
     std::string FPath;

@@ -1,10 +1,14 @@
 #pragma once
 // Whole-file access for the settings file: reading it in one go, and replacing it all or
 // nothing so that a failed write never leaves a lost or half-written file.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zolvik::settings {
+
+// A larger file is not a settings file: it reads as unreadable and is never replaced.
+inline constexpr std::uint64_t kLargestSettingsFile = 16 * 1024 * 1024;
 
 struct FileContent {
     enum class Status { Read, Missing, Unreadable };
@@ -13,14 +17,12 @@ struct FileContent {
 };
 
 // Missing means there is no file at the path; anything else that prevents reading it (a
-// folder in its place, no permission, an input/output error) is Unreadable.
+// folder or a FIFO in its place, no permission, an input/output error, more than
+// kLargestSettingsFile bytes) is Unreadable.
 FileContent ReadWholeFile(const std::string &path);
 
-// Writes `bytes` to a new temporary file beside the target, flushes it to disk and renames
-// it over the target. A symbolic link is written through to the file it points to. Refuses
-// an existing file that is not a regular file or that the user may not write to. Returns
-// false when the file could not be replaced; the old file is then untouched and no
-// temporary file remains.
+// Replaces the file through the file layer (its rules on links, permissions and file kinds).
+// Returns false when the file could not be replaced; the old file is then untouched.
 bool ReplaceWholeFile(const std::string &path, std::string_view bytes);
 
 }  // namespace zolvik::settings

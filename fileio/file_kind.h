@@ -9,14 +9,14 @@ namespace zolvik::fileio {
 inline std::string NotRegularReason(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return "is a folder, not a file";
+        return "Is a folder, not a file";
     if (S_ISFIFO(mode))
-        return "is a FIFO (named pipe), not a regular file";
+        return "Is a FIFO (named pipe), not a regular file";
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return "is a device, not a regular file";
+        return "Is a device, not a regular file";
     if (S_ISSOCK(mode))
-        return "is a socket, not a regular file";
-    return "is not a regular file";
+        return "Is a socket, not a regular file";
+    return "Not a regular file";
 }
 
 }  // namespace zolvik::fileio

@@ -118,7 +118,7 @@ std::string ReadWholeFile(const std::string &path, std::uint64_t limit)
     InputFile file = InputFile::Open(path);
     const auto tooLarge = [&] {
         return FileError(FileFault::TooLarge, path, EFBIG,
-                         "is larger than " + std::to_string(limit) + " bytes");
+                         "Larger than " + std::to_string(limit) + " bytes");
     };
     if (file.Size() && *file.Size() > limit)
         throw tooLarge();

@@ -133,8 +133,8 @@ std::string CheckedTarget(const std::string &path)
         const bool ownLink = info.st_uid == ::geteuid() || info.st_uid == 0;
         if (!ownLink && (folderInfo.st_mode & S_IWOTH))
             throw FileError(FileFault::UnsafeLink, current, EACCES,
-                            "is a symbolic link owned by another user in a shared folder; "
-                            "it is not followed");
+                            "Symbolic link owned by another user in a shared folder; "
+                            "not followed");
         std::string linked(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
         const ssize_t length = ::readlink(current.c_str(), linked.data(), linked.size());
         if (length < 0)

@@ -27,12 +27,6 @@ constexpr int kClientWidth = 917;
 constexpr int kClientHeight = 791;
 constexpr int kPageCount = 11;
 
-QString &SettingsFolderOverride()
-{
-    static QString folder;
-    return folder;
-}
-
 char &CurrentDecimalSeparator()
 {
     static char separator = '.';
@@ -57,19 +51,8 @@ void LoadTahomaWhereMissing()
         QFontDatabase::addApplicationFont(file);
 }
 
-std::string ToStd(const QString &text) { return text.toStdString(); }
-QString FromStd(const std::string &text) { return QString::fromStdString(text); }
 
 }  // namespace
-
-QString SettingsFolder()
-{
-    if (!SettingsFolderOverride().isEmpty())
-        return SettingsFolderOverride();
-    return QCoreApplication::applicationDirPath();
-}
-
-void SetSettingsFolderForTesting(const QString &folder) { SettingsFolderOverride() = folder; }
 
 void SetRadioChecked(QRadioButton *button, bool checked)
 {
@@ -145,8 +128,7 @@ TfrmMain::~TfrmMain() { FormDestroy(this); }
 void TfrmMain::FormCreate(QObject *)
 {
     HandleErrors([&] {
-        SettingsFile = std::make_unique<zolvik::SettingsFile>(
-            ToStd(SettingsFolder() + "/zolviktools.ini"));
+        OpenSettings();
         ReadSettings();
     });
     HandleErrors([&] {
@@ -165,45 +147,12 @@ void TfrmMain::FormCreate(QObject *)
     });
 }
 
-void TfrmMain::ReadSettings()
-{
-    zolvik::SettingsFile &ini = *SettingsFile;
-    int page = ini.ReadInteger("APP", "PC", 0);
-    // The page control always shows a page: an index it does not have opens the first page.
-    if (page < 0 || page >= kPageCount)
-        page = 0;
-    PageControl->setCurrentIndex(page);
-
-    edtModInit->setText(FromStd(ini.ReadString("EDT", "MOD_INIT", "0")));
-    edtModFim->setText(FromStd(ini.ReadString("EDT", "MOD_FIM", "20")));
-    edtMod->setText(FromStd(ini.ReadString("EDT", "MOD", "10")));
-    edtCol->setText(FromStd(ini.ReadString("EDIT", "COL", "8")));
-    edtTab->setText(FromStd(ini.ReadString("EDIT", "TAB", "1")));
-    edtDestName->setText(FromStd(ini.ReadString("EDIT", "EDT_DEST_NAME", "")));
-    edtDestDir->setText(FromStd(ini.ReadString("EDIT", "EDT_DEST_DIR", "")));
-    edtOrgDir->setText(FromStd(ini.ReadString("EDIT", "EDT_ORG_DIR", "")));
-    SetRadioChecked(rgByte, ini.ReadBool("RG", "BYTE", true));
-    SetRadioChecked(rgWord, ini.ReadBool("RG", "WORD", false));
-    SetRadioChecked(rgDword, ini.ReadBool("RG", "DWORD", false));
-    SetRadioChecked(rgVHDL, ini.ReadBool("RG", "VHDL", false));
-    SetRadioChecked(rgC, ini.ReadBool("RG", "C", true));
-    edtDestName->setText(FromStd(ini.ReadString("EDIT", "EDT_DEST_NAME", "")));
-    edtT1->setText(FromStd(ini.ReadString("EDIT", "EDT_T1", "")));
-    edtT2->setText(FromStd(ini.ReadString("EDIT", "EDT_T2", "")));
-    edtT3->setText(FromStd(ini.ReadString("EDIT", "EDT_T3", "")));
-    edtR1->setText(FromStd(ini.ReadString("EDIT", "EDT_R1", "")));
-    edtR2->setText(FromStd(ini.ReadString("EDIT", "EDT_R2", "")));
-    edtR3->setText(FromStd(ini.ReadString("EDIT", "EDT_R3", "")));
-}
-
 void TfrmMain::FormShow(QObject *)
 {
     HandleErrors([&] {
         if (!SettingsFile)
             return;
-        const int left = SettingsFile->ReadInteger("WINDOWS", "LEFT", 0);
-        const int top = SettingsFile->ReadInteger("WINDOWS", "TOP", 0);
-        move(left, top);
+        move(StoredPosition());
     });
 }
 
@@ -251,33 +200,6 @@ void TfrmMain::FormDestroy(QObject *)
     });
     SettingsFile.reset();
     ColorList.reset();
-}
-
-void TfrmMain::WriteSettings()
-{
-    zolvik::SettingsFile &ini = *SettingsFile;
-    ini.WriteInteger("APP", "PC", PageControl->currentIndex());
-    ini.WriteInteger("WINDOWS", "LEFT", x());
-    ini.WriteInteger("WINDOWS", "TOP", y());
-    ini.WriteString("EDT", "MOD_INIT", ToStd(edtModInit->text()));
-    ini.WriteString("EDT", "MOD_FIM", ToStd(edtModFim->text()));
-    ini.WriteString("EDT", "MOD", ToStd(edtMod->text()));
-    ini.WriteString("EDIT", "COL", ToStd(edtCol->text()));
-    ini.WriteString("EDIT", "TAB", ToStd(edtTab->text()));
-    ini.WriteString("EDIT", "EDT_DEST_NAME", ToStd(edtDestName->text()));
-    ini.WriteString("EDIT", "EDT_DEST_DIR", ToStd(edtDestDir->text()));
-    ini.WriteString("EDIT", "EDT_ORG_DIR", ToStd(edtOrgDir->text()));
-    ini.WriteBool("RG", "BYTE", rgByte->isChecked());
-    ini.WriteBool("RG", "WORD", rgWord->isChecked());
-    ini.WriteBool("RG", "DWORD", rgDword->isChecked());
-    ini.WriteBool("RG", "VHDL", rgVHDL->isChecked());
-    ini.WriteBool("RG", "C", rgC->isChecked());
-    ini.WriteString("EDIT", "EDT_T1", ToStd(edtT1->text()));
-    ini.WriteString("EDIT", "EDT_T2", ToStd(edtT2->text()));
-    ini.WriteString("EDIT", "EDT_T3", ToStd(edtT3->text()));
-    ini.WriteString("EDIT", "EDT_R1", ToStd(edtR1->text()));
-    ini.WriteString("EDIT", "EDT_R2", ToStd(edtR2->text()));
-    ini.WriteString("EDIT", "EDT_R3", ToStd(edtR3->text()));
 }
 
 void TfrmMain::Button2Click(QObject *)

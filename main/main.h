@@ -407,7 +407,9 @@ private:
     void CreateReportPage(QWidget *page);
     void CreateColorsPage(QWidget *page);
 
+    void OpenSettings();
     void ReadSettings();
+    QPoint StoredPosition() const;
     void WriteSettings();
     void PlaceOnScreen();
 

@@ -1,17 +1,13 @@
 // "Cursors": the cursor picture out to a C header or a binary file, and back in from the
 // binary file.
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <string>
 
 #include "main/main.h"
+#include "main/user_files.h"
 #include "tools/cursor_image.h"
-#include "tools/errors.h"
 
 namespace {
 
@@ -31,42 +27,6 @@ QString AskFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &fi
     return chosen.isEmpty() ? QString() : chosen.front();
 }
 
-QString FullPath(const QString &path)
-{
-    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-}
-
-[[noreturn]] void Fail(const char *format, const QString &path, const QString &reason)
-{
-    throw zolvik::Error(QString::fromLatin1(format).arg(FullPath(path), reason).toStdString());
-}
-
-// Replaces the file with the bytes as a whole: they go to a temporary file beside it that
-// takes the file's place only once every byte is written, so a failed save leaves no
-// half-written file behind.
-void SaveFileBytes(const QString &path, const std::string &bytes)
-{
-    QSaveFile file(path);
-    // Unbuffered, so that a write that fails shows at the write itself and not in a flush
-    // whose failure the commit would not notice.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        Fail("Cannot create file \"%1\". %2", path, file.errorString());
-    const auto size = static_cast<qint64>(bytes.size());
-    qint64 written = 0;
-    while (written < size) {
-        // A short write is retried, so that a lasting failure reports its reason.
-        const qint64 count = file.write(bytes.data() + written, size - written);
-        if (count <= 0)
-            break;
-        written += count;
-    }
-    if (written != size || !file.commit()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        Fail("Cannot write file \"%1\". %2; the file was not saved", path, reason);
-    }
-}
-
 }  // namespace
 
 void TfrmMain::btn_CurCreateClick(QObject *)
@@ -75,7 +35,7 @@ void TfrmMain::btn_CurCreateClick(QObject *)
         const QString path = AskFile(this, QFileDialog::AcceptSave, "*.h (*.h)", "h");
         if (path.isEmpty())
             return;
-        SaveFileBytes(path, zolvik::CursorHeaderText(CursorPixels));
+        SaveUserFile(path, zolvik::CursorHeaderText(CursorPixels), kCannotWriteFile);
     });
 }
 
@@ -85,7 +45,7 @@ void TfrmMain::btn_CurSaveBinClick(QObject *)
         const QString path = AskFile(this, QFileDialog::AcceptSave, "*.bin (*.bin)", "bin");
         if (path.isEmpty())
             return;
-        SaveFileBytes(path, zolvik::CursorBinary(CursorPixels));
+        SaveUserFile(path, zolvik::CursorBinary(CursorPixels), kCannotWriteFile);
     });
 }
 
@@ -95,13 +55,7 @@ void TfrmMain::btn_CurLoadBinClick(QObject *)
         const QString path = AskFile(this, QFileDialog::AcceptOpen, "*.bin (*.bin)", "bin");
         if (path.isEmpty())
             return;
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            Fail("Cannot open file \"%1\". %2", path, file.errorString());
-        const QByteArray bytes = file.read(qint64(zolvik::kCursorBinarySize));
-        if (file.error() != QFileDevice::NoError)
-            Fail("Cannot read file \"%1\". %2", path, file.errorString());
-        file.close();
+        const QByteArray bytes = LoadUserFile(path, qint64(zolvik::kCursorBinarySize));
         const zolvik::CursorTable loaded = zolvik::LoadCursorBinary(
             CursorPixels, std::string_view(bytes.constData(), std::size_t(bytes.size())));
         std::copy(loaded.begin(), loaded.end(), std::begin(CursorPixels));

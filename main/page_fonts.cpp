@@ -14,7 +14,7 @@
 
 #include "main/main.h"
 #include "main/page_fonts_glyphs.h"
-#include "main/page_fonts_save.h"
+#include "main/user_files.h"
 #include "tools/errors.h"
 #include "tools/icon_strip.h"
 
@@ -110,8 +110,8 @@ void TfrmMain::Button6Click(QObject *)
         }
         const std::vector<std::uint8_t> records = zolvik::IconRecords(ToRgbRaster(sheet));
         const QString outputPath = QString::fromStdString(zolvik::BmbPath(inputPath.toStdString()));
-        SaveWholeFile(outputPath, QByteArray(reinterpret_cast<const char *>(records.data()),
-                                             static_cast<qsizetype>(records.size())));
+        SaveUserFile(outputPath, std::string_view(reinterpret_cast<const char *>(records.data()),
+                                                  records.size()));
         FontsShowMessage("Conversão conluída.");
     });
 }

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-#include "main/page_fonts_save.h"
+#include "main/user_files.h"
 #include "tools/glyph_header.h"
 #include "tools/number_text.h"
 
@@ -148,7 +148,7 @@ bool GenerateFontFiles(const QString &family, int pointSize, int fontId, qreal d
     const std::optional<zolvik::InkRows> rows = zolvik::FindInkRows(pile);
     if (!rows)
         return false;
-    SaveWholeImage(fieldPath, ToIndexedImage(zolvik::MarkTrimmedRows(pile, *rows)), "BMP");
+    SaveUserImage(fieldPath, ToIndexedImage(zolvik::MarkTrimmedRows(pile, *rows)), "BMP");
 
     zolvik::FontHeader header{family.toStdString(), pointSize, fontId, renderer.CellWidth(), rows->height, {}};
     header.glyphs.reserve(static_cast<std::size_t>(zolvik::kGlyphCount) * header.BytesPerChar());
@@ -157,6 +157,6 @@ bool GenerateFontFiles(const QString &family, int pointSize, int fontId, qreal d
         header.glyphs.insert(header.glyphs.end(), bytes.begin(), bytes.end());
     }
     const std::string text = zolvik::FontHeaderText(header);
-    SaveWholeFile(FontHeaderPath(headerFolder, fontId), QByteArray(text.data(), static_cast<qsizetype>(text.size())));
+    SaveUserFile(FontHeaderPath(headerFolder, fontId), text);
     return true;
 }

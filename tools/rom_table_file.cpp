@@ -1,11 +1,11 @@
 // The ROM table writer's file side: read-only input, complete-or-nothing output, and the
 // messages of input/output errors by number.
 #include <cerrno>
-#include <cstdio>
-#include <filesystem>
-#include <random>
-#include <system_error>
+#include <string>
 
+#include "fileio/file_error.h"
+#include "fileio/input_file.h"
+#include "fileio/output_file.h"
 #include "tools/errors.h"
 #include "tools/rom_table.h"
 
@@ -27,63 +27,13 @@ constexpr int kDeviceIoError = 1117;
 [[noreturn]] void ThrowIoError(int number) { throw Error(IoErrorMessage(number)); }
 [[noreturn]] void ThrowErrno(int errnoValue) { ThrowIoError(IoErrorNumberFromErrno(errnoValue)); }
 
-class StdioFile {
-public:
-    StdioFile() = default;
-    StdioFile(const StdioFile &) = delete;
-    StdioFile &operator=(const StdioFile &) = delete;
-    ~StdioFile() { Close(); }
-
-    void Reset(std::FILE *file) { FFile = file; }
-    std::FILE *Get() const { return FFile; }
-    int Close()
-    {
-        if (!FFile)
-            return 0;
-        const int result = std::fclose(FFile);
-        FFile = nullptr;
-        return result;
-    }
-
-private:
-    std::FILE *FFile = nullptr;
-};
-
-bool SameFile(const std::string &first, const std::string &second)
+// The numbered message of a system refusal; the file layer's own text for the rest (a FIFO,
+// a device or a folder, or a planted link), which has no number.
+[[noreturn]] void ThrowFileError(const fileio::FileError &error)
 {
-    if (first == second)
-        return true;
-    std::error_code error;
-    const bool same = std::filesystem::equivalent(first, second, error);
-    return same && !error;
-}
-
-std::uint64_t FileSize(std::FILE *file)
-{
-    if (std::fseek(file, 0, SEEK_END) != 0)
-        ThrowErrno(errno);
-    const long size = std::ftell(file);
-    if (size < 0)
-        ThrowErrno(errno);
-    if (std::fseek(file, 0, SEEK_SET) != 0)
-        ThrowErrno(errno);
-    return static_cast<std::uint64_t>(size);
-}
-
-// A new file beside `outputName`, never one that already exists.
-std::FILE *CreateTemporary(const std::string &outputName, std::string &temporaryName)
-{
-    std::random_device random;
-    for (int attempt = 0; attempt < 64; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%08x.tmp", static_cast<unsigned>(random()));
-        temporaryName = outputName + suffix;
-        if (std::FILE *file = std::fopen(temporaryName.c_str(), "wbx"))
-            return file;
-        if (errno != EEXIST)
-            ThrowErrno(errno);
-    }
-    ThrowErrno(EEXIST);
+    if (error.Fault() == fileio::FileFault::System)
+        ThrowErrno(error.Code());
+    throw Error(error.what());
 }
 
 }  // namespace
@@ -130,45 +80,24 @@ std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout
     if (layout.elementBytes != 1 && layout.elementBytes != 2 && layout.elementBytes != 4)
         throw Error("Invalid element size");
     const std::string outputName = RomTableOutputName(inputPath);
-    if (SameFile(inputPath, outputName))
+    if (inputPath == outputName || fileio::SameFile(inputPath, outputName))
         throw Error("The table would overwrite its own input file " + outputName);
 
-    StdioFile input;
-    input.Reset(std::fopen(inputPath.c_str(), "rb"));
-    if (!input.Get())
-        ThrowErrno(errno);
-    // Whole chunks go straight between the files and the writer's own buffers.
-    std::setvbuf(input.Get(), nullptr, _IONBF, 0);
-    const std::uint64_t elementCount =
-        FileSize(input.Get()) / static_cast<std::uint64_t>(layout.elementBytes);
-
-    std::string temporaryName;
-    StdioFile output;
-    output.Reset(CreateTemporary(outputName, temporaryName));
     try {
-        std::setvbuf(output.Get(), nullptr, _IONBF, 0);
+        fileio::InputFile input = fileio::InputFile::Open(inputPath);
+        const std::uint64_t elementCount =
+            input.Size().value_or(0) / static_cast<std::uint64_t>(layout.elementBytes);
+        fileio::OutputFile output(outputName);
         WriteRomTable(
             elementCount, layout,
             [&](char *buffer, std::size_t count) {
-                if (std::fread(buffer, 1, count, input.Get()) != count)
-                    ThrowIoError(std::ferror(input.Get()) ? IoErrorNumberFromErrno(errno)
-                                                          : kReadBeyondEnd);
+                if (input.ReadFull(buffer, count) != count)
+                    ThrowIoError(kReadBeyondEnd);
             },
-            [&](const char *data, std::size_t count) {
-                if (std::fwrite(data, 1, count, output.Get()) != count)
-                    ThrowErrno(errno);
-            });
-        if (output.Close() != 0)
-            ThrowErrno(errno);
-        input.Close();
-        std::error_code error;
-        std::filesystem::rename(temporaryName, outputName, error);
-        if (error)
-            ThrowErrno(error.value());
-    } catch (...) {
-        output.Close();
-        std::remove(temporaryName.c_str());
-        throw;
+            [&](const char *data, std::size_t count) { output.Write(data, count); });
+        output.Commit();
+    } catch (const fileio::FileError &error) {
+        ThrowFileError(error);
     }
     return outputName;
 }

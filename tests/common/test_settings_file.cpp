@@ -1,4 +1,5 @@
 #include "common/settings_file.h"
+#include "common/settings_location.h"
 
 #include "tools/errors.h"
 
@@ -674,8 +675,6 @@ TEST_F(SettingsFileTest, DanglingSymbolicLinkFailsTheWrite) {
 }
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced) {
-    if (RunningAsRoot())
-        GTEST_SKIP() << "permission bits do not bind root";
     const std::string original = "[APP]\r\nPC=1\r\n";
     Put(original);
     fs::permissions(Path, fs::perms::owner_read);
@@ -735,6 +734,33 @@ TEST_F(SettingsFileTest, FailedWriteOfTheNewContentKeepsTheOldFile) {
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 2);
 }
 
+TEST_F(SettingsFileTest, FifoOrOversizedFileGivesDefaultsAndIsNeverReplaced) {
+    ASSERT_EQ(::mkfifo(Path.c_str(), 0666), 0);  // no writer: a blocking read would never end
+    SettingsFile fifo(Path);
+    EXPECT_EQ(fifo.ReadInteger("APP", "PC", 3), 3);
+    ExpectWriteError(Path, [&] { fifo.WriteInteger("APP", "PC", 1); });
+    fs::remove(Path);
+
+    const std::string oversized = "[APP]\r\nPC=5\r\n" + std::string(16 * 1024 * 1024, ';');
+    Put(oversized);
+    SettingsFile store(Path);
+    EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 0);
+    ExpectWriteError(Path, [&] { store.WriteValues({{"APP", "PC", "1"}, {"RG", "C", "0"}}); });
+    EXPECT_EQ(fs::file_size(Path), oversized.size());
+}
+
+TEST_F(SettingsFileTest, SeveralValuesInOneRewriteGiveTheBytesOfSingleWrites) {
+    Put("; mine\r\n[RG]\r\nC=1\r\n");
+    SettingsFile store(Path);
+    store.WriteValues({{"APP", "PC", "2"}, {"RG", "C", "0"}, {"APP", "PC", "3"}});
+    const std::string batched = Contents();
+    Put("; mine\r\n[RG]\r\nC=1\r\n");
+    store.WriteInteger("APP", "PC", 2);
+    store.WriteBool("RG", "C", false);
+    store.WriteInteger("APP", "PC", 3);
+    EXPECT_EQ(batched, Contents());
+}
+
 TEST_F(SettingsFileTest, ReadsNeverChangeTheFile) {
     const std::string original = "[APP]\r\npc = ' 3 '\r\n";
     Put(original);
@@ -743,6 +769,26 @@ TEST_F(SettingsFileTest, ReadsNeverChangeTheFile) {
     EXPECT_EQ(store.ReadInteger("NEW", "KEY", 0), 0);
     EXPECT_EQ(Contents(), original);
     EXPECT_EQ(FolderEntries(), std::set<std::string>{"zolviktools.ini"});
+}
+
+}  // namespace
+}  // namespace zolvik
+
+namespace zolvik {
+namespace {
+
+TEST(SettingsLocationTest, BesideTheExecutableOrInTheUsersConfigurationFolder)
+{
+    struct Case { bool writable; const char *configHome; const char *expected; };
+    const Case cases[] = {
+        {true, "/cfg", "/opt/zt"},
+        {false, "/cfg", "/cfg/ZolvikTools"},
+        {false, "", "/home/u/.config/ZolvikTools"},
+        {false, "relative/cfg", "/home/u/.config/ZolvikTools"},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(SettingsFolderFor("/opt/zt", c.writable, c.configHome, "/home/u"), c.expected)
+            << c.configHome;
 }
 
 }  // namespace

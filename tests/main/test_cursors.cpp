@@ -9,6 +9,7 @@
 #include <QTabWidget>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 
@@ -396,6 +397,18 @@ TEST_F(CursorsPage, MissingFileToLoadIsReported)
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
     EXPECT_EQ(box->text, "Cannot open file \"" + path + "\". No such file or directory.");
+    EXPECT_EQ(CellsWithText("2"), 4096);
+}
+
+TEST_F(CursorsPage, FifoToLoadIsRefusedAtOnce)
+{
+    const QString path = FilePath("pipe.bin");
+    ASSERT_EQ(::mkfifo(path.toLocal8Bit().constData(), 0666), 0);
+    auto box = ChooseFileThenCaptureBox(path);
+    Click("btn_CurLoadBin");
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->text,
+              "Cannot open file \"" + path + "\". Is a FIFO (named pipe), not a regular file.");
     EXPECT_EQ(CellsWithText("2"), 4096);
 }
 

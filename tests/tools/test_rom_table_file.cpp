@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -223,6 +225,27 @@ TEST_F(RomTableFileTest, OutputCutShortIsRemovedAndTheOldOneKept)
     EXPECT_EQ(error, "Disk full");
     EXPECT_EQ(ReadFile(PathOf("big.txt")), "previous table");
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"big.bin", "big.txt"}));
+}
+
+// The file layer's refusals, with the table's own message where it has one.
+TEST_F(RomTableFileTest, RefusedInputsAndOutputsAreLeftAsTheyAre)
+{
+    const std::string input = PathOf("image.bin");
+    WriteFile(input, "AB");
+    WriteFile(PathOf("image.txt"), "old table");
+    fs::permissions(PathOf("image.txt"), fs::perms::owner_read);
+    EXPECT_EQ(ErrorOf(input, firstRun), "File access denied");  // also as root
+    EXPECT_EQ(ReadFile(PathOf("image.txt")), "old table");
+
+    ASSERT_EQ(::mkfifo(PathOf("pipe").c_str(), 0666), 0);
+    EXPECT_EQ(ErrorOf(PathOf("pipe"), firstRun),
+              PathOf("pipe") + ": Is a FIFO (named pipe), not a regular file");
+    ASSERT_EQ(::mkfifo(PathOf("other.txt").c_str(), 0666), 0);
+    WriteFile(PathOf("other"), "AB");
+    EXPECT_EQ(ErrorOf(PathOf("other"), firstRun),
+              PathOf("other.txt") + ": Is a FIFO (named pipe), not a regular file");
+    EXPECT_EQ(FolderEntries(),
+              (std::vector<std::string>{"image.bin", "image.txt", "other", "other.txt", "pipe"}));
 }
 
 TEST(IoErrorMessage, MessagesByNumber)
