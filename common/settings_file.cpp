@@ -3,8 +3,8 @@
 #include "common/settings_document.h"
 #include "common/settings_io.h"
 #include "common/settings_text.h"
-#include "tools/errors.h"
-#include "tools/number_text.h"
+#include "common/errors.h"
+#include "common/number_text.h"
 
 #include <stdexcept>
 #include <utility>

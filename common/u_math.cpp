@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 

@@ -17,7 +17,7 @@
 #include <QTextEdit>
 
 #include "common/settings_file.h"
-#include "tools/errors.h"
+#include "common/errors.h"
 #include "widgets/caption_over_picture_button.h"
 #include "widgets/u_ListColorStatic.h"
 

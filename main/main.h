@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 class QCheckBox;
 class QFrame;

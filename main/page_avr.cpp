@@ -6,7 +6,7 @@
 #include <QRadioButton>
 
 #include "main/main.h"
-#include "tools/number_text.h"
+#include "common/number_text.h"
 #include "tools/prescaler.h"
 
 void TfrmMain::CreateAvrPage(QWidget *page)

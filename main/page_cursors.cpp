@@ -12,7 +12,7 @@
 #include <algorithm>
 
 #include "main/main.h"
-#include "main/pixel_grid.h"
+#include "widgets/pixel_grid.h"
 #include "tools/cursor_image.h"
 
 namespace {

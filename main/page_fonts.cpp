@@ -15,7 +15,7 @@
 #include "main/main.h"
 #include "main/page_fonts_glyphs.h"
 #include "main/user_files.h"
-#include "tools/errors.h"
+#include "common/errors.h"
 #include "tools/icon_strip.h"
 
 namespace {

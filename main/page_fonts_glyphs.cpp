@@ -9,7 +9,7 @@
 
 #include "main/user_files.h"
 #include "tools/glyph_header.h"
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 namespace {
 

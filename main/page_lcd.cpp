@@ -9,7 +9,7 @@
 #include <QRadioButton>
 
 #include "main/main.h"
-#include "main/pixel_grid.h"
+#include "widgets/pixel_grid.h"
 #include "tools/lcd_char.h"
 
 namespace {

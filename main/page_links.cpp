@@ -6,11 +6,11 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "common/u_utils.h"
+#include "platform/u_utils.h"
 #include "main/main.h"
 #include "main/named_control.h"
 #include "platform/platform.h"
-#include "tools/errors.h"
+#include "common/errors.h"
 #include "tools/link_command.h"
 
 namespace {

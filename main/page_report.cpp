@@ -5,7 +5,7 @@
 #include <QTextEdit>
 
 #include "main/main.h"
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace {
 // The view accepts at most 64K characters in all.

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "tools/line_writer.h"
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 

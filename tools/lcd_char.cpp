@@ -1,7 +1,7 @@
 #include "tools/lcd_char.h"
 
 #include "common/u_string.h"
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 

@@ -6,7 +6,7 @@
 #include <charconv>
 #include <cstddef>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 

@@ -1,6 +1,6 @@
 #include "tools/register_bits.h"
 
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 

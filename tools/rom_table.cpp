@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 

@@ -6,7 +6,7 @@
 #include "fileio/file_error.h"
 #include "fileio/input_file.h"
 #include "fileio/output_file.h"
-#include "tools/errors.h"
+#include "common/errors.h"
 #include "tools/rom_table.h"
 
 namespace zolvik {

@@ -1,6 +1,6 @@
 #include "tools/schedule_word.h"
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 

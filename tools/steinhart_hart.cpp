@@ -4,8 +4,8 @@
 
 #include "common/u_math.h"
 #include "common/u_string.h"
-#include "tools/errors.h"
-#include "tools/number_text.h"
+#include "common/errors.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 

@@ -1,6 +1,6 @@
 #include "tools/temperature.h"
 
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 

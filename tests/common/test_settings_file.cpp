@@ -1,7 +1,7 @@
 #include "common/settings_file.h"
 #include "common/settings_location.h"
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 #include <gtest/gtest.h>
 

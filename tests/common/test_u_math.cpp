@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "tests/fuzz/fuzz_check.h"
-#include "tools/errors.h"
-#include "tools/number_text.h"
+#include "common/errors.h"
+#include "common/number_text.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "tests/fuzz/fuzz_check.h"
-#include "tools/errors.h"
-#include "tools/number_text.h"
+#include "common/errors.h"
+#include "common/number_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {

@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "main/page_fonts_glyphs.h"
-#include "tools/errors.h"
+#include "common/errors.h"
 #include "tools/glyph_header.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QTextEdit>
 
 #include "tests/main/window_fixture.h"
-#include "tools/errors.h"
+#include "common/errors.h"
 
 using zolvik_test::WindowTest;
 

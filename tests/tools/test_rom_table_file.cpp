@@ -13,7 +13,7 @@
 #include <random>
 #include <sstream>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 namespace {

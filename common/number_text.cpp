@@ -1,5 +1,5 @@
 // Reading whole and decimal numbers from field texts, and integer texts.
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 #include <cerrno>
 #include <climits>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <locale.h>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 

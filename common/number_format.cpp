@@ -19,8 +19,8 @@
 #include <cstdio>
 #include <string>
 
-#include "tools/errors.h"
-#include "tools/number_text.h"
+#include "common/errors.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 

@@ -1,4 +1,4 @@
-#include "tools/number_text.h"
+#include "common/number_text.h"
 
 #include <cfloat>
 #include <cstdint>
@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tools/errors.h"
+#include "common/errors.h"
 
 namespace zolvik {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/u_utils.h"
+#include "platform/u_utils.h"
 
 #include "platform/platform.h"
 

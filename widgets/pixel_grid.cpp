@@ -1,4 +1,4 @@
-#include "main/pixel_grid.h"
+#include "widgets/pixel_grid.h"
 
 #include <QGroupBox>
 #include <QHeaderView>
