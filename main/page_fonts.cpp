@@ -2,6 +2,7 @@
 // sheet of 48x48 icons.
 #include <QCoreApplication>
 #include <QDialog>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -15,6 +16,7 @@
 #include "main/main.h"
 #include "main/page_fonts_glyphs.h"
 #include "main/page_fonts_save.h"
+#include "tools/bmp_extent.h"
 #include "tools/errors.h"
 #include "tools/icon_strip.h"
 
@@ -101,8 +103,13 @@ void TfrmMain::Button6Click(QObject *)
         if (!QFileInfo(inputPath).isFile())
             return;
 
+        // A file cut short would otherwise decode with made-up pixels for its missing part.
+        QFile input(inputPath);
+        const QByteArray bitmap = input.open(QIODevice::ReadOnly) ? input.readAll() : QByteArray();
+        const auto *bitmapBytes = reinterpret_cast<const std::uint8_t *>(bitmap.constData());
         QImage sheet;
-        if (!sheet.load(inputPath, "BMP"))
+        if (!zolvik::BmpIsComplete({bitmapBytes, static_cast<std::size_t>(bitmap.size())}) ||
+            !sheet.loadFromData(bitmap, "BMP"))
             throw zolvik::Error("Bitmap image is not valid");
         if (!zolvik::IsIconSheet(sheet.width(), sheet.height())) {
             FontsShowMessage("Imagem deve estar no padrão 48x48");

@@ -258,7 +258,10 @@ TEST_F(FontsPage, FilesThatAreNotBitmapsAreRefusedAndWriteNothing)
     QImage picture(48, 48, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(folder.filePath("photo.bmp"), "PNG"));
-    for (const char *name : {"notes", "photo"}) {
+    ASSERT_TRUE(picture.save(folder.filePath("whole.bmp"), "BMP"));
+    const QByteArray whole = ReadAll(folder.filePath("whole.bmp"));
+    WriteAll(folder.filePath("half.bmp"), whole.left(whole.size() / 2));
+    for (const char *name : {"notes", "photo", "half"}) {
         const auto box = ConvertSheet(folder.filePath(QString(name) + ".bmp"));
         EXPECT_EQ(box->text, "Bitmap image is not valid.") << name;
         EXPECT_EQ(box->icon, QMessageBox::Critical) << name;
