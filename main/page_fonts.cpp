@@ -19,16 +19,16 @@
 #include "tools/bmp_extent.h"
 #include "tools/errors.h"
 #include "tools/icon_strip.h"
+#include "widgets/caption_over_picture_button.h"
 
 namespace {
 
 QPushButton *MakeButton(QWidget *page, const char *name, const char *caption, const QRect &place,
                         const QIcon &icon)
 {
-    auto *button = new QPushButton(caption, page);
+    auto *button = new CaptionOverPictureButton(caption, icon, page);
     button->setObjectName(name);
     button->setGeometry(place);
-    button->setIcon(icon);
     button->setIconSize(QSize(48, 48));
     return button;
 }

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 #include "main/page_fonts_glyphs.h"
@@ -186,6 +187,34 @@ TEST_F(FontsPage, TwoButtonsSideBySideOnTheFontsPage)
     EXPECT_LT(font->geometry().right(), icons->geometry().left());
     EXPECT_FALSE(font->icon().isNull());
     EXPECT_FALSE(icons->icon().isNull());
+}
+
+TEST_F(FontsPage, ButtonsShowTheirPicturesBelowTheirCaptions)
+{
+    Open();
+    // Where the button's drawing changes when `change` is applied and undone.
+    const auto changedArea = [](QPushButton *button, const std::function<void(bool)> &change) {
+        const QImage drawn = button->grab().toImage();
+        change(true);
+        const QImage without = button->grab().toImage();
+        change(false);
+        QRect area;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) != without.pixel(x, y))
+                    area |= QRect(x, y, 1, 1);
+        return area;
+    };
+    for (const char *name : {"btnFont", "Button6"}) {
+        auto *button = Find<QPushButton>(name);
+        const QString caption = button->text();
+        const QIcon picture = button->icon();
+        const QRect captionArea = changedArea(button, [&](bool off) { button->setText(off ? QString() : caption); });
+        const QRect pictureArea = changedArea(button, [&](bool off) { button->setIcon(off ? QIcon() : picture); });
+        ASSERT_FALSE(captionArea.isEmpty()) << name;
+        ASSERT_FALSE(pictureArea.isEmpty()) << name;
+        EXPECT_GT(pictureArea.top(), captionArea.bottom()) << name;
+    }
 }
 
 TEST_F(FontsPage, OneIconWithPureRedAndPureBlueFromThePrefilledDialog)
