@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -166,6 +167,34 @@ TEST_F(WindowTest, FullReportRefusesLinesUntilCleared)
     EXPECT_THROW(frm.Log(Qt::blue, chunk), zolvik::Error);
     frm.memoLogDblClick();
     EXPECT_NO_THROW(frm.Log(Qt::blue, chunk));
+}
+
+TEST_F(WindowTest, TypingAndPastingStayWithinTheReportCapacity)
+{
+    TfrmMain &frm = Open();
+    auto *memo = Find<QTextEdit>("memoLog");
+    const auto length = [memo] { return memo->toPlainText().size(); };
+    for (int i = 0; i < 65; ++i)
+        frm.Log(Qt::blue, QString(1000, 'x'));
+    ASSERT_EQ(length(), 65 * 1000 + 64);
+
+    QApplication::clipboard()->setText(QString(1'000'000, 'p'));
+    QTest::keySequence(memo, QKeySequence::Paste);
+    EXPECT_EQ(length(), 65064);
+    EXPECT_NO_THROW(frm.Log(Qt::red, "next line"));  // a break and 9 characters
+    QApplication::clipboard()->setText(QString(460, 'p'));
+    QTest::keySequence(memo, QKeySequence::Paste);
+    EXPECT_EQ(length(), 65534);
+    QTest::keyClicks(memo, "abc");
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(length(), 65536);
+    EXPECT_FALSE(memo->toPlainText().contains('c'));
+
+    // What is selected makes room for what replaces it.
+    memo->selectAll();
+    QTest::keySequence(memo, QKeySequence::Paste);
+    EXPECT_EQ(length(), 460);
+    EXPECT_NO_THROW(frm.Log(Qt::red, "next line"));
 }
 
 TEST_F(WindowTest, FormatErrorAppendsNothing)
