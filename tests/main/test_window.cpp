@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -125,6 +126,22 @@ TEST_F(WindowTest, ShownWindowIsCentredOnTheScreen)
     const QRect frame = frm.frameGeometry();
     EXPECT_EQ(frame.left(), std::max(work.left() + (work.width() - frame.width()) / 2, 0));
     EXPECT_EQ(frame.top(), std::max(work.top() + (work.height() - frame.height()) / 2, 0));
+}
+
+// Needs two screens: the WindowOnTwoScreens test runs it on two offscreen ones side by side.
+TEST_F(WindowTest, StoredPlaceOffEveryScreenOpensOnTheNearestOne)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        GTEST_SKIP() << "one screen only";
+    const QRect right = screens.at(1)->geometry();
+    WriteSettings(QString("[WINDOWS]\nLEFT=%1\nTOP=%2\n").arg(right.right() + 3000).arg(right.top() + 100).toUtf8());
+    TfrmMain &frm = Open();
+    frm.show();
+    QApplication::processEvents();
+    const QRect frame = frm.frameGeometry();
+    EXPECT_TRUE(right.contains(frame.center())) << frame.x() << "," << frame.y();
+    EXPECT_EQ(frame.left(), right.left() + (right.width() - frame.width()) / 2);
 }
 
 TEST_F(WindowTest, ReportLinesKeepTheirColours)
