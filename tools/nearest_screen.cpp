@@ -13,14 +13,14 @@ std::int64_t SpanGap(std::int64_t aStart, std::int64_t aLength, std::int64_t bSt
     return std::max<std::int64_t>({0, bStart - (aStart + aLength), aStart - (bStart + bLength)});
 }
 
-}  // namespace
-
 std::int64_t SquaredGap(const ScreenRect &a, const ScreenRect &b)
 {
     const std::int64_t dx = SpanGap(a.left, a.width, b.left, b.width);
     const std::int64_t dy = SpanGap(a.top, a.height, b.top, b.height);
     return dx * dx + dy * dy;
 }
+
+}  // namespace
 
 int NearestScreen(const ScreenRect &window, std::span<const ScreenRect> screens)
 {

@@ -10,12 +10,8 @@ struct ScreenRect {
     int left = 0, top = 0, width = 0, height = 0;
 };
 
-// The square of the shortest distance between the two rectangles: 0 when they overlap or
-// touch.
-std::int64_t SquaredGap(const ScreenRect &a, const ScreenRect &b);
-
-// The index of the screen with the smallest gap to `window`, the first of equals; -1 when
-// there is no screen.
+// The index of the screen nearest to `window` by the shortest distance between the two
+// rectangles (0 when they overlap or touch), the first of equals; -1 when there is no screen.
 int NearestScreen(const ScreenRect &window, std::span<const ScreenRect> screens);
 
 }  // namespace zolvik

@@ -6,27 +6,6 @@
 
 using namespace zolvik;
 
-TEST(NearestScreen, SquaredGapBetweenRectangles)
-{
-    const ScreenRect screen{0, 0, 1920, 1080};
-    struct Case {
-        ScreenRect window;
-        std::int64_t gap;
-    };
-    const Case cases[] = {
-        {{100, 100, 917, 791}, 0},       // inside
-        {{1800, 1000, 917, 791}, 0},     // overlapping a corner
-        {{1920, 0, 917, 791}, 0},        // touching the right edge
-        {{1930, 200, 917, 791}, 100},    // 10 to the right
-        {{-927, 200, 917, 791}, 100},    // 10 to the left
-        {{200, -801, 917, 791}, 100},    // 10 above
-        {{2000, 1160, 917, 791}, 12800}, // 80 right and 80 below the corner
-        {{-30000, -30000, 917, 791}, 29083LL * 29083 + 29209LL * 29209},
-    };
-    for (const Case &c : cases)
-        EXPECT_EQ(SquaredGap(c.window, screen), c.gap) << c.window.left << "," << c.window.top;
-}
-
 TEST(NearestScreen, ThePlaceClosestToTheStoredWindow)
 {
     // Primary, one to its right, one to its left and lower.
@@ -45,6 +24,8 @@ TEST(NearestScreen, ThePlaceClosestToTheStoredWindow)
         {{1500, 100, 917, 791}, 0},     // overlapping the primary and the right one
         {{2000, 100, 917, 791}, 1},     // on the right one
         {{1915, -50, 10, 10}, 0},       // as far above the primary as above the right one
+        {{-1610, 1100, 10, 10}, 2},     // touching the left one's corner
+        {{3210, 1034, 10, 10}, 1},      // 10 right of and 10 below the right one's corner
     };
     for (const Case &c : cases)
         EXPECT_EQ(NearestScreen(c.window, screens), c.screen) << c.window.left << "," << c.window.top;
