@@ -16,8 +16,11 @@
 #include <QTabWidget>
 #include <QTextEdit>
 
+#include <vector>
+
 #include "common/settings_file.h"
 #include "common/errors.h"
+#include "tools/nearest_screen.h"
 #include "widgets/caption_over_picture_button.h"
 #include "widgets/u_ListColorStatic.h"
 
@@ -166,12 +169,34 @@ void TfrmMain::showEvent(QShowEvent *event)
     PlaceOnScreen();
 }
 
+namespace {
+
+zolvik::ScreenRect ToScreenRect(const QRect &rect)
+{
+    return {rect.left(), rect.top(), rect.width(), rect.height()};
+}
+
+// The monitor closest to the rectangle, for a stored place that is on none of them.
+QScreen *NearestScreenTo(const QRect &frame)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    std::vector<zolvik::ScreenRect> places;
+    for (const QScreen *screen : screens)
+        places.push_back(ToScreenRect(screen->geometry()));
+    const int nearest = zolvik::NearestScreen(ToScreenRect(frame), places);
+    return nearest < 0 ? nullptr : screens.at(nearest);
+}
+
+}  // namespace
+
 void TfrmMain::PlaceOnScreen()
 {
     const QRect frame = frameGeometry();
     QScreen *screen = QGuiApplication::screenAt(frame.center());
     if (!screen)
         screen = QGuiApplication::screenAt(frame.topLeft());
+    if (!screen)
+        screen = NearestScreenTo(frame);
     if (!screen)
         screen = this->screen();
     if (!screen)

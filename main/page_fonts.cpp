@@ -16,17 +16,21 @@
 #include "main/page_fonts_glyphs.h"
 #include "main/user_files.h"
 #include "common/errors.h"
+#include "tools/bmp_extent.h"
 #include "tools/icon_strip.h"
+#include "widgets/caption_over_picture_button.h"
 
 namespace {
+
+// Far beyond any sheet of icons; a larger file is read only this far and then not valid.
+constexpr qint64 kLargestIconSheet = qint64(512) << 20;
 
 QPushButton *MakeButton(QWidget *page, const char *name, const char *caption, const QRect &place,
                         const QIcon &icon)
 {
-    auto *button = new QPushButton(caption, page);
+    auto *button = new CaptionOverPictureButton(caption, icon, page);
     button->setObjectName(name);
     button->setGeometry(place);
-    button->setIcon(icon);
     button->setIconSize(QSize(48, 48));
     return button;
 }
@@ -101,8 +105,17 @@ void TfrmMain::Button6Click(QObject *)
         if (!QFileInfo(inputPath).isFile())
             return;
 
+        // A file cut short would otherwise decode with made-up pixels for its missing part.
+        QByteArray bitmap;
+        try {
+            bitmap = LoadUserFile(inputPath, kLargestIconSheet);
+        } catch (const zolvik::Error &) {
+            // unreadable: refused below as any other bitmap that does not decode
+        }
+        const auto *bitmapBytes = reinterpret_cast<const std::uint8_t *>(bitmap.constData());
         QImage sheet;
-        if (!sheet.load(inputPath, "BMP"))
+        if (!zolvik::BmpIsComplete({bitmapBytes, static_cast<std::size_t>(bitmap.size())}) ||
+            !sheet.loadFromData(bitmap, "BMP"))
             throw zolvik::Error("Bitmap image is not valid");
         if (!zolvik::IsIconSheet(sheet.width(), sheet.height())) {
             FontsShowMessage("Imagem deve estar no padrão 48x48");

@@ -6,15 +6,18 @@
 
 #include "main/main.h"
 #include "common/errors.h"
+#include "tools/text_capacity.h"
+#include "widgets/capped_text_edit.h"
 
 namespace {
-// The view accepts at most 64K characters in all.
+// The view accepts at most 64K characters in all, whether added by the program, typed or
+// pasted.
 constexpr int kLogCapacity = 65536;
 }
 
 void TfrmMain::CreateReportPage(QWidget *page)
 {
-    memoLog = new QTextEdit(page);
+    memoLog = new CappedTextEdit(kLogCapacity, page);
     memoLog->setObjectName("memoLog");
     memoLog->setGeometry(9, 26, 872, 583);
     memoLog->setFrameShape(QFrame::NoFrame);
@@ -50,9 +53,11 @@ void TfrmMain::LogFmt(QColor colour, std::string_view format,
     const QString line = QString::fromStdString(zolvik::Format(format, args, DecimalSeparator()));
     QTextDocument *document = memoLog->document();
     const bool empty = document->isEmpty();
-    // characterCount() counts the final paragraph separator too.
-    const int used = empty ? 0 : document->characterCount();
-    if (used + line.size() > kLogCapacity)
+    // characterCount() counts the final paragraph separator too; a line after the first one
+    // adds a paragraph break before it.
+    const auto length = static_cast<std::size_t>(document->characterCount() - 1);
+    const auto added = static_cast<std::size_t>(line.size()) + (empty ? 0 : 1);
+    if (!zolvik::EditFits(length, 0, added, kLogCapacity))
         throw zolvik::Error("RichEdit line insertion error");
 
     QTextCursor cursor(document);

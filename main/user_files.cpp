@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImage>
 
+#include <algorithm>
 #include <optional>
 
 #include "fileio/file_error.h"
@@ -58,7 +59,8 @@ QByteArray LoadUserFile(const QString &path, qint64 limit)
     } catch (const zolvik::fileio::FileError &error) {
         Fail("Cannot open file \"%1\". %2", path, error.Reason());
     }
-    QByteArray bytes(limit, Qt::Uninitialized);
+    const auto size = static_cast<qint64>(file->Size().value_or(std::uint64_t(limit)));
+    QByteArray bytes(std::min(limit, size), Qt::Uninitialized);
     try {
         bytes.truncate(qsizetype(file->ReadFull(bytes.data(), std::size_t(limit))));
     } catch (const zolvik::fileio::FileError &error) {

@@ -64,14 +64,32 @@ void TPixelGrid::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
 // A double click is a press followed by a second press on the same cell.
 void TPixelGrid::mouseDoubleClickEvent(QMouseEvent *event) { mousePressEvent(event); }
 
+// Only the movement keys reach the table; any other key, including the letters and digits
+// the table would search the cell texts for, moves nothing.
 void TPixelGrid::keyPressEvent(QKeyEvent *event)
 {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        break;
+    default:
+        event->ignore();
+        return;
+    }
     const QModelIndex before = currentIndex();
     QTableWidget::keyPressEvent(event);
     const QModelIndex after = currentIndex();
     if (after.isValid() && after != before)
         emit cellSelected(after.column(), after.row());
 }
+
+void TPixelGrid::keyboardSearch(const QString &) {}
 
 TCellPainter::TCellPainter(DrawCell draw, QObject *parent)
     : QAbstractItemDelegate(parent), FDraw(std::move(draw))

@@ -2,7 +2,7 @@
 // The pixel grids of the Cursors and LCD CGRAM pages: a table of square cells without
 // headers or scroll bars, painted entirely by its owner, that reports a cell as selected on
 // every press (also on the cell already selected), on every cell the pointer enters with
-// the button held, and on every keyboard move.
+// the button held, and on every move by the arrow, Home, End, Page Up and Page Down keys.
 #include <QAbstractItemDelegate>
 #include <QTableWidget>
 
@@ -16,6 +16,9 @@ class TPixelGrid : public QTableWidget {
 public:
     // `cellSize` includes the grid line when `gridLines` is set.
     TPixelGrid(int columns, int rows, int cellSize, bool gridLines, QWidget *parent);
+
+    // Does nothing: a typed character never moves the selection to a cell it matches.
+    void keyboardSearch(const QString &search) override;
 
 signals:
     // The user selected the cell; the grid's current cell is already moved there.

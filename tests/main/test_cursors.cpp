@@ -220,6 +220,29 @@ TEST_F(CursorsPage, DragPaintsEveryCellThePointerEntersAndKeysMoveOn)
     EXPECT_EQ(ShownColour(shown, grid, 2, 1), kWhite);
 }
 
+TEST_F(CursorsPage, TypedKeysMoveNothingAndTheEdgeKeysMoveAndPaint)
+{
+    ChooseCode(1);
+    // Every cell reads "2": a table would jump to the next cell starting with the typed "2".
+    QTest::keyClicks(grid, "2 20a");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Plus, Qt::Key_Delete})
+        QTest::keyClick(grid, key);
+    EXPECT_EQ(CellsWithText("2"), 4096);
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(grid->currentColumn(), 0);
+
+    struct Move {
+        Qt::Key key;
+        int column, row;
+    };
+    for (const Move &move : {Move{Qt::Key_End, 63, 0}, Move{Qt::Key_PageDown, 63, 63},
+                             Move{Qt::Key_Home, 0, 63}, Move{Qt::Key_PageUp, 0, 0}}) {
+        QTest::keyClick(grid, move.key);
+        EXPECT_EQ(Text(move.column, move.row), "1") << move.column << "," << move.row;
+    }
+    EXPECT_EQ(CellsWithText("1"), 4);
+}
+
 TEST_F(CursorsPage, ShapesStampTheirCellsWithTheCurrentCode)
 {
     ChooseCode(0);

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <optional>
 
 #include "main/page_fonts_glyphs.h"
@@ -188,6 +189,34 @@ TEST_F(FontsPage, TwoButtonsSideBySideOnTheFontsPage)
     EXPECT_FALSE(icons->icon().isNull());
 }
 
+TEST_F(FontsPage, ButtonsShowTheirPicturesBelowTheirCaptions)
+{
+    Open();
+    // Where the button's drawing changes when `change` is applied and undone.
+    const auto changedArea = [](QPushButton *button, const std::function<void(bool)> &change) {
+        const QImage drawn = button->grab().toImage();
+        change(true);
+        const QImage without = button->grab().toImage();
+        change(false);
+        QRect area;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                if (drawn.pixel(x, y) != without.pixel(x, y))
+                    area |= QRect(x, y, 1, 1);
+        return area;
+    };
+    for (const char *name : {"btnFont", "Button6"}) {
+        auto *button = Find<QPushButton>(name);
+        const QString caption = button->text();
+        const QIcon picture = button->icon();
+        const QRect captionArea = changedArea(button, [&](bool off) { button->setText(off ? QString() : caption); });
+        const QRect pictureArea = changedArea(button, [&](bool off) { button->setIcon(off ? QIcon() : picture); });
+        ASSERT_FALSE(captionArea.isEmpty()) << name;
+        ASSERT_FALSE(pictureArea.isEmpty()) << name;
+        EXPECT_GT(pictureArea.top(), captionArea.bottom()) << name;
+    }
+}
+
 TEST_F(FontsPage, OneIconWithPureRedAndPureBlueFromThePrefilledDialog)
 {
     Open();
@@ -258,7 +287,10 @@ TEST_F(FontsPage, FilesThatAreNotBitmapsAreRefusedAndWriteNothing)
     QImage picture(48, 48, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(folder.filePath("photo.bmp"), "PNG"));
-    for (const char *name : {"notes", "photo"}) {
+    ASSERT_TRUE(picture.save(folder.filePath("whole.bmp"), "BMP"));
+    const QByteArray whole = ReadAll(folder.filePath("whole.bmp"));
+    WriteAll(folder.filePath("half.bmp"), whole.left(whole.size() / 2));
+    for (const char *name : {"notes", "photo", "half"}) {
         const auto box = ConvertSheet(folder.filePath(QString(name) + ".bmp"));
         EXPECT_EQ(box->text, "Bitmap image is not valid.") << name;
         EXPECT_EQ(box->icon, QMessageBox::Critical) << name;

@@ -1,6 +1,8 @@
+#include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -126,6 +128,22 @@ TEST_F(WindowTest, ShownWindowIsCentredOnTheScreen)
     EXPECT_EQ(frame.top(), std::max(work.top() + (work.height() - frame.height()) / 2, 0));
 }
 
+// Needs two screens: the WindowOnTwoScreens test runs it on two offscreen ones side by side.
+TEST_F(WindowTest, StoredPlaceOffEveryScreenOpensOnTheNearestOne)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (screens.size() < 2)
+        GTEST_SKIP() << "one screen only";
+    const QRect right = screens.at(1)->geometry();
+    WriteSettings(QString("[WINDOWS]\nLEFT=%1\nTOP=%2\n").arg(right.right() + 3000).arg(right.top() + 100).toUtf8());
+    TfrmMain &frm = Open();
+    frm.show();
+    QApplication::processEvents();
+    const QRect frame = frm.frameGeometry();
+    EXPECT_TRUE(right.contains(frame.center())) << frame.x() << "," << frame.y();
+    EXPECT_EQ(frame.left(), right.left() + (right.width() - frame.width()) / 2);
+}
+
 TEST_F(WindowTest, ReportLinesKeepTheirColours)
 {
     TfrmMain &frm = Open();
@@ -166,6 +184,34 @@ TEST_F(WindowTest, FullReportRefusesLinesUntilCleared)
     EXPECT_THROW(frm.Log(Qt::blue, chunk), zolvik::Error);
     frm.memoLogDblClick();
     EXPECT_NO_THROW(frm.Log(Qt::blue, chunk));
+}
+
+TEST_F(WindowTest, TypingAndPastingStayWithinTheReportCapacity)
+{
+    TfrmMain &frm = Open();
+    auto *memo = Find<QTextEdit>("memoLog");
+    const auto length = [memo] { return memo->toPlainText().size(); };
+    for (int i = 0; i < 65; ++i)
+        frm.Log(Qt::blue, QString(1000, 'x'));
+    ASSERT_EQ(length(), 65 * 1000 + 64);
+
+    QApplication::clipboard()->setText(QString(1'000'000, 'p'));
+    QTest::keySequence(memo, QKeySequence::Paste);
+    EXPECT_EQ(length(), 65064);
+    EXPECT_NO_THROW(frm.Log(Qt::red, "next line"));  // a break and 9 characters
+    QApplication::clipboard()->setText(QString(460, 'p'));
+    QTest::keySequence(memo, QKeySequence::Paste);
+    EXPECT_EQ(length(), 65534);
+    QTest::keyClicks(memo, "abc");
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(length(), 65536);
+    EXPECT_FALSE(memo->toPlainText().contains('c'));
+
+    // What is selected makes room for what replaces it.
+    memo->selectAll();
+    QTest::keySequence(memo, QKeySequence::Paste);
+    EXPECT_EQ(length(), 460);
+    EXPECT_NO_THROW(frm.Log(Qt::red, "next line"));
 }
 
 TEST_F(WindowTest, FormatErrorAppendsNothing)
