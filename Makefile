@@ -4,7 +4,7 @@ SAN_BUILD_DIR ?= build-sanitized
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps configure build run test screenshots check-sanitized fuzz clean
+.PHONY: deps configure build run test screenshots package check-sanitized fuzz clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -25,6 +25,10 @@ screenshots: build
 	@cmake --build $(BUILD_DIR) --target zolvik_screenshots -j $(JOBS)
 	@mkdir -p $(BUILD_DIR)/screenshots
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bin/zolvik_screenshots $(BUILD_DIR)/screenshots
+
+# The Debian package zolvik-tools, into $(BUILD_DIR).
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) $(SAN_BUILD_DIR) build-fuzz
