@@ -109,9 +109,9 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     return line;
 }
 
-std::string HelpText()
+std::string HelpText(std::string_view program)
 {
-    return R"(Usage: hex2bin [options] FILE.hex
+    return "Usage: " + std::string(program) + R"( [options] FILE.hex
 
 Converts an Intel HEX file into a binary image, written beside it as FILE.bin.
 

@@ -31,6 +31,7 @@ std::string DefaultOutputName(const std::string &input);
 // Returns the command line, or the message for a usage fault.
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string> &args);
 
-std::string HelpText();
+// The help, with `program` as the name the converter is started by.
+std::string HelpText(std::string_view program = "hex2bin");
 
 }  // namespace hex2bin

@@ -48,7 +48,7 @@ void BM_ConvertHex16MiB(benchmark::State &state)
     const std::string &text = SixteenMiBText();
     for (auto _ : state) {
         const hex2bin::Conversion conversion = hex2bin::ConvertHex(text);
-        benchmark::DoNotOptimize(conversion.image().runs.data());
+        benchmark::DoNotOptimize(conversion.image().length);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
