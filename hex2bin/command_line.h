@@ -13,6 +13,8 @@ namespace hex2bin {
 
 struct CommandLine {
     bool help = false;
+    bool info = false;   // describe the file's data instead of converting it
+    bool quiet = false;  // no line on standard output after converting
     std::string input;
     std::string output;  // the input name with ".bin" for its extension unless -o names one
     ConvertOptions options;

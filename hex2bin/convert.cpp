@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hex2bin/hex_record.h"
+#include "hex2bin/srec_reader.h"
 
 namespace hex2bin {
 namespace {
@@ -26,7 +27,7 @@ HexError DescribeConflict(const TextOpener &open, std::uint64_t address)
     HexError error;
     std::optional<std::uint32_t> start;
     LineReader lines(open());
-    ReadHex(lines, [&](std::size_t line, std::uint64_t at, const std::uint8_t *bytes, std::size_t count) {
+    ReadRecords(lines, [&](std::size_t line, std::uint64_t at, const std::uint8_t *bytes, std::size_t count) {
         if (!error.message.empty() || address < at || address >= at + count)
             return;
         const std::uint8_t value = bytes[address - at];
@@ -64,9 +65,9 @@ Conversion ConvertText(const TextOpener &open, const ConvertOptions &options, st
     SparseImage &data = result.data_;
     // Every data byte takes two characters of the text, so half its size is always enough.
     data.Reserve(static_cast<std::size_t>(std::min(sizeHint / 2, kMaxReserve)));
-    std::optional<std::uint32_t> start;
+    std::optional<std::uint32_t> &start = result.startAddress_;
     LineReader lines(open());
-    if (auto fault = ReadHex(lines, [&data](std::size_t, std::uint64_t address,
+    if (auto fault = ReadRecords(lines, [&data](std::size_t, std::uint64_t address,
                                             const std::uint8_t *bytes, std::size_t count) {
             data.Write(address, bytes, count);
         }, start)) {

@@ -1,5 +1,5 @@
 #pragma once
-// Intel HEX text to a flat binary image: the whole conversion apart from files and the command
+// Intel HEX or Motorola S-record text to a flat binary image: the whole conversion apart from files and the command
 // line, so that tests and fuzzers can drive it on plain text.
 #include <algorithm>
 #include <cstddef>
@@ -63,6 +63,11 @@ public:
     // The image as one block of bytes; for tests and small images.
     std::vector<std::uint8_t> Bytes() const;
 
+    // Every byte the file writes, whatever the range asked for.
+    const SparseImage &data() const { return data_; }
+    // The start address the file gives, if it gives one.
+    std::optional<std::uint32_t> startAddress() const { return startAddress_; }
+
 private:
     friend Conversion ConvertText(const std::function<TextSource()> &open,
                                   const ConvertOptions &options, std::uint64_t sizeHint);
@@ -72,17 +77,18 @@ private:
     std::uint64_t start_ = 0;
     std::uint64_t length_ = 0;
     std::uint8_t fill_ = 0xFF;
+    std::optional<std::uint32_t> startAddress_;
 };
 
 // Opens a text from its start. The conversion opens it once, and once more only to name the
 // record at the bottom of a conflict.
 using TextOpener = std::function<TextSource()>;
 
-// Converts an Intel HEX text read in pieces. The written range runs from the lowest to the
+// Converts an Intel HEX or S-record text read in pieces (see ReadRecords). The written range runs from the lowest to the
 // highest address any data record writes, or as set by `options.start` and `options.length`:
 // bytes outside it are dropped, addresses inside it that no record writes hold `options.fill`.
 // A text without data gives an empty image unless a length is asked for. Faults are reported in
-// this order: the first fault of a line in file order (see ReadHex), then an address written
+// this order: the first fault of a line in file order (see ReadHex and ReadSrec), then an address written
 // twice with different bytes (the lowest such address, naming the first record that disagrees
 // there), then a range larger than `options.maxSize` (line 0). `sizeHint`, the size of the text
 // when known, lets the image make room for its bytes at once.

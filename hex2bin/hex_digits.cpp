@@ -51,16 +51,23 @@ std::optional<std::string> DecodeHexBytes(std::string_view digits, std::uint8_t 
 {
     const auto *text = reinterpret_cast<const unsigned char *>(digits.data());
     const std::size_t count = digits.size() / 2;
+    // Digits are worth 0 to 15, so one high bit in all of them together tells of a non-digit;
+    // the loop then needs no branch, and the culprit is looked for only when there is one.
+    unsigned seen = 0;
+    unsigned added = 0;
     for (std::size_t i = 0; i < count; ++i) {
-        const std::uint8_t high = kDigitValue[text[2 * i]];
-        const std::uint8_t low = kDigitValue[text[2 * i + 1]];
-        if (high == kNotHex || low == kNotHex) {
-            const char bad = high == kNotHex ? digits[2 * i] : digits[2 * i + 1];
-            return "malformed record: " + Printable(bad) + " is not a hexadecimal digit";
-        }
+        const unsigned high = kDigitValue[text[2 * i]];
+        const unsigned low = kDigitValue[text[2 * i + 1]];
+        seen |= high | low;
         bytes[i] = static_cast<std::uint8_t>(high << 4 | low);
-        sum += bytes[i];
+        added += bytes[i];
     }
+    if (seen & 0xF0) {
+        for (std::size_t i = 0; i < 2 * count; ++i)
+            if (kDigitValue[text[i]] == kNotHex)
+                return "malformed record: " + Printable(digits[i]) + " is not a hexadecimal digit";
+    }
+    sum += added;
     return std::nullopt;
 }
 

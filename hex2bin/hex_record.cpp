@@ -50,15 +50,14 @@ std::string HexAddress(std::uint64_t value)
     return text;
 }
 
-std::optional<std::string> DecodeRecord(std::string_view line,
-                                        std::uint8_t (&buffer)[kMaxRecordBytes],
+namespace {
+
+std::optional<std::string> DecodeFields(std::string_view line, std::uint8_t (&buffer)[kMaxRecordBytes],
                                         HexRecord &record)
 {
     if (line.empty() || line.front() != ':')
         return "malformed record: it does not start with ':'";
     const std::string_view digits = line.substr(1);
-    if (auto inside = BlankOrNulInside(digits))
-        return inside;
     if (digits.size() % 2 != 0)
         return "malformed record: odd number of hexadecimal digits";
     const std::size_t byteCount = digits.size() / 2;
@@ -95,6 +94,20 @@ std::optional<std::string> DecodeRecord(std::string_view line,
         return "malformed record: " + std::string(TypeName(record.type)) + " record with "
             + std::to_string(record.length) + " data bytes instead of " + std::to_string(required);
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> DecodeRecord(std::string_view line,
+                                        std::uint8_t (&buffer)[kMaxRecordBytes],
+                                        HexRecord &record)
+{
+    auto fault = DecodeFields(line, buffer, record);
+    // Looked for only in a line that fails, which any blank or NUL inside makes it do.
+    if (fault && !line.empty() && line.front() == ':')
+        if (auto inside = BlankOrNulInside(line))
+            return inside;
+    return fault;
 }
 
 }  // namespace hex2bin

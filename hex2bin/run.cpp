@@ -12,6 +12,7 @@
 #include "hex2bin/command_line.h"
 #include "hex2bin/convert.h"
 #include "hex2bin/image_writer.h"
+#include "hex2bin/summary.h"
 
 namespace hex2bin {
 namespace {
@@ -68,7 +69,7 @@ int RunHex2Bin(const std::vector<std::string> &args, std::ostream &out, std::ost
         out << HelpText(program);
         return 0;
     }
-    if (SameFile(command.input, command.output)) {
+    if (!command.info && SameFile(command.input, command.output)) {
         err << program << ": " << command.input << ": the output would replace the HEX file itself\n";
         return 1;
     }
@@ -78,7 +79,12 @@ int RunHex2Bin(const std::vector<std::string> &args, std::ostream &out, std::ost
     try {
         FileOpener opener(command.input);
         doing = "cannot read";
-        const Conversion conversion = ConvertText(std::ref(opener), command.options, opener.Size());
+        ConvertOptions options = command.options;
+        if (command.info) {
+            options = ConvertOptions{};
+            options.maxSize = UINT64_MAX;  // the file is described, not imaged
+        }
+        const Conversion conversion = ConvertText(std::ref(opener), options, opener.Size());
         if (const auto &fault = conversion.error()) {
             err << program << ": " << command.input;
             if (fault->line != 0)
@@ -86,11 +92,17 @@ int RunHex2Bin(const std::vector<std::string> &args, std::ostream &out, std::ost
             err << ": " << fault->message << '\n';
             return 1;
         }
+        if (command.info) {
+            out << DescribeData(conversion.data(), conversion.startAddress());
+            return 0;
+        }
         doing = "cannot create";
         OutputFile file(command.output);
         doing = "cannot write";
         WriteImage(conversion.image(), file);
         file.Commit();
+        if (!command.quiet)
+            out << DescribeWritten(command.output, conversion.image(), conversion.startAddress());
     } catch (const FileError &e) {
         err << program << ": ";
         if (e.Fault() != FileFault::NotRegular)

@@ -92,6 +92,69 @@ TEST(RunHex2Bin, ProgramConvertsAPathWithBlanks)
     EXPECT_EQ(ReadBytes(folder.File("a b.bin")), (Bytes{9, 8}));
 }
 
+// What a good input prints on the output stream, and the files the folder then holds.
+struct Printed {
+    const char *name;
+    std::vector<std::string> options;
+    std::string text;
+    std::string out;  // "BIN" stands for the output file's path
+    std::vector<std::string> names;
+};
+
+void PrintTo(const Printed &printed, std::ostream *out)
+{
+    *out << printed.name;
+}
+
+class RunHex2BinPrints : public testing::TestWithParam<Printed> {};
+
+TEST_P(RunHex2BinPrints, ItsSummaryOnTheOutputStream)
+{
+    const Printed &p = GetParam();
+    ScratchFolder folder;
+    std::vector<std::string> args = p.options;
+    args.push_back(folder.Write("fw.hex", p.text));
+    const Outcome o = Convert(args);
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    std::string expected = p.out;
+    if (const auto at = expected.find("BIN"); at != std::string::npos)
+        expected.replace(at, 3, folder.File("fw.bin"));
+    EXPECT_EQ(o.out, expected);
+    EXPECT_EQ(folder.Names(), p.names);
+}
+
+const std::vector<std::string> kBoth{"fw.bin", "fw.hex"};
+const std::vector<std::string> kHexOnly{"fw.hex"};
+const std::string kTwoRuns = Data(0x100, {1, 2}) + Data(0x102, {3}) + Data(0x200, {4});
+const std::string kStartLinear = test::Record(0x05, 0, {0x08, 0x00, 0x01, 0x01});
+
+INSTANTIATE_TEST_SUITE_P(
+    Summaries, RunHex2BinPrints,
+    testing::Values(
+        Printed{"RangeAndSize", {}, kTwoRuns + EndOfFile(), "BIN: 0x00000100-0x00000200, 257 bytes\n", kBoth},
+        Printed{"StartLinearAddress", {}, kTwoRuns + kStartLinear + EndOfFile(),
+                "BIN: 0x00000100-0x00000200, 257 bytes, start address 0x08000101\n", kBoth},
+        Printed{"StartSegmentAddress", {"-s", "0x101", "-l", "2"},
+                kTwoRuns + test::Record(0x03, 0, {0x12, 0x34, 0x00, 0x10}) + EndOfFile(),
+                "BIN: 0x00000101-0x00000102, 2 bytes, start address 0x00012350\n", kBoth},
+        Printed{"EmptyImage", {}, EndOfFile(), "BIN: no addresses, 0 bytes\n", kBoth},
+        Printed{"Quiet", {"--quiet"}, kTwoRuns + EndOfFile(), "", kBoth},
+        Printed{"Info", {"--info"}, kTwoRuns + kStartLinear + EndOfFile(),
+                "0x00000100-0x00000102 3 bytes\n"
+                "0x00000200-0x00000200 1 byte\n"
+                "start address 0x08000101\n"
+                "4 bytes in 2 ranges\n",
+                kHexOnly},
+        Printed{"InfoBeyondTheImageLimit", {"--info"},
+                Data(0, {1}) + test::LinearBase(0xFFFF) + Data(0xFFFF, {2}) + EndOfFile(),
+                "0x00000000-0x00000000 1 byte\n"
+                "0xFFFFFFFF-0xFFFFFFFF 1 byte\n"
+                "2 bytes in 2 ranges\n",
+                kHexOnly},
+        Printed{"InfoWithoutData", {"--info"}, EndOfFile(), "0 bytes in 0 ranges\n", kHexOnly}),
+    [](const testing::TestParamInfo<Printed> &info) { return std::string(info.param.name); });
+
 // Each bad input: the message on the error stream, status 1, the folder as it was.
 struct BadInput {
     const char *name;
