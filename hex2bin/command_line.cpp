@@ -155,8 +155,10 @@ checked, and faults are reported as for Intel HEX.
 The file is refused, with the line and the fault on standard error and exit status 1, for a bad
 checksum, a malformed record, a record length that does not match the line, an unknown record
 type, anything after the end-of-file record, an address written twice with different data, or a
-missing end-of-file record. The image is written to a temporary file that replaces FILE.bin only
-when complete, so a refused file leaves no output behind.
+missing end-of-file record. Reading stops at the first such line, so a file that is no record text
+at all is read no further than its first line. FILE must be a regular file: a FIFO, a device or a
+folder is refused at once. The image is written to a temporary file that replaces FILE.bin only
+when complete, so a refused or interrupted run leaves no output behind.
 )";
 }
 
