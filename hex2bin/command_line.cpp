@@ -59,6 +59,10 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
             line.help = true;
             return line;
         }
+        if (arg == "--info" || arg == "--quiet") {
+            (arg == "--info" ? line.info : line.quiet) = true;
+            continue;
+        }
         const char option = arg[1];
         if (arg.size() > 2 && arg[1] == '-')
             return "unknown option '" + arg + "'";
@@ -109,17 +113,22 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
     return line;
 }
 
-std::string HelpText()
+std::string HelpText(std::string_view program)
 {
-    return R"(Usage: hex2bin [options] FILE.hex
+    return "Usage: " + std::string(program) + R"( [options] FILE.hex
 
-Converts an Intel HEX file into a binary image, written beside it as FILE.bin.
+Converts an Intel HEX or Motorola S-record file into a binary image, written beside it as FILE.bin,
+and prints one line: the file written, the address range it covers, its size and the start
+address if the file gives one.
 
 Options:
   -o FILE     write the image to FILE instead of FILE.bin
   -f BYTE     value of the bytes no record writes (default 0xFF)
   -s ADDRESS  first address of the image (default: the lowest address written)
   -l LENGTH   size of the image in bytes (default: up to the highest address written)
+  --info      print the address ranges the file writes, its start address and its byte count,
+              and write nothing
+  --quiet     print nothing after converting
   -h          show this help and stop
 
 Numbers are decimal, or hexadecimal after 0x.
@@ -134,14 +143,22 @@ unquoted path with single blanks still names its file.
 Records: data (00), end of file (01), extended segment address (02), start segment address (03),
 extended linear address (04) and start linear address (05). Records 02 and 04 each replace the
 address base the other set; under a segment base (02) a data record wraps within its 64 KiB
-segment. Start address records (03, 05) are checked and otherwise ignored. Hex digits may be upper
-or lower case, lines may end in LF or CR LF, blank lines are skipped.
+segment. Start address records (03, 05) give the start address (CS * 16 + IP for 03). Hex digits
+may be upper or lower case, lines may end in LF or CR LF, blank lines are skipped, and so is a
+UTF-8 byte-order mark at the start.
+
+A file whose first character is 'S' is read as Motorola S-records: S0 (header, ignored), S1, S2
+and S3 (data at a 16, 24 or 32-bit address), S5 and S6 (the number of data records before them,
+checked), S7, S8 and S9 (end, with the start address; optional). Every record's checksum is
+checked, and faults are reported as for Intel HEX.
 
 The file is refused, with the line and the fault on standard error and exit status 1, for a bad
 checksum, a malformed record, a record length that does not match the line, an unknown record
 type, anything after the end-of-file record, an address written twice with different data, or a
-missing end-of-file record. The image is written to a temporary file that replaces FILE.bin only
-when complete, so a refused file leaves no output behind.
+missing end-of-file record. Reading stops at the first such line, so a file that is no record text
+at all is read no further than its first line. FILE must be a regular file: a FIFO, a device or a
+folder is refused at once. The image is written to a temporary file that replaces FILE.bin only
+when complete, so a refused or interrupted run leaves no output behind.
 )";
 }
 

@@ -13,6 +13,8 @@ namespace hex2bin {
 
 struct CommandLine {
     bool help = false;
+    bool info = false;   // describe the file's data instead of converting it
+    bool quiet = false;  // no line on standard output after converting
     std::string input;
     std::string output;  // the input name with ".bin" for its extension unless -o names one
     ConvertOptions options;
@@ -31,6 +33,7 @@ std::string DefaultOutputName(const std::string &input);
 // Returns the command line, or the message for a usage fault.
 std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::string> &args);
 
-std::string HelpText();
+// The help, with `program` as the name the converter is started by.
+std::string HelpText(std::string_view program = "hex2bin");
 
 }  // namespace hex2bin

@@ -1,7 +1,6 @@
 #include "hex2bin/hex_reader.h"
 
-#include <cstring>
-
+#include "hex2bin/hex_digits.h"
 #include "hex2bin/hex_record.h"
 
 namespace hex2bin {
@@ -10,41 +9,22 @@ namespace {
 constexpr std::uint64_t kAddressSpace = std::uint64_t{1} << 32;
 constexpr std::uint64_t kSegmentSize = 0x10000;
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view Trim(std::string_view line)
-{
-    while (!line.empty() && IsBlank(line.back()))
-        line.remove_suffix(1);
-    while (!line.empty() && IsBlank(line.front()))
-        line.remove_prefix(1);
-    return line;
-}
-
 }  // namespace
 
-std::optional<HexError> ReadHex(std::string_view text, const DataSink &sink)
+std::optional<HexError> ReadHex(LineReader &lines, const DataSink &sink,
+                                std::optional<std::uint32_t> &start)
 {
     std::uint8_t buffer[kMaxRecordBytes];
     HexRecord record;
     std::uint64_t base = 0;
     bool segmented = false;
     bool ended = false;
-    std::size_t lineNumber = 0;
 
-    std::size_t position = 0;
-    while (position < text.size()) {
-        ++lineNumber;
-        const void *found = std::memchr(text.data() + position, '\n', text.size() - position);
-        const std::size_t end = found
-            ? static_cast<std::size_t>(static_cast<const char *>(found) - text.data())
-            : text.size();
-        const std::string_view line = Trim(text.substr(position, end - position));
-        position = end + 1;
-
+    std::string_view line;
+    while (lines.Next(line)) {
+        const std::size_t lineNumber = lines.LineNumber();
+        if (lines.Cut())
+            return HexError{lineNumber, CutLineFault(line, ':', kMaxHexLine)};
         if (line.empty())
             continue;
         if (ended)
@@ -83,12 +63,15 @@ std::optional<HexError> ReadHex(std::string_view text, const DataSink &sink)
             segmented = false;
             break;
         case RecordType::StartSegmentAddress:
+            start = (value << 4) + static_cast<std::uint32_t>(record.data[2] << 8 | record.data[3]);
+            break;
         case RecordType::StartLinearAddress:
+            start = value << 16 | static_cast<std::uint32_t>(record.data[2] << 8 | record.data[3]);
             break;
         }
     }
     if (!ended)
-        return HexError{lineNumber == 0 ? 1 : lineNumber, "missing end-of-file record"};
+        return HexError{lines.LineNumber() == 0 ? 1 : lines.LineNumber(), "missing end-of-file record"};
     return std::nullopt;
 }
 

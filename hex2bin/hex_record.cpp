@@ -1,38 +1,11 @@
 #include "hex2bin/hex_record.h"
 
-#include <array>
 #include <cstdio>
+
+#include "hex2bin/hex_digits.h"
 
 namespace hex2bin {
 namespace {
-
-constexpr std::uint8_t kNotHex = 0xFF;
-
-constexpr std::array<std::uint8_t, 256> MakeDigitTable()
-{
-    std::array<std::uint8_t, 256> table{};
-    for (auto &entry : table)
-        entry = kNotHex;
-    for (int c = '0'; c <= '9'; ++c)
-        table[c] = static_cast<std::uint8_t>(c - '0');
-    for (int c = 'A'; c <= 'F'; ++c)
-        table[c] = static_cast<std::uint8_t>(c - 'A' + 10);
-    for (int c = 'a'; c <= 'f'; ++c)
-        table[c] = static_cast<std::uint8_t>(c - 'a' + 10);
-    return table;
-}
-
-constexpr std::array<std::uint8_t, 256> kDigitValue = MakeDigitTable();
-
-std::string Printable(char c)
-{
-    const auto u = static_cast<unsigned char>(c);
-    if (u >= 0x20 && u < 0x7F)
-        return std::string("'") + c + "'";
-    char text[16];
-    std::snprintf(text, sizeof text, "byte 0x%02X", u);
-    return text;
-}
 
 std::string_view TypeName(RecordType type)
 {
@@ -77,8 +50,9 @@ std::string HexAddress(std::uint64_t value)
     return text;
 }
 
-std::optional<std::string> DecodeRecord(std::string_view line,
-                                        std::uint8_t (&buffer)[kMaxRecordBytes],
+namespace {
+
+std::optional<std::string> DecodeFields(std::string_view line, std::uint8_t (&buffer)[kMaxRecordBytes],
                                         HexRecord &record)
 {
     if (line.empty() || line.front() != ':')
@@ -94,18 +68,9 @@ std::optional<std::string> DecodeRecord(std::string_view line,
         return "malformed record: too long (" + std::to_string(byteCount)
             + " bytes, a record has at most " + std::to_string(kMaxRecordBytes) + ")";
 
-    const auto *text = reinterpret_cast<const unsigned char *>(digits.data());
     unsigned sum = 0;
-    for (std::size_t i = 0; i < byteCount; ++i) {
-        const std::uint8_t high = kDigitValue[text[2 * i]];
-        const std::uint8_t low = kDigitValue[text[2 * i + 1]];
-        if (high == kNotHex || low == kNotHex) {
-            const char bad = high == kNotHex ? digits[2 * i] : digits[2 * i + 1];
-            return "malformed record: " + Printable(bad) + " is not a hexadecimal digit";
-        }
-        buffer[i] = static_cast<std::uint8_t>(high << 4 | low);
-        sum += buffer[i];
-    }
+    if (auto fault = DecodeHexBytes(digits, buffer, sum))
+        return fault;
 
     const unsigned declared = buffer[0];
     if (declared != byteCount - 5)
@@ -129,6 +94,20 @@ std::optional<std::string> DecodeRecord(std::string_view line,
         return "malformed record: " + std::string(TypeName(record.type)) + " record with "
             + std::to_string(record.length) + " data bytes instead of " + std::to_string(required);
     return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> DecodeRecord(std::string_view line,
+                                        std::uint8_t (&buffer)[kMaxRecordBytes],
+                                        HexRecord &record)
+{
+    auto fault = DecodeFields(line, buffer, record);
+    // Looked for only in a line that fails, which any blank or NUL inside makes it do.
+    if (fault && !line.empty() && line.front() == ':')
+        if (auto inside = BlankOrNulInside(line))
+            return inside;
+    return fault;
 }
 
 }  // namespace hex2bin

@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "fileio/output_file.h"
 #include "hex2bin/run.h"
 
 int main(int argc, char *argv[])
 {
     std::ios::sync_with_stdio(false);
+    zolvik::fileio::RemoveTemporariesOnSignals();
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = hex2bin::RunHex2Bin(args, std::cout, std::cerr);
     std::cout.flush();

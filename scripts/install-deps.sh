@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-wine
   clang-14 libclang-rt-14-dev
-  binutils xxd
+  binutils xxd srecord
   librsvg2-bin
   dpkg-dev file desktop-file-utils appstream lintian man-db bash-completion
 )

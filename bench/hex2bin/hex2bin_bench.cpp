@@ -6,6 +6,7 @@
 #include <string>
 
 #include "hex2bin/convert.h"
+#include "hex2bin/intel_hex_writer.h"
 
 namespace {
 
@@ -48,10 +49,24 @@ void BM_ConvertHex16MiB(benchmark::State &state)
     const std::string &text = SixteenMiBText();
     for (auto _ : state) {
         const hex2bin::Conversion conversion = hex2bin::ConvertHex(text);
-        benchmark::DoNotOptimize(conversion.image().runs.data());
+        benchmark::DoNotOptimize(conversion.image().length);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_ConvertHex16MiB)->Unit(benchmark::kMillisecond);
+
+void BM_IntelHexText16MiB(benchmark::State &state)
+{
+    std::vector<std::uint8_t> bytes(16u << 20);
+    std::mt19937 random(7);
+    for (auto &b : bytes)
+        b = static_cast<std::uint8_t>(random());
+    for (auto _ : state) {
+        const std::string text = hex2bin::IntelHexText(bytes, 0x08000000);
+        benchmark::DoNotOptimize(text.data());
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes.size()));
+}
+BENCHMARK(BM_IntelHexText16MiB)->Unit(benchmark::kMillisecond);
 
 }  // namespace

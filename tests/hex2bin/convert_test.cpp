@@ -255,8 +255,8 @@ TEST(ConvertHex, AcceptsAnImageOfExactlyTheLimit)
     const Conversion c = ConvertHex(text);
     ASSERT_TRUE(c.ok());
     EXPECT_EQ(c.image().length, kMaxImageSize);
-    ASSERT_EQ(c.image().runs.size(), 2u);
-    EXPECT_EQ(c.image().runs[1].address, kMaxImageSize - 1);
+    ASSERT_EQ(c.image().Runs().size(), 2u);
+    EXPECT_EQ(c.image().Runs()[1].address, kMaxImageSize - 1);
 }
 
 }  // namespace

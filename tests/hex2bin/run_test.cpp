@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <csignal>
 #include <cstdio>
@@ -91,6 +92,69 @@ TEST(RunHex2Bin, ProgramConvertsAPathWithBlanks)
     EXPECT_EQ(ReadBytes(folder.File("a b.bin")), (Bytes{9, 8}));
 }
 
+// What a good input prints on the output stream, and the files the folder then holds.
+struct Printed {
+    const char *name;
+    std::vector<std::string> options;
+    std::string text;
+    std::string out;  // "BIN" stands for the output file's path
+    std::vector<std::string> names;
+};
+
+void PrintTo(const Printed &printed, std::ostream *out)
+{
+    *out << printed.name;
+}
+
+class RunHex2BinPrints : public testing::TestWithParam<Printed> {};
+
+TEST_P(RunHex2BinPrints, ItsSummaryOnTheOutputStream)
+{
+    const Printed &p = GetParam();
+    ScratchFolder folder;
+    std::vector<std::string> args = p.options;
+    args.push_back(folder.Write("fw.hex", p.text));
+    const Outcome o = Convert(args);
+    EXPECT_EQ(o.status, 0);
+    EXPECT_EQ(o.err, "");
+    std::string expected = p.out;
+    if (const auto at = expected.find("BIN"); at != std::string::npos)
+        expected.replace(at, 3, folder.File("fw.bin"));
+    EXPECT_EQ(o.out, expected);
+    EXPECT_EQ(folder.Names(), p.names);
+}
+
+const std::vector<std::string> kBoth{"fw.bin", "fw.hex"};
+const std::vector<std::string> kHexOnly{"fw.hex"};
+const std::string kTwoRuns = Data(0x100, {1, 2}) + Data(0x102, {3}) + Data(0x200, {4});
+const std::string kStartLinear = test::Record(0x05, 0, {0x08, 0x00, 0x01, 0x01});
+
+INSTANTIATE_TEST_SUITE_P(
+    Summaries, RunHex2BinPrints,
+    testing::Values(
+        Printed{"RangeAndSize", {}, kTwoRuns + EndOfFile(), "BIN: 0x00000100-0x00000200, 257 bytes\n", kBoth},
+        Printed{"StartLinearAddress", {}, kTwoRuns + kStartLinear + EndOfFile(),
+                "BIN: 0x00000100-0x00000200, 257 bytes, start address 0x08000101\n", kBoth},
+        Printed{"StartSegmentAddress", {"-s", "0x101", "-l", "2"},
+                kTwoRuns + test::Record(0x03, 0, {0x12, 0x34, 0x00, 0x10}) + EndOfFile(),
+                "BIN: 0x00000101-0x00000102, 2 bytes, start address 0x00012350\n", kBoth},
+        Printed{"EmptyImage", {}, EndOfFile(), "BIN: no addresses, 0 bytes\n", kBoth},
+        Printed{"Quiet", {"--quiet"}, kTwoRuns + EndOfFile(), "", kBoth},
+        Printed{"Info", {"--info"}, kTwoRuns + kStartLinear + EndOfFile(),
+                "0x00000100-0x00000102 3 bytes\n"
+                "0x00000200-0x00000200 1 byte\n"
+                "start address 0x08000101\n"
+                "4 bytes in 2 ranges\n",
+                kHexOnly},
+        Printed{"InfoBeyondTheImageLimit", {"--info"},
+                Data(0, {1}) + test::LinearBase(0xFFFF) + Data(0xFFFF, {2}) + EndOfFile(),
+                "0x00000000-0x00000000 1 byte\n"
+                "0xFFFFFFFF-0xFFFFFFFF 1 byte\n"
+                "2 bytes in 2 ranges\n",
+                kHexOnly},
+        Printed{"InfoWithoutData", {"--info"}, EndOfFile(), "0 bytes in 0 ranges\n", kHexOnly}),
+    [](const testing::TestParamInfo<Printed> &info) { return std::string(info.param.name); });
+
 // Each bad input: the message on the error stream, status 1, the folder as it was.
 struct BadInput {
     const char *name;
@@ -136,6 +200,14 @@ INSTANTIATE_TEST_SUITE_P(
                  ":2: address 0x00000003 written twice with different data: 0x04 before, 0x05 here"},
         BadInput{"MissingEnd", kGood + kGood, ":2: missing end-of-file record"},
         BadInput{"EmptyFile", "", ":1: missing end-of-file record"},
+        BadInput{"BlankInside", kGood + ":0300300002 337A1E\n" + EndOfFile(),
+                 ":2: malformed record: a blank inside the record"},
+        BadInput{"NulInside", kGood + ":03003000" + std::string(1, '\0') + "2337A1E\n" + EndOfFile(),
+                 ":2: malformed record: a NUL byte inside the record"},
+        BadInput{"LineLongerThanAnyRecord", kGood + ":" + std::string(100000, '0'),
+                 ":2: malformed record: longer than 521 characters"},
+        BadInput{"ZerosWithoutLineEnd", std::string(100000, '\0'),
+                 ":1: malformed record: it does not start with ':'"},
         BadInput{"TooLarge", kGood + test::LinearBase(0x2000) + kGood + EndOfFile(),
                  ": image larger than 256 MiB: 536870916 bytes from 0x00000000"}),
     [](const testing::TestParamInfo<BadInput> &info) { return std::string(info.param.name); });
@@ -220,6 +292,95 @@ TEST(RunHex2Bin, RefusesToReplaceTheHexFileItself)
     EXPECT_EQ(o.status, 1);
     EXPECT_EQ(o.err, "hex2bin: " + hex + ": the output would replace the HEX file itself\n");
     EXPECT_EQ(ReadBytes(hex), Bytes(text.begin(), text.end()));
+}
+
+// An input that is not a regular file is refused before anything is read from it.
+struct NotAFile {
+    const char *name;
+    std::string (*make)(const ScratchFolder &folder);
+    std::string reason;
+};
+
+void PrintTo(const NotAFile &input, std::ostream *out)
+{
+    *out << input.name;
+}
+
+class RunHex2BinNotAFile : public testing::TestWithParam<NotAFile> {};
+
+TEST_P(RunHex2BinNotAFile, IsRefusedAtOnce)
+{
+    ScratchFolder folder;
+    const std::string input = GetParam().make(folder);
+    const Outcome o = Convert({"-o", folder.File("out.bin"), input});
+    EXPECT_EQ(o.status, 1);
+    EXPECT_EQ(o.err, "hex2bin: " + input + ": " + GetParam().reason + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("out.bin")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, RunHex2BinNotAFile,
+    testing::Values(
+        NotAFile{"Device", [](const ScratchFolder &) { return std::string("/dev/zero"); },
+                 "Is a device, not a regular file"},
+        // Opening a FIFO without a writer would block for ever.
+        NotAFile{"Fifo",
+                 [](const ScratchFolder &folder) {
+                     const std::string fifo = folder.File("pipe.hex");
+                     EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+                     return fifo;
+                 },
+                 "Is a FIFO (named pipe), not a regular file"},
+        NotAFile{"Folder",
+                 [](const ScratchFolder &folder) {
+                     std::filesystem::create_directory(folder.File("dir.hex"));
+                     return folder.File("dir.hex");
+                 },
+                 "Is a folder, not a file"}),
+    [](const testing::TestParamInfo<NotAFile> &info) { return std::string(info.param.name); });
+
+TEST(RunHex2Bin, ProgramSaysWhenMemoryRunsOut)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#else
+    // One-byte records at addresses 2 apart: a run each, far more than the limit below holds.
+    ScratchFolder folder;
+    std::string many;
+    for (unsigned address = 0; address < 0x100000; address += 2) {
+        if (address % 0x10000 == 0)
+            many += test::LinearBase(address >> 16);
+        many += Data(address & 0xFFFF, {0x5A});
+    }
+    const std::string hex = folder.Write("many.hex", many + EndOfFile());
+    const std::string small = folder.Write("small.hex", kGood + EndOfFile());
+    const auto run = [&](const std::string &input) {
+        const std::string command = "ulimit -v 14000 && '" + std::string(HEX2BIN_PROGRAM) + "' '" + input
+            + "' 2> '" + folder.File("err.txt") + "'";
+        const int status = std::system(command.c_str());
+        const auto err = ReadBytes(folder.File("err.txt"));
+        return std::make_pair(status, std::string(err.begin(), err.end()));
+    };
+    ASSERT_EQ(run(small).first, 0) << "the program does not start under the limit";
+    const auto [status, err] = run(hex);
+    EXPECT_NE(status, 0);
+    EXPECT_EQ(err, "hex2bin: " + hex + ": not enough memory\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.File("many.bin")));
+#endif
+}
+
+TEST(RunHex2Bin, NamesItselfAsTheCallerAsks)
+{
+    ScratchFolder folder;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunHex2Bin({}, out, err, "zolvik hex2bin"), 1);
+    EXPECT_EQ(err.str(), "zolvik hex2bin: no HEX file given (zolvik hex2bin -h shows the usage)\n");
+    err.str("");
+    const std::string hex = folder.Write("fw.hex", kGood);
+    EXPECT_EQ(RunHex2Bin({hex}, out, err, "zolvik hex2bin"), 1);
+    EXPECT_EQ(err.str(), "zolvik hex2bin: " + hex + ":1: missing end-of-file record\n");
+    EXPECT_EQ(RunHex2Bin({"-h"}, out, err, "zolvik hex2bin"), 0);
+    EXPECT_EQ(out.str().rfind("Usage: zolvik hex2bin [options] FILE.hex\n", 0), 0u);
 }
 
 TEST(RunHex2Bin, ShowsHelpAndUsageFaults)

@@ -99,6 +99,27 @@ TEST(SparseImage, AWriteStartingBelowAFoldedRunIsComparedWithIt)
     EXPECT_EQ(image.Seal(), 109u);
 }
 
+TEST(SparseImage, RewritingTheSameAddressesKeepsTheMemoryBounded)
+{
+    // 10000 rewrites of the same 64 bytes; the last differs at address 0x1010.
+    SparseImage image(4096);
+    const Bytes same = Counting(64, 0);
+    for (int i = 0; i < 10000; ++i) {
+        image.Write(0x1000 + (i % 2), same.data() + (i % 2), same.size() - 1);
+        EXPECT_LE(image.Held(), 2 * 4096u);
+    }
+    Bytes last = same;
+    last[0x10] = 0xEE;
+    image.Write(0x1000, last.data(), last.size());
+    EXPECT_EQ(image.Seal(), 0x1010u);
+    Bytes joined;
+    for (const auto &[address, bytes] : Listed(image)) {
+        EXPECT_EQ(address, 0x1000 + joined.size());
+        joined.insert(joined.end(), bytes.begin(), bytes.end());
+    }
+    EXPECT_EQ(joined, same);
+}
+
 TEST(SparseImage, StaysEmptyWithoutWrites)
 {
     SparseImage image;

@@ -1,0 +1,123 @@
+// Binary to Intel HEX: exact text for hand-worked cases, and objcopy reading it back.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <numeric>
+#include <random>
+
+#include "hex2bin/convert.h"
+#include "hex2bin/intel_hex_writer.h"
+#include "scratch_folder.h"
+
+namespace hex2bin {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+struct HexCase {
+    const char *name;
+    Bytes bytes;
+    std::uint64_t address;
+    std::string text;
+};
+
+void PrintTo(const HexCase &c, std::ostream *out)
+{
+    *out << c.name;
+}
+
+Bytes Counting(std::size_t count)
+{
+    Bytes bytes(count);
+    std::iota(bytes.begin(), bytes.end(), 0);
+    return bytes;
+}
+
+class IntelHexOutput : public testing::TestWithParam<HexCase> {};
+
+TEST_P(IntelHexOutput, WritesTheRecordsByHand)
+{
+    EXPECT_EQ(IntelHexText(GetParam().bytes, GetParam().address), GetParam().text);
+}
+
+TEST_P(IntelHexOutput, RecordsDoNotDependOnHowTheBytesArrive)
+{
+    const Bytes &bytes = GetParam().bytes;
+    std::string text;
+    IntelHexWriter writer(GetParam().address, [&text](std::string_view piece) { text += piece; });
+    for (std::size_t at = 0; at < bytes.size(); at += 7)
+        writer.Append(bytes.data() + at, std::min<std::size_t>(7, bytes.size() - at));
+    writer.Finish();
+    EXPECT_EQ(text, GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, IntelHexOutput,
+    testing::Values(
+        HexCase{"Empty", {}, 0, ":00000001FF\r\n"},
+        HexCase{"SeventeenBytesFromZero", Counting(17), 0,
+                ":10000000000102030405060708090A0B0C0D0E0F78\r\n"
+                ":0100100010DF\r\n"
+                ":00000001FF\r\n"},
+        // The upper half is set first, and again where the bytes cross into the next 64 KiB.
+        HexCase{"AcrossAPage", {0x01, 0x02}, 0x0800FFFF,
+                ":020000040800F2\r\n"
+                ":01FFFF000100\r\n"
+                ":020000040801F1\r\n"
+                ":0100000002FD\r\n"
+                ":00000001FF\r\n"},
+        HexCase{"LastByteOfTheAddressSpace", {0xA5}, 0xFFFFFFFF,
+                ":02000004FFFFFC\r\n"
+                ":01FFFF00A55C\r\n"
+                ":00000001FF\r\n"}),
+    [](const testing::TestParamInfo<HexCase> &info) { return std::string(info.param.name); });
+
+TEST(IntelHexWriter, RefusesBytesPastTheAddressSpace)
+{
+    const Bytes two(2, 0);
+    EXPECT_THROW(IntelHexText(two, 0xFFFFFFFF), std::out_of_range);
+}
+
+TEST(IntelHexWriter, ObjcopyAndTheConverterReadTheFileBack)
+{
+    if (std::system("command -v objcopy > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "objcopy is not on the PATH";
+    std::mt19937 random(42);
+    Bytes bytes(200000);
+    for (auto &b : bytes)
+        b = static_cast<std::uint8_t>(random());
+    const std::uint64_t address = 0x0800FFF3;
+
+    test::ScratchFolder folder;
+    const std::string hex = folder.File("image.hex");
+    {
+        zolvik::fileio::OutputFile out(hex);
+        WriteIntelHex(bytes, address, out);
+        out.Commit();
+    }
+    const std::string command = "objcopy -I ihex -O binary '" + hex + "' '" + folder.File("objcopy.bin") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_TRUE(test::ReadBytes(folder.File("objcopy.bin")) == bytes);
+
+    const auto text = test::ReadBytes(hex);
+    const Conversion back = ConvertHex(std::string(text.begin(), text.end()));
+    ASSERT_TRUE(back.ok());
+    EXPECT_EQ(back.image().start, address);
+    EXPECT_TRUE(back.Bytes() == bytes);
+}
+
+TEST(IntelHexWriter, ReadsAStreamToTheEnd)
+{
+    test::ScratchFolder folder;
+    const Bytes bytes = Counting(17);
+    const std::string bin = folder.Write("in.bin", std::string(bytes.begin(), bytes.end()));
+    zolvik::fileio::InputFile in = zolvik::fileio::InputFile::Open(bin);
+    zolvik::fileio::OutputFile out(folder.File("out.hex"));
+    WriteIntelHex(in, 0, out);
+    out.Commit();
+    const auto text = test::ReadBytes(folder.File("out.hex"));
+    EXPECT_EQ(std::string(text.begin(), text.end()), IntelHexText(bytes, 0));
+}
+
+}  // namespace
+}  // namespace hex2bin
