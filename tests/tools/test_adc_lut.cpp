@@ -2,6 +2,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +141,43 @@ TEST(AdcLut, BadCircuitsAreRefused)
     c.seriesOhms = 4700.0;
     c.maxCelsius = 3300.0;
     EXPECT_THROW(MakeAdcTable(c, 33), Error);
+}
+
+}  // namespace
+}  // namespace zolvik
+
+namespace zolvik {
+namespace {
+
+// The tables are C source: a C compiler takes them as they are, and the program reads back
+// every entry and knot.
+TEST(AdcLut, TablesCompileAsC)
+{
+    const ThermistorCircuit c = Circuit(DividerKind::ThermistorToReference, 10);
+    const AdcTable table = MakeAdcTable(c, 33);
+    const AdcKnots knots = MakeAdcKnots(c, 0.5);
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zolvik_adc_lut_test";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder / "tables.c")
+        << "#include <stdint.h>\n#include <stdio.h>\n"
+        << AdcTableText(c, table, "ntc") << AdcKnotsText(c, knots, "ntc_knots")
+        << "int main(void) {\n"
+           "    for (unsigned i = 0; i < sizeof ntc / sizeof ntc[0]; ++i) printf(\"%d \", ntc[i]);\n"
+           "    for (unsigned i = 0; i < sizeof ntc_knots / sizeof ntc_knots[0]; ++i)\n"
+           "        printf(\"%u:%d \", ntc_knots[i].code, ntc_knots[i].tenths);\n"
+           "    return 0;\n}\n";
+    const std::string command = "cc -std=c99 -Wall -Wextra -Werror -o " + (folder / "tables").string() +
+                                " " + (folder / "tables.c").string() + " && " +
+                                (folder / "tables").string() + " > " + (folder / "out.txt").string();
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    std::string expected;
+    for (std::int16_t t : table.tenths)
+        expected += std::to_string(t) + " ";
+    for (const AdcKnot &k : knots.knots)
+        expected += std::to_string(k.code) + ":" + std::to_string(k.tenths) + " ";
+    std::ifstream out(folder / "out.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(out), {}), expected);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
