@@ -1,10 +1,14 @@
-// How long a table takes: the text alone, and a "Calculate" click on the shown MOD page until
-// the view has laid out and painted the new lines. Runs offscreen on a scratch settings folder.
+// How long a table takes: the text alone, the text going into a bare plain-text document (no
+// view), and a "Calculate" click on the shown MOD page until the view has laid out and
+// painted the new lines; and the memory repeated clicks hold. Runs offscreen on a scratch
+// settings folder.
 #include <QApplication>
 #include <QLineEdit>
+#include <QPlainTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 
+#include <fstream>
 #include <memory>
 
 #include <benchmark/benchmark.h>
@@ -28,6 +32,34 @@ void BM_ModuloTableText(benchmark::State &state)
 }
 BENCHMARK(BM_ModuloTableText)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
+// The resident memory of the process in MiB.
+double ResidentMiB()
+{
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return static_cast<double>(resident) * 4096.0 / (1024.0 * 1024.0);
+}
+
+// The document alone: what every click costs whatever the view does with it.
+void BM_DocumentInsert(benchmark::State &state)
+{
+    const QString table =
+        QString::fromStdString(zolvik::ModuloTable(0, static_cast<std::int32_t>(state.range(0)) - 1, 1000));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto document = std::make_unique<QTextDocument>();
+        document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+        document->setUndoRedoEnabled(false);
+        state.ResumeTiming();
+        QTextCursor(document.get()).insertText(table);
+        state.PauseTiming();
+        document.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_DocumentInsert)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
 void BM_CalculateClick(benchmark::State &state)
 {
     Window->edtModInit->setText("0");
@@ -46,6 +78,26 @@ void BM_CalculateClick(benchmark::State &state)
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_CalculateClick)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// Clicks that each list a million lines after "Clean": the memory held after the last one
+// against that after the first.
+void BM_RepeatedCleanAndCalculate(benchmark::State &state)
+{
+    Window->edtModInit->setText("0");
+    Window->edtModFim->setText("999999");
+    Window->edtMod->setText("1000");
+    double first = 0.0;
+    for (auto _ : state) {
+        Window->memMODDblClick(nullptr);
+        Window->btnModClick(nullptr);
+        QCoreApplication::processEvents();
+        if (first == 0.0)
+            first = ResidentMiB();
+    }
+    state.counters["first_MiB"] = first;
+    state.counters["last_MiB"] = ResidentMiB();
+}
+BENCHMARK(BM_RepeatedCleanAndCalculate)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
