@@ -13,8 +13,10 @@ std::string IconHeaderText(std::string_view name, TileSize tile, int count, Pixe
 {
     if (!IsCIdentifier(name))
         throw std::invalid_argument("the header name must be a C identifier");
-    if (records.empty())
+    if (count < 1)
         throw std::invalid_argument("a header needs at least one tile");
+    if (records.size() != static_cast<std::size_t>(count) * EncodedSize(tile.width, tile.height, format))
+        throw std::invalid_argument("the records do not hold the tiles");
     const PixelFormatInfo &info = FormatInfo(format);
     const std::string macro = UpperCaseName(name);
     const std::size_t elements = records.size() / static_cast<std::size_t>(info.elementBytes);

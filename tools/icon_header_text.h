@@ -13,8 +13,10 @@ namespace zolvik {
 
 // "NAME_TILE_WIDTH", "NAME_TILE_HEIGHT", "NAME_TILE_COUNT" (the name upper-cased) and
 // "static const TYPE name_pixels[N]" holding the records as TileRecords gives them, read as
-// little-endian elements; an include guard NAME_H; CR LF lines. Throws std::invalid_argument
-// for a name that is not a C identifier.
+// little-endian elements, so that a little-endian target holds exactly the records' bytes
+// (rgb565be words therefore look byte-swapped); an include guard NAME_H; CR LF lines. Throws
+// std::invalid_argument for a name that is not a C identifier, no tiles, or records of
+// another size than count tiles.
 std::string IconHeaderText(std::string_view name, TileSize tile, int count, PixelFormat format,
                            std::span<const std::uint8_t> records);
 

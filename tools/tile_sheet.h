@@ -2,6 +2,8 @@
 // A picture cut into equal tiles side by side and row under row; each tile becomes one record
 // of pixels in a chosen format, the records one after the other.
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <vector>
 
 #include "tools/pixel_format.h"
@@ -13,6 +15,10 @@ struct TileSize {
     int width = 48;
     int height = 48;
 };
+
+// The tile size of a text "WxH" (or "WXH"): two whole numbers of 1 to 4096 and nothing else;
+// nothing for any other text.
+std::optional<TileSize> ParseTileSize(std::string_view text);
 
 // Whether both tile sides are at least 1 and divide the sheet's sides.
 bool IsTileSheet(int width, int height, TileSize tile);

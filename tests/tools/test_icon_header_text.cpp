@@ -47,5 +47,6 @@ TEST(IconHeaderText, MacrosAreUpperCaseAndBadNamesAreRefused)
     for (const char *bad : {"", "1icons", "my icons", "ic-ons", "\xC3\xA9"})
         EXPECT_THROW(IconHeaderText(bad, {1, 1}, 2, PixelFormat::Rgb565, records), std::invalid_argument) << bad;
     EXPECT_THROW(IconHeaderText("icons", {1, 1}, 0, PixelFormat::Rgb565, {}), std::invalid_argument);
+    EXPECT_THROW(IconHeaderText("icons", {1, 1}, 3, PixelFormat::Rgb565, records), std::invalid_argument);
 }
 

@@ -109,11 +109,3 @@ TEST(PixelFormat, MonoRowsArePaddedToWholeBytes)
     EXPECT_EQ(EncodedSize(10, 2, PixelFormat::Mono), 4u);
     EXPECT_EQ(TileRecords(sheet, {10, 2}, PixelFormat::Mono), (Bytes{0x81, 0xC0, 0x40, 0x00}));
 }
-
-TEST(PixelFormat, LuminanceWeights)
-{
-    EXPECT_EQ(Luminance1000(Rgba(255, 255, 255)), 255000);
-    EXPECT_EQ(Luminance1000(Rgba(1, 0, 0)), 299);
-    EXPECT_EQ(Luminance1000(Rgba(0, 1, 0)), 587);
-    EXPECT_EQ(Luminance1000(Rgba(0, 0, 1, 0)), 114);
-}

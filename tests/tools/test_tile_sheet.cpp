@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
-#include "tools/icon_strip.h"
 #include "tools/tile_sheet.h"
 
 using namespace zolvik;
@@ -22,8 +23,29 @@ TEST(TileSheet, SizesThatCutEvenly)
     };
     for (const auto &c : cases) {
         EXPECT_EQ(IsTileSheet(c.width, c.height, c.tile), c.sheet) << c.width << "x" << c.height;
-        if (c.sheet)
+        if (c.sheet) {
             EXPECT_EQ(TileCount(c.width, c.height, c.tile), c.count) << c.width << "x" << c.height;
+        }
+    }
+}
+
+TEST(TileSheet, TileSizeTexts)
+{
+    const struct {
+        const char *text;
+        std::optional<std::pair<int, int>> size;
+    } cases[] = {
+        {"48x48", std::pair{48, 48}}, {"16X8", std::pair{16, 8}}, {"1x4096", std::pair{1, 4096}},
+        {"0x8", std::nullopt},        {"8x4097", std::nullopt},  {"8", std::nullopt},
+        {"x8", std::nullopt},         {"8x", std::nullopt},      {" 8x8", std::nullopt},
+        {"8x8x8", std::nullopt},      {"-8x8", std::nullopt},    {"", std::nullopt},
+    };
+    for (const auto &c : cases) {
+        const std::optional<TileSize> size = ParseTileSize(c.text);
+        ASSERT_EQ(size.has_value(), c.size.has_value()) << c.text;
+        if (size) {
+            EXPECT_EQ(std::pair(size->width, size->height), *c.size) << c.text;
+        }
     }
 }
 
@@ -40,12 +62,4 @@ TEST(TileSheet, TilesGoAlongARowThenDown)
         reds.push_back(wide[i]);
     EXPECT_EQ(reds, (std::vector<std::uint8_t>{0, 1, 2, 3, 10, 11, 12, 13}));
     EXPECT_THROW(TileRecords(sheet, {3, 1}, PixelFormat::Rgb888), std::invalid_argument);
-}
-
-TEST(TileSheet, IconRecordsAreRgb888TilesOf48)
-{
-    RgbRaster sheet(96, 48);
-    sheet.Set(50, 3, 0x563412);
-    RgbaRaster opaque = OpaqueRaster(sheet);
-    EXPECT_EQ(IconRecords(sheet), TileRecords(opaque, {48, 48}, PixelFormat::Rgb888));
 }
