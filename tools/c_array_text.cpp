@@ -1,6 +1,7 @@
 #include "tools/c_array_text.h"
 
 #include "tools/line_writer.h"
+#include "tools/number_text.h"
 
 namespace zolvik {
 
@@ -31,18 +32,17 @@ std::string UpperCaseName(std::string_view name)
 
 void WriteHexElements(std::ostream &stream, std::span<const std::uint8_t> bytes, int elementBytes, int perLine)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     const std::size_t step = static_cast<std::size_t>(elementBytes);
     const std::size_t count = (bytes.size() + step - 1) / step;
     std::string line;
     for (std::size_t i = 0; i < count; ++i) {
-        line += i % static_cast<std::size_t>(perLine) == 0 ? "    0x" : " 0x";
+        std::uint32_t value = 0;
         for (std::size_t k = step; k-- > 0;) {
             const std::size_t at = i * step + k;
-            const std::uint8_t byte = at < bytes.size() ? bytes[at] : 0;
-            line += kHex[byte >> 4];
-            line += kHex[byte & 0x0F];
+            value = value << 8 | (at < bytes.size() ? bytes[at] : 0);
         }
+        line += i % static_cast<std::size_t>(perLine) == 0 ? "    0x" : " 0x";
+        line += IntToHex(value, 2 * elementBytes);
         line += ',';
         if ((i + 1) % static_cast<std::size_t>(perLine) == 0 || i + 1 == count) {
             WriteLine(stream, line);

@@ -5,6 +5,7 @@
 
 #include "tools/c_array_text.h"
 #include "tools/line_writer.h"
+#include "tools/number_text.h"
 
 namespace zolvik {
 
@@ -13,15 +14,10 @@ namespace {
 // A glyph's bytes on one line, then the code as a comment; "*/" cannot occur in it.
 std::string BitmapLine(std::span<const std::uint8_t> bytes, int code)
 {
-    static constexpr char kHex[] = "0123456789ABCDEF";
     std::string line = "   ";
     line.reserve(bytes.size() * 6 + 16);
-    for (const std::uint8_t byte : bytes) {
-        line += " 0x";
-        line += kHex[byte >> 4];
-        line += kHex[byte & 0x0F];
-        line += ',';
-    }
+    for (const std::uint8_t byte : bytes)
+        line += " 0x" + IntToHex(byte, 2) + ",";
     line += " /* " + std::to_string(code);
     if (code >= 33 && code <= 126) {
         line += ' ';
