@@ -63,22 +63,24 @@ std::vector<std::uint8_t> PackGlyph(const RgbRaster &raster, InkRows rows)
         throw std::invalid_argument("ink rows outside the raster");
     std::vector<std::uint8_t> bytes;
     bytes.reserve(static_cast<std::size_t>(BytesPerRow(raster.width)) * rows.height);
-    for (int y = rows.top; y < rows.top + rows.height; ++y) {
-        std::uint8_t byte = 0;
-        unsigned mask = 0x80;
-        for (int x = 0; x < raster.width; ++x) {
-            if (mask == 0) {
-                bytes.push_back(byte);
-                byte = 0;
-                mask = 0x80;
-            }
-            if (raster.At(x, y) == kRasterBlack)
-                byte |= static_cast<std::uint8_t>(mask);
-            mask >>= 1;
-        }
-        bytes.push_back(byte);
-    }
+    AppendPacked(raster, PixelBox{0, rows.top, raster.width, rows.height}, GlyphLayout::Rows, bytes);
     return bytes;
+}
+
+int FontHeader::BytesPerChar() const
+{
+    return layout == GlyphLayout::Rows ? BytesPerRow(width) * height : PackedSize(width, height, layout);
+}
+
+std::string GlyphCodeComment(int code)
+{
+    std::string comment = "//" + std::to_string(code);
+    // A backslash would splice the next line into the comment.
+    if (code >= 33 && code <= 127 && code != '\\') {
+        comment += ' ';
+        comment += static_cast<char>(code);
+    }
+    return comment;
 }
 
 std::string GlyphLine(const std::uint8_t *bytes, int count, int code)
@@ -92,34 +94,39 @@ std::string GlyphLine(const std::uint8_t *bytes, int count, int code)
         line += kHex[bytes[i] >> 4];
         line += kHex[bytes[i] & 0x0F];
     }
-    line += "\" //";
-    line += std::to_string(code);
-    // A backslash would splice the next line into the comment.
-    if (code >= 33 && code <= 127 && code != '\\') {
-        line += ' ';
-        line += static_cast<char>(code);
-    }
+    line += "\" ";
+    line += GlyphCodeComment(code);
     return line;
+}
+
+void CheckFontHeader(const FontHeader &header)
+{
+    if (header.first < 0 || header.last > 255 || header.first > header.last)
+        throw std::invalid_argument("the character range must lie within 0 to 255");
+    const std::int64_t total = static_cast<std::int64_t>(header.GlyphCount()) * header.BytesPerChar();
+    if (static_cast<std::int64_t>(header.glyphs.size()) != total)
+        throw std::invalid_argument("glyph buffer does not hold one glyph per code of the range");
 }
 
 void WriteFontHeader(std::ostream &stream, const FontHeader &header)
 {
     const int bpc = header.BytesPerChar();
-    const std::int64_t total = static_cast<std::int64_t>(kGlyphCount) * bpc;
-    if (static_cast<std::int64_t>(header.glyphs.size()) != total)
-        throw std::invalid_argument("glyph buffer does not hold 256 glyphs");
+    CheckFontHeader(header);
+    const std::int64_t total = static_cast<std::int64_t>(header.GlyphCount()) * bpc;
 
     const std::int64_t id = header.fontId;
     WriteLineFmt(stream, "//%s %d", {header.family, std::int64_t{header.pointSize}}, kNoDecimals);
     WriteLineFmt(stream, "//bytes/char = %d", {std::int64_t{bpc}}, kNoDecimals);
     WriteLineFmt(stream, "//width = %d", {std::int64_t{header.width}}, kNoDecimals);
     WriteLineFmt(stream, "//height = %d", {std::int64_t{header.height}}, kNoDecimals);
-    WriteLineFmt(stream, "//first char = %d", {std::int64_t{kFirstGlyphCode}}, kNoDecimals);
-    WriteLineFmt(stream, "//last char = %d", {std::int64_t{kLastGlyphCode}}, kNoDecimals);
+    WriteLineFmt(stream, "//first char = %d", {std::int64_t{header.first}}, kNoDecimals);
+    WriteLineFmt(stream, "//last char = %d", {std::int64_t{header.last}}, kNoDecimals);
+    if (header.layout != GlyphLayout::Rows)
+        WriteLine(stream, "//layout = " + std::string(GlyphLayoutName(header.layout)));
     WriteLineFmt(stream, "const char fontmap%d[%d] = {", {id, total}, kNoDecimals);
     // Glyph lines are data, not formats: a "%" among them must reach the file as it is.
-    for (int code = kFirstGlyphCode; code <= kLastGlyphCode; ++code)
-        WriteLine(stream, GlyphLine(header.glyphs.data() + static_cast<std::size_t>(code - kFirstGlyphCode) * bpc,
+    for (int code = header.first; code <= header.last; ++code)
+        WriteLine(stream, GlyphLine(header.glyphs.data() + static_cast<std::size_t>(code - header.first) * bpc,
                                     bpc, code));
     WriteLine(stream, "};");
     WriteLine(stream, " ");
@@ -127,8 +134,8 @@ void WriteFontHeader(std::ostream &stream, const FontHeader &header)
     WriteLineFmt(stream, "    .bpc = %d,", {std::int64_t{bpc}}, kNoDecimals);
     WriteLineFmt(stream, "    .width = %d,", {std::int64_t{header.width}}, kNoDecimals);
     WriteLineFmt(stream, "    .height = %d,", {std::int64_t{header.height}}, kNoDecimals);
-    WriteLineFmt(stream, "    .first = %d,", {std::int64_t{kFirstGlyphCode}}, kNoDecimals);
-    WriteLineFmt(stream, "    .last = %d,", {std::int64_t{kLastGlyphCode}}, kNoDecimals);
+    WriteLineFmt(stream, "    .first = %d,", {std::int64_t{header.first}}, kNoDecimals);
+    WriteLineFmt(stream, "    .last = %d,", {std::int64_t{header.last}}, kNoDecimals);
     WriteLineFmt(stream, "    .pfont = fontmap%d", {id}, kNoDecimals);
     WriteLine(stream, "};");
     WriteLine(stream, " ");

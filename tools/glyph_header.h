@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/glyph_layout.h"
 #include "tools/rgb_raster.h"
 
 namespace zolvik {
@@ -47,10 +48,18 @@ struct FontHeader {
     int fontId = 0;
     int width = 0;   // cell width in pixels
     int height = 0;  // trimmed glyph height in rows
-    std::vector<std::uint8_t> glyphs;  // kGlyphCount glyphs of BytesPerChar() bytes, code 0 first
+    std::vector<std::uint8_t> glyphs;  // GlyphCount() glyphs of BytesPerChar() bytes, code `first` first
+    int first = kFirstGlyphCode;  // the character range, within 0 to 255
+    int last = kLastGlyphCode;
+    GlyphLayout layout = GlyphLayout::Rows;  // any other than rows is named in a comment line
 
-    int BytesPerChar() const { return BytesPerRow(width) * height; }
+    int GlyphCount() const { return last - first + 1; }
+    int BytesPerChar() const;
 };
+
+// The comment after a glyph: "//" and the code and, for printable ASCII other than the
+// backslash, a blank and the character.
+std::string GlyphCodeComment(int code);
 
 // The glyph line of one code: its bytes as "\xHH" escapes in one string literal, then a
 // comment with the code and, for printable ASCII other than the backslash, the character.
@@ -58,7 +67,9 @@ std::string GlyphLine(const std::uint8_t *bytes, int count, int code);
 
 // Writes the header: comments, the glyph array as adjacent string literals and the
 // initialiser of the firmware's tFONTBIN descriptor; one byte per character, CR LF lines.
-// Throws std::invalid_argument when the glyph buffer does not hold kGlyphCount glyphs.
+// Throws std::invalid_argument for a range outside 0 to 255 or when the glyph buffer does not
+// hold one glyph per code of the range.
+void CheckFontHeader(const FontHeader &header);
 void WriteFontHeader(std::ostream &stream, const FontHeader &header);
 std::string FontHeaderText(const FontHeader &header);
 

@@ -15,25 +15,38 @@ LcdRowBytes LcdCharRowBytes(LcdCharView pixels)
     return rows;
 }
 
+std::string LcdRowText(std::uint8_t row, int base)
+{
+    switch (base) {
+    case kLcdBaseBinary:
+        return "0b" + IntToBin(row, kLcdColumns);
+    case kLcdBaseHexadecimal:
+        return "0x" + IntToHex(row, 2);
+    default:
+        return IntToStr(row);
+    }
+}
+
+std::string LcdRowListText(const LcdRowBytes &rows, int base)
+{
+    std::string text;
+    for (int r = 0; r < kLcdRows; ++r) {
+        if (r > 0)
+            text += ", ";
+        text += LcdRowText(rows[r], base);
+    }
+    return text;
+}
+
+std::string_view LcdArrayName(std::string_view name) { return name.empty() ? std::string_view("newArrray") : name; }
+
 std::string LcdArrayText(std::string_view name, const LcdRowBytes &rows, int base)
 {
     std::string text = "u8 ";
-    text += name.empty() ? std::string_view("newArrray") : name;
+    text += LcdArrayName(name);
     text += "[8] = {";
-    for (int r = 0; r < kLcdRows; ++r) {
-        switch (base) {
-        case kLcdBaseBinary:
-            text += "0b" + IntToBin(rows[r], kLcdColumns);
-            break;
-        case kLcdBaseHexadecimal:
-            text += "0x" + IntToHex(rows[r], 2);
-            break;
-        default:
-            text += IntToStr(rows[r]);
-            break;
-        }
-        text += r < kLcdRows - 1 ? ", " : "};";
-    }
+    text += LcdRowListText(rows, base);
+    text += "};";
     return text;
 }
 

@@ -34,6 +34,16 @@ inline constexpr int kLcdBaseBinary = 0;
 inline constexpr int kLcdBaseHexadecimal = 1;
 inline constexpr int kLcdBaseDecimal = 2;
 
+// One row byte in the base: "0b" and five binary digits, "0x" and two upper-case hex digits,
+// or plain decimal.
+std::string LcdRowText(std::uint8_t row, int base);
+
+// The eight rows in the base, joined by ", ".
+std::string LcdRowListText(const LcdRowBytes &rows, int base);
+
+// The name an array is written with: the placeholder "newArrray" for an empty name.
+std::string_view LcdArrayName(std::string_view name);
+
 // "u8 " name "[8] = {" then the eight row bytes joined by ", " and "};". An empty name
 // gives the placeholder name "newArrray"; any other name stands exactly as typed.
 std::string LcdArrayText(std::string_view name, const LcdRowBytes &rows, int base);
