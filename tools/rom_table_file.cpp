@@ -125,11 +125,12 @@ int IoErrorNumberFromErrno(int errnoValue)
     }
 }
 
-std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &layout)
+std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &givenLayout)
 {
+    const RomTableLayout layout = RomTableLayoutForInput(givenLayout, inputPath);
     if (layout.elementBytes != 1 && layout.elementBytes != 2 && layout.elementBytes != 4)
         throw Error("Invalid element size");
-    const std::string outputName = RomTableOutputName(inputPath);
+    const std::string outputName = RomTableOutputName(inputPath, layout.format);
     if (SameFile(inputPath, outputName))
         throw Error("The table would overwrite its own input file " + outputName);
 
@@ -139,8 +140,7 @@ std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout
         ThrowErrno(errno);
     // Whole chunks go straight between the files and the writer's own buffers.
     std::setvbuf(input.Get(), nullptr, _IONBF, 0);
-    const std::uint64_t elementCount =
-        FileSize(input.Get()) / static_cast<std::uint64_t>(layout.elementBytes);
+    const std::uint64_t inputBytes = FileSize(input.Get());
 
     std::string temporaryName;
     StdioFile output;
@@ -148,7 +148,7 @@ std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout
     try {
         std::setvbuf(output.Get(), nullptr, _IONBF, 0);
         WriteRomTable(
-            elementCount, layout,
+            inputBytes, layout,
             [&](char *buffer, std::size_t count) {
                 if (std::fread(buffer, 1, count, input.Get()) != count)
                     ThrowIoError(std::ferror(input.Get()) ? IoErrorNumberFromErrno(errno)
