@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -198,6 +199,62 @@ TEST(WriteRomTable, ReadsOnlyTheBytesOfTheTable)
         EXPECT_EQ(read, pad ? inputBytes : inputBytes - 2);
         EXPECT_EQ(text.substr(text.size() - 20), pad ? "11111111\r\n07071111\r\n"
                                                      : "11111111\r\n11111111\r\n");
+    }
+}
+
+// The values of a table in order, each the last 2N hexadecimal digits of its element text,
+// with the elements' indexes checked where the format writes them.
+std::vector<std::uint32_t> ParseValues(const std::string &text, RomFormat format, int n)
+{
+    // Lines before and after the data lines, by format in the order of RomFormat.
+    const std::size_t head[] = {2, 1, 3, 3, 0, 2, 5, 5};
+    const std::size_t tail[] = {1, 1, 2, 1, 0, 0, 1, 2};
+    const auto f = static_cast<std::size_t>(format);
+    std::vector<std::string> lines;
+    std::istringstream stream(text);
+    for (std::string line; std::getline(stream, line, '\n');)
+        lines.push_back(line);
+    std::vector<std::uint32_t> values;
+    for (std::size_t l = head[f]; l + tail[f] < lines.size(); ++l) {
+        std::istringstream elements(lines[l]);
+        for (std::string element; std::getline(elements, element, ',');) {
+            const std::size_t end = element.find_last_of("0123456789ABCDEF") + 1;
+            if (end == 0)
+                continue;  // after the last comma of a line
+            values.push_back(static_cast<std::uint32_t>(
+                std::stoul(element.substr(end - 2 * n, 2 * n), nullptr, 16)));
+            if (format == RomFormat::Mif || format == RomFormat::VhdlPackage) {
+                EXPECT_EQ(std::stoul(element, nullptr, format == RomFormat::Mif ? 16 : 10),
+                          values.size() - 1);
+            }
+        }
+    }
+    return values;
+}
+
+TEST(RomTableFormats, RoundTripAcrossTheWritersChunks)
+{
+    std::mt19937 random(20261209);
+    std::string input(256 * 1024 + 3, '\0');  // past one read chunk
+    for (char &byte : input)
+        byte = static_cast<char>(random());
+    for (const RomFormatName &entry : kRomFormatNames) {
+        for (int n : {1, 4}) {
+            RomTableLayout layout{n, entry.format, 8, 1};
+            layout.name = "rom";
+            layout.bigEndian = n == 4;
+            layout.pad = 0x5A;
+            const std::vector<std::uint32_t> values = ParseValues(RomTableText(input, layout), entry.format, n);
+            ASSERT_EQ(values.size(), (input.size() + n - 1) / n) << entry.name;
+            for (std::size_t i = 0; i < values.size(); ++i) {
+                std::uint32_t expected = 0;
+                for (int k = 0; k < n; ++k) {
+                    const std::size_t at = i * n + (n == 4 ? k : n - 1 - k);
+                    expected = expected << 8 | (at < input.size() ? static_cast<std::uint8_t>(input[at]) : 0x5A);
+                }
+                ASSERT_EQ(values[i], expected) << entry.name << " element " << i;
+            }
+        }
     }
 }
 
