@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 
+#include "tools/errors.h"
 #include "tools/rom_table.h"
 
 namespace zolvik {
@@ -194,6 +195,18 @@ TEST_F(RomTableClientTest, GhdlAnalysesThePackageAndReadsBackEveryElement)
         EXPECT_NE(Read("log").find("read back " + std::to_string(elements)), std::string::npos)
             << Read("log");
     }
+}
+
+TEST_F(RomTableClientTest, FileOfANamedFormatGetsItsExtensionAndTheInputsName)
+{
+    Write("boot-2.rom", "\x01");
+    Write("empty.rom", "");
+    RomTableLayout layout{1, RomFormat::Cpp, 8, 1};
+    EXPECT_EQ(WriteRomTableFile((folder / "boot-2.rom").string(), layout),
+              (folder / "boot-2.hpp").string());
+    EXPECT_NE(Read("boot-2.hpp").find("> boot_2_rom = {"), std::string::npos);
+    EXPECT_THROW(WriteRomTableFile((folder / "empty.rom").string(), layout), Error);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
 }
 
 }  // namespace
