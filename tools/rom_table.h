@@ -63,11 +63,12 @@ std::string RomTableText(std::string_view input, const RomTableLayout &layout);
 // that declares a named table becomes RomTableDefaultName(inputName).
 RomTableLayout RomTableLayoutForInput(RomTableLayout layout, std::string_view inputName);
 
-// Writes the table of the file `inputPath` to RomTableOutputName(inputPath, format) and
-// returns that name, with the layout RomTableLayoutForInput gives. The input is opened read-only. An output that would be the input itself is
-// refused before anything is opened for writing. The table goes to a temporary file in
-// the same folder that replaces the output only when complete; on any failure the
-// temporary is removed and Error is thrown with the message of its error number.
+// Writes the table of the file `inputPath`, with the layout RomTableLayoutForInput gives, to
+// RomTableOutputName(inputPath, format) and returns that name. The input is opened
+// read-only. An output that would be the input itself is refused before anything is
+// opened for writing. The table goes to a temporary file in the same folder that replaces
+// the output only when complete; on any failure the temporary is removed and Error is
+// thrown with the message of its error number.
 std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &layout);
 
 }  // namespace zolvik

@@ -4,7 +4,6 @@
 
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,30 +18,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ClientCase {
+// One element, a padded big-endian partial word, a decimal index past 99, and a padded
+// table past the writer's read chunk.
+const struct ClientCase {
     int elementBytes;
     bool bigEndian;
     std::optional<std::uint8_t> pad;
     std::size_t inputBytes;
-};
-
-// One element, a padded big-endian partial word, a decimal index passing 99 and a table
-// crossing the writer's read chunk.
-const ClientCase kCases[] = {
-    {1, false, {}, 1},
-    {2, true, 0xA5, 5},
-    {1, false, {}, 300},
-    {4, false, 0x3C, 256 * 1024 + 3},
-};
+} kCases[] = {{1, false, {}, 1}, {2, true, 0xA5, 5}, {1, false, {}, 300}, {4, false, 0x3C, 256 * 1024 + 3}};
 
 class RomTableClientTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() /
-                 ("rom_table_client_" + std::to_string(::getpid()) + "_" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
+        folder = fs::temp_directory_path() / ("rom_table_client_" + std::to_string(::getpid()) + "_" +
+                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
@@ -51,60 +41,43 @@ protected:
     {
         return std::system(("command -v " + tool + " > /dev/null 2>&1").c_str()) == 0;
     }
-
-    void Write(const std::string &name, const std::string &text) const
-    {
-        std::ofstream(folder / name, std::ios::binary) << text;
-    }
-
+    void Write(const std::string &name, const std::string &text) const { std::ofstream(folder / name, std::ios::binary) << text; }
     std::string Read(const std::string &name) const
     {
         std::ostringstream text;
         text << std::ifstream(folder / name, std::ios::binary).rdbuf();
         return text.str();
     }
-
-    // Runs the command in the folder; its output goes to "log".
+    // Runs the command in the folder, its output to "log".
     bool Run(const std::string &command) const
     {
-        const std::string line = "cd '" + folder.string() + "' && " + command + " > log 2>&1";
-        const bool ok = std::system(line.c_str()) == 0;
+        const bool ok = std::system(("cd '" + folder.string() + "' && (" + command + ") > log 2>&1").c_str()) == 0;
         if (!ok)
             ADD_FAILURE() << command << ":\n" << Read("log");
         return ok;
     }
 
-    // Random input of the case, its table in `format` as `file`, and the expected elements,
-    // one a line in hexadecimal ("%0*lx") or, for VHDL, in binary, as "expected.txt".
-    std::size_t Prepare(const ClientCase &c, RomFormat format, const std::string &file, bool binary)
+    // Writes a random input's table in `format` as `file`, and its elements one a line in
+    // hexadecimal or binary digits as "expected.txt"; returns their number.
+    std::size_t Prepare(const ClientCase &c, RomFormat format, const std::string &file, bool binary = false)
     {
         std::mt19937 random(static_cast<unsigned>(c.inputBytes));
         std::string input(c.inputBytes, '\0');
         for (char &byte : input)
             byte = static_cast<char>(random());
-        RomTableLayout layout{c.elementBytes, format, 8, 1};
-        layout.name = "rom";
-        layout.bigEndian = c.bigEndian;
-        layout.pad = c.pad;
+        RomTableLayout layout{c.elementBytes, format, 8, 1, "rom", c.bigEndian, c.pad};
         Write(file, RomTableText(input, layout));
-
         const std::size_t n = static_cast<std::size_t>(c.elementBytes);
         if (c.pad)
             input.resize((input.size() + n - 1) / n * n, static_cast<char>(*c.pad));
         std::string expected;
         for (std::size_t at = 0; at + n <= input.size(); at += n) {
-            unsigned long value = 0;
+            std::uint32_t value = 0;
             for (std::size_t k = 0; k < n; ++k)
                 value = value << 8 | static_cast<unsigned char>(input[at + (c.bigEndian ? k : n - 1 - k)]);
-            char text[40];
-            if (binary) {
-                for (std::size_t bit = 0; bit < 8 * n; ++bit)
-                    text[bit] = (value >> (8 * n - 1 - bit)) & 1 ? '1' : '0';
-                text[8 * n] = '\0';
-            } else {
-                std::snprintf(text, sizeof text, "%0*lx", static_cast<int>(2 * n), value);
-            }
-            expected += std::string(text) + "\n";
+            for (std::size_t digit = binary ? 8 * n : 2 * n; digit-- > 0;)
+                expected += "0123456789abcdef"[binary ? (value >> digit) & 1 : (value >> (4 * digit)) & 15];
+            expected += '\n';
         }
         Write("expected.txt", expected);
         return input.size() / n;
@@ -113,20 +86,19 @@ protected:
     fs::path folder;
 };
 
+// The same check of every element against the expected values, built as C99, C++11 and C++17.
+const std::string kCheck = "int main(void) {\n  FILE *f = fopen(\"expected.txt\", \"r\");\n  unsigned long v;\n"
+                           "  size_t i = 0;\n  while (fscanf(f, \"%lx\", &v) == 1)\n"
+                           "    if (i >= LEN || (unsigned long)rom[i++] != v) return 1;\n  return i == LEN ? 0 : 2;\n}\n";
+
 TEST_F(RomTableClientTest, CStdintCompilesAsC99AndCpp11)
 {
     if (!Have("gcc") || !Have("g++"))
         GTEST_SKIP() << "gcc or g++ not installed";
-    Write("check.c",
-          "#include <stdio.h>\n#include \"rom.h\"\n"
-          "int main(void) {\n"
-          "    FILE *f = fopen(\"expected.txt\", \"r\");\n"
-          "    unsigned long v;\n    size_t i = 0;\n"
-          "    while (fscanf(f, \"%lx\", &v) == 1)\n"
-          "        if (i >= rom_len || (unsigned long)rom[i++] != v) return 1;\n"
-          "    return i == rom_len && sizeof rom / sizeof rom[0] == rom_len ? 0 : 2;\n}\n");
+    Write("check.c", "#include <stdio.h>\n#include \"rom.h\"\n"
+                     "#define LEN (sizeof rom / sizeof rom[0] == rom_len ? rom_len : 0)\n" + kCheck);
     for (const ClientCase &c : kCases) {
-        Prepare(c, RomFormat::CStdint, "rom.h", false);
+        Prepare(c, RomFormat::CStdint, "rom.h");
         EXPECT_TRUE(Run("gcc -std=c99 -Wall -Wextra -Werror -o c99 check.c && ./c99"));
         EXPECT_TRUE(Run("g++ -x c++ -std=c++11 -Wall -Wextra -Werror -o cpp11 check.c && ./cpp11"));
     }
@@ -137,17 +109,9 @@ TEST_F(RomTableClientTest, CppCompilesAsCpp17)
     if (!Have("g++"))
         GTEST_SKIP() << "g++ not installed";
     for (const ClientCase &c : kCases) {
-        const std::size_t elements = Prepare(c, RomFormat::Cpp, "rom.hpp", false);
-        Write("check.cpp",
-              "#include <fstream>\n#include \"rom.hpp\"\n"
-              "static_assert(rom.size() == " + std::to_string(elements) + ", \"\");\n"
-              "constexpr auto first = rom[0];\n"
-              "int main() {\n"
-              "    std::ifstream f(\"expected.txt\");\n"
-              "    unsigned long v;\n    std::size_t i = 0;\n"
-              "    while (f >> std::hex >> v)\n"
-              "        if (i >= rom.size() || rom[i++] != v) return 1;\n"
-              "    return i == rom.size() && first == rom[0] ? 0 : 2;\n}\n");
+        const std::string count = std::to_string(Prepare(c, RomFormat::Cpp, "rom.hpp"));
+        Write("check.cpp", "#include <cstdio>\n#include \"rom.hpp\"\n#define LEN rom.size()\n"
+                           "static_assert(LEN == " + count + " && rom[0] == rom.front(), \"\");\n" + kCheck);
         EXPECT_TRUE(Run("g++ -std=c++17 -Wall -Wextra -Werror -o check check.cpp && ./check"));
     }
 }
@@ -157,13 +121,11 @@ TEST_F(RomTableClientTest, IcarusReadmemhLoadsExactlyTheElements)
     if (!Have("iverilog") || !Have("vvp"))
         GTEST_SKIP() << "Icarus Verilog (iverilog, vvp) not installed";
     for (const ClientCase &c : kCases) {
-        const std::size_t elements = Prepare(c, RomFormat::Verilog, "rom.mem", false);
-        const std::string bits = std::to_string(8 * c.elementBytes);
-        // One word more than the file holds: it must stay unset.
-        Write("tb.v", "module tb;\n  reg [" + bits + "-1:0] mem [0:" + std::to_string(elements) +
-                          "];\n  integer i;\n  initial begin\n    $readmemh(\"rom.mem\", mem);\n"
-                          "    for (i = 0; i <= " + std::to_string(elements) +
-                          "; i = i + 1) $display(\"v %h\", mem[i]);\n  end\nendmodule\n");
+        // One word more than the file holds, which must stay unknown.
+        const std::string last = std::to_string(Prepare(c, RomFormat::Verilog, "rom.mem"));
+        Write("tb.v", "module tb;\n  reg [" + std::to_string(8 * c.elementBytes - 1) + ":0] mem [0:" + last +
+                          "];\n  integer i;\n  initial begin\n    $readmemh(\"rom.mem\", mem);\n    for (i = 0; i <= " +
+                          last + "; i = i + 1) $display(\"v %h\", mem[i]);\n  end\nendmodule\n");
         ASSERT_TRUE(Run("iverilog -o tb.vvp tb.v && vvp -n tb.vvp"));
         std::istringstream log(Read("log"));
         std::string shown;
@@ -178,22 +140,18 @@ TEST_F(RomTableClientTest, GhdlAnalysesThePackageAndReadsBackEveryElement)
 {
     if (!Have("ghdl"))
         GTEST_SKIP() << "GHDL not installed";
-    Write("tb.vhd",
-          "library ieee;\nuse ieee.std_logic_1164.all;\nuse std.textio.all;\nuse work.rom_pkg.all;\n"
-          "entity tb is\nend entity tb;\narchitecture sim of tb is\nbegin\n  process\n"
-          "    file expected : text open read_mode is \"expected.txt\";\n"
-          "    variable l : line;\n    variable bits : bit_vector(rom(0)'range);\n  begin\n"
-          "    for i in rom'range loop\n      readline(expected, l);\n      read(l, bits);\n"
-          "      assert to_bitvector(rom(i)) = bits report \"element \" & integer'image(i)\n"
-          "        severity failure;\n    end loop;\n"
-          "    assert endfile(expected) report \"elements missing\" severity failure;\n"
-          "    report \"read back \" & integer'image(rom'length);\n    wait;\n  end process;\n"
-          "end architecture sim;\n");
+    Write("tb.vhd", "library ieee;\nuse ieee.std_logic_1164.all;\nuse std.textio.all;\nuse work.rom_pkg.all;\n"
+                    "entity tb is\nend entity tb;\narchitecture sim of tb is\nbegin\n  process\n"
+                    "    file expected : text open read_mode is \"expected.txt\";\n    variable l : line;\n"
+                    "    variable bits : bit_vector(rom(0)'range);\n  begin\n    for i in rom'range loop\n"
+                    "      readline(expected, l);\n      read(l, bits);\n      assert to_bitvector(rom(i)) = bits\n"
+                    "        report \"element \" & integer'image(i) severity failure;\n    end loop;\n"
+                    "    assert endfile(expected) report \"elements missing\" severity failure;\n"
+                    "    report \"read back \" & integer'image(rom'length);\n    wait;\n  end process;\nend architecture sim;\n");
     for (const ClientCase &c : kCases) {
-        const std::size_t elements = Prepare(c, RomFormat::VhdlPackage, "rom.vhd", true);
+        const std::string count = std::to_string(Prepare(c, RomFormat::VhdlPackage, "rom.vhd", true));
         ASSERT_TRUE(Run("ghdl -a --std=93 rom.vhd tb.vhd && ghdl --elab-run --std=93 tb"));
-        EXPECT_NE(Read("log").find("read back " + std::to_string(elements)), std::string::npos)
-            << Read("log");
+        EXPECT_NE(Read("log").find("read back " + count), std::string::npos) << Read("log");
     }
 }
 
@@ -201,11 +159,10 @@ TEST_F(RomTableClientTest, FileOfANamedFormatGetsItsExtensionAndTheInputsName)
 {
     Write("boot-2.rom", "\x01");
     Write("empty.rom", "");
-    RomTableLayout layout{1, RomFormat::Cpp, 8, 1};
-    EXPECT_EQ(WriteRomTableFile((folder / "boot-2.rom").string(), layout),
-              (folder / "boot-2.hpp").string());
+    const RomTableLayout cpp{1, RomFormat::Cpp};
+    EXPECT_EQ(WriteRomTableFile((folder / "boot-2.rom").string(), cpp), (folder / "boot-2.hpp").string());
     EXPECT_NE(Read("boot-2.hpp").find("> boot_2_rom = {"), std::string::npos);
-    EXPECT_THROW(WriteRomTableFile((folder / "empty.rom").string(), layout), Error);
+    EXPECT_THROW(WriteRomTableFile((folder / "empty.rom").string(), cpp), Error);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);
 }
 
