@@ -14,9 +14,9 @@ namespace zolvik {
 namespace {
 
 // Room that one step of the encoder may use beyond the flush mark: a line's indentation
-// (at most 255 tabs), an index of up to 20 digits, the pieces of text copied eight bytes at
-// a time, eight digits and a line end.
-constexpr std::size_t kStepRoom = 255 + 20 + 6 * 8 + 8 + 2 + 8;
+// (at most 255 tabs), an index copied 24 bytes at a time, the pieces of text copied eight
+// bytes at a time, eight digits and a line end.
+constexpr std::size_t kStepRoom = 255 + 24 + 6 * 8 + 8 + 2 + 8;
 
 using HexPair = std::array<char, 2>;
 
@@ -41,8 +41,13 @@ public:
         FFirst = kDigits - (kind == RomIndex::Hex ? std::clamp(width, 1, 16) : 1);
     }
 
-    const char *Data() const { return FDigits.data() + FFirst; }
-    std::size_t Size() const { return kDigits - FFirst; }
+    // Copies the digits and as many bytes after them as make kDigits: one fixed-size copy
+    // is cheaper than one of the exact size.
+    char *Put(char *pos) const
+    {
+        std::memcpy(pos, FDigits.data() + FFirst, kDigits);
+        return pos + (kDigits - FFirst);
+    }
 
     template <RomIndex Kind>
     void Next()
@@ -66,7 +71,7 @@ public:
 
 private:
     static constexpr int kDigits = 24;
-    std::array<char, kDigits> FDigits;
+    std::array<char, 2 * kDigits> FDigits;  // the digits end at kDigits
     int FFirst;
 };
 
@@ -111,9 +116,7 @@ public:
                 FLineOpen = true;
             }
             if constexpr (Index != RomIndex::None) {
-                std::memcpy(pos, FIndex.Data(), FIndex.Size());
-                pos += FIndex.Size();
-                pos = Put(pos, FStyle.indexEnd);
+                pos = Put(FIndex.Put(pos), FStyle.indexEnd);
                 FIndex.Next<Index>();
             }
             pos = Put(pos, FStyle.open);
