@@ -108,6 +108,12 @@ public:
     template <int N, bool BigEndian, RomIndex Index>
     void Elements(const unsigned char *bytes, std::size_t count, bool endsTable)
     {
+        // Local copies: the stores through `pos` would otherwise make the compiler load
+        // every piece again for every element.
+        const Piece indexEnd(FStyle.indexEnd), open(FStyle.open), close(FStyle.close),
+            separator(FStyle.separator), separatorAtLineEnd(FStyle.separatorAtLineEnd),
+            last(FStyle.last);
+        const std::int32_t columns = FStyle.columns;
         char *pos = FPos;
         for (std::size_t i = 0; i < count; ++i, bytes += N) {
             if (!FLineOpen) {
@@ -116,23 +122,23 @@ public:
                 FLineOpen = true;
             }
             if constexpr (Index != RomIndex::None) {
-                pos = Put(FIndex.Put(pos), FStyle.indexEnd);
+                pos = indexEnd.Put(FIndex.Put(pos));
                 FIndex.Next<Index>();
             }
-            pos = Put(pos, FStyle.open);
+            pos = open.Put(pos);
             for (int k = 0; k < N; ++k) {
                 std::memcpy(pos, kHexPairs[bytes[BigEndian ? k : N - 1 - k]].data(), 2);
                 pos += 2;
             }
-            pos = Put(pos, FStyle.close);
+            pos = close.Put(pos);
             // The element counter is 8 bits wide: a column size of 0 fills at 256, one
             // outside 0 to 255 never fills a line.
             ++FCounter;
-            const bool lineFull = FCounter == FStyle.columns;
+            const bool lineFull = FCounter == columns;
             if (endsTable && i + 1 == count)
-                pos = Put(pos, FStyle.last);
+                pos = last.Put(pos);
             else
-                pos = Put(pos, lineFull ? FStyle.separatorAtLineEnd : FStyle.separator);
+                pos = (lineFull ? separatorAtLineEnd : separator).Put(pos);
             if (lineFull) {
                 std::memcpy(pos, "\r\n", 2);
                 pos += 2;
@@ -165,12 +171,21 @@ public:
     }
 
 private:
-    // Copies all eight bytes of the piece (the step room allows it) and keeps its size.
-    static char *Put(char *pos, const RomTextPiece &piece)
-    {
-        std::memcpy(pos, piece.text.data(), piece.text.size());
-        return pos + piece.size;
-    }
+    // A piece of text as one 8-byte value: all eight bytes are stored (the step room
+    // allows it) and the position moves on by the piece's size.
+    struct Piece {
+        explicit Piece(const RomTextPiece &piece) : size(piece.size)
+        {
+            std::memcpy(&bytes, piece.text.data(), sizeof bytes);
+        }
+        char *Put(char *pos) const
+        {
+            std::memcpy(pos, &bytes, sizeof bytes);
+            return pos + size;
+        }
+        std::uint64_t bytes;
+        std::size_t size;
+    };
 
     void EndLine()
     {
