@@ -9,6 +9,7 @@ packages=(
   fontconfig fonts-dejavu-core fonts-wine
   clang-14 libclang-rt-14-dev
   binutils xxd srecord
+  iverilog ghdl
   librsvg2-bin
   dpkg-dev file desktop-file-utils appstream lintian man-db bash-completion
 )

@@ -7,16 +7,16 @@
 #include <vector>
 
 #include "common/errors.h"
+#include "tools/rom_table_style.h"
 
 namespace zolvik {
 
 namespace {
 
-// The tab loops count in 8 bits: no line gets more than 255 tabs.
-constexpr std::int32_t kMaxTabs = 255;
-// Room that one step of the encoder may use beyond the flush mark: a line's indentation,
-// one element text and a line end.
-constexpr std::size_t kStepRoom = kMaxTabs + 32;
+// Room that one step of the encoder may use beyond the flush mark: a line's indentation
+// (at most 255 tabs), an index copied 24 bytes at a time, the pieces of text copied eight
+// bytes at a time, eight digits and a line end.
+constexpr std::size_t kStepRoom = 255 + 24 + 6 * 8 + 8 + 2 + 8;
 
 using HexPair = std::array<char, 2>;
 
@@ -31,19 +31,58 @@ constexpr std::array<HexPair, 256> MakeHexPairs()
 
 constexpr std::array<HexPair, 256> kHexPairs = MakeHexPairs();
 
-std::string Tabs(std::int32_t count)
-{
-    return std::string(static_cast<std::size_t>(std::clamp(count, 0, kMaxTabs)), '\t');
-}
+// An element's index as text, counted up in place: decimal without leading zeros, or
+// hexadecimal in a fixed number of digits.
+class IndexText {
+public:
+    IndexText(RomIndex kind, int width)
+    {
+        FDigits.fill('0');
+        FFirst = kDigits - (kind == RomIndex::Hex ? std::clamp(width, 1, 16) : 1);
+    }
+
+    // Copies the digits and as many bytes after them as make kDigits: one fixed-size copy
+    // is cheaper than one of the exact size.
+    char *Put(char *pos) const
+    {
+        std::memcpy(pos, FDigits.data() + FFirst, kDigits);
+        return pos + (kDigits - FFirst);
+    }
+
+    template <RomIndex Kind>
+    void Next()
+    {
+        constexpr char top = Kind == RomIndex::Hex ? 'F' : '9';
+        for (int i = kDigits - 1;; --i) {
+            char &digit = FDigits[i];
+            if (digit != top) {
+                digit = (Kind == RomIndex::Hex && digit == '9') ? 'A' : static_cast<char>(digit + 1);
+                return;
+            }
+            digit = '0';
+            if (i == FFirst) {
+                // A hexadecimal address wraps within its width; a decimal index grows.
+                if constexpr (Kind == RomIndex::Decimal)
+                    FDigits[--FFirst] = '1';
+                return;
+            }
+        }
+    }
+
+private:
+    static constexpr int kDigits = 24;
+    std::array<char, 2 * kDigits> FDigits;  // the digits end at kDigits
+    int FFirst;
+};
 
 // Turns elements into data lines and hands the text on in chunks of kRomTableWriteChunk.
 class TableEncoder {
 public:
-    TableEncoder(const RomTableLayout &layout, const RomTableWrite &write)
-        : FColumns(layout.columns),
-          FDataIndent(Tabs(layout.tabs)),
+    TableEncoder(const RomTableStyle &style, const RomTableWrite &write)
+        : FStyle(style),
           FWrite(write),
-          FBuffer(kRomTableWriteChunk + kStepRoom)
+          FBuffer(kRomTableWriteChunk + kStepRoom),
+          FIndex(style.index, style.indexWidth)
     {
         FPos = FBuffer.data();
         FFlushMark = FBuffer.data() + kRomTableWriteChunk;
@@ -51,48 +90,56 @@ public:
 
     void Line(std::string_view text)
     {
-        // Header and footer lines are short; a flush first keeps the room guarantee.
-        if (static_cast<std::size_t>(FFlushMark - FPos) < text.size() + 2)
+        // Header and footer lines may be long (a name); they go through in flushed parts.
+        while (static_cast<std::size_t>(FFlushMark - FPos) < text.size() + 2) {
+            const std::size_t part =
+                std::min(text.size(), static_cast<std::size_t>(FFlushMark - FPos));
+            std::memcpy(FPos, text.data(), part);
+            FPos += part;
+            text.remove_prefix(part);
             Flush();
+        }
         std::memcpy(FPos, text.data(), text.size());
         FPos += text.size();
         EndLine();
     }
 
     // `count` elements of N bytes each; `endsTable` when the last of them ends the input.
-    template <int N, bool Vhdl>
+    template <int N, bool BigEndian, RomIndex Index>
     void Elements(const unsigned char *bytes, std::size_t count, bool endsTable)
     {
+        // Local copies: the stores through `pos` would otherwise make the compiler load
+        // every piece again for every element.
+        const Piece indexEnd(FStyle.indexEnd), open(FStyle.open), close(FStyle.close),
+            separator(FStyle.separator), separatorAtLineEnd(FStyle.separatorAtLineEnd),
+            last(FStyle.last);
+        const std::int32_t columns = FStyle.columns;
         char *pos = FPos;
         for (std::size_t i = 0; i < count; ++i, bytes += N) {
             if (!FLineOpen) {
-                std::memcpy(pos, FDataIndent.data(), FDataIndent.size());
-                pos += FDataIndent.size();
+                std::memcpy(pos, FStyle.dataIndent.data(), FStyle.dataIndent.size());
+                pos += FStyle.dataIndent.size();
                 FLineOpen = true;
             }
-            if constexpr (Vhdl) {
-                std::memcpy(pos, "x\"", 2);
-            } else {
-                std::memcpy(pos, "0x", 2);
+            if constexpr (Index != RomIndex::None) {
+                pos = indexEnd.Put(FIndex.Put(pos));
+                FIndex.Next<Index>();
             }
-            pos += 2;
-            for (int k = N - 1; k >= 0; --k) {
-                std::memcpy(pos, kHexPairs[bytes[k]].data(), 2);
+            pos = open.Put(pos);
+            for (int k = 0; k < N; ++k) {
+                std::memcpy(pos, kHexPairs[bytes[BigEndian ? k : N - 1 - k]].data(), 2);
                 pos += 2;
             }
-            if constexpr (Vhdl)
-                *pos++ = '"';
-            // The very last element of the input carries no comma.
-            if (endsTable && i + 1 == count) {
-                *pos++ = ' ';
-            } else {
-                std::memcpy(pos, ", ", 2);
-                pos += 2;
-            }
+            pos = close.Put(pos);
             // The element counter is 8 bits wide: a column size of 0 fills at 256, one
             // outside 0 to 255 never fills a line.
             ++FCounter;
-            if (FCounter == FColumns) {
+            const bool lineFull = FCounter == columns;
+            if (endsTable && i + 1 == count)
+                pos = last.Put(pos);
+            else
+                pos = (lineFull ? separatorAtLineEnd : separator).Put(pos);
+            if (lineFull) {
                 std::memcpy(pos, "\r\n", 2);
                 pos += 2;
                 FLineOpen = false;
@@ -124,6 +171,22 @@ public:
     }
 
 private:
+    // A piece of text as one 8-byte value: all eight bytes are stored (the step room
+    // allows it) and the position moves on by the piece's size.
+    struct Piece {
+        explicit Piece(const RomTextPiece &piece) : size(piece.size)
+        {
+            std::memcpy(&bytes, piece.text.data(), sizeof bytes);
+        }
+        char *Put(char *pos) const
+        {
+            std::memcpy(pos, &bytes, sizeof bytes);
+            return pos + size;
+        }
+        std::uint64_t bytes;
+        std::size_t size;
+    };
+
     void EndLine()
     {
         std::memcpy(FPos, "\r\n", 2);
@@ -132,92 +195,98 @@ private:
             Flush();
     }
 
-    const std::int32_t FColumns;
-    const std::string FDataIndent;
+    const RomTableStyle &FStyle;
     const RomTableWrite &FWrite;
     std::vector<char> FBuffer;
+    IndexText FIndex;
     char *FPos = nullptr;
     char *FFlushMark = nullptr;
     std::uint8_t FCounter = 0;
     bool FLineOpen = false;
 };
 
-template <int N, bool Vhdl>
-void EncodeElements(TableEncoder &encoder, std::uint64_t elementCount, const RomTableRead &read)
+// Reads the input a chunk at a time; a partial last element is completed with the pad.
+template <int N, bool BigEndian, RomIndex Index>
+void EncodeElements(TableEncoder &encoder, std::uint64_t inputBytes, std::uint64_t elementCount,
+                    std::uint8_t pad, const RomTableRead &read)
 {
     static_assert(kRomTableReadChunk % 4 == 0);
     std::vector<unsigned char> input(kRomTableReadChunk);
     const std::uint64_t perChunk = kRomTableReadChunk / N;
     std::uint64_t remaining = elementCount;
+    std::uint64_t bytesLeft = inputBytes;
     while (remaining > 0) {
         const std::size_t count = static_cast<std::size_t>(std::min(remaining, perChunk));
-        read(reinterpret_cast<char *>(input.data()), count * N);
-        encoder.Elements<N, Vhdl>(input.data(), count, count == remaining);
+        const std::size_t wanted = count * N;
+        const std::size_t present = static_cast<std::size_t>(std::min<std::uint64_t>(wanted, bytesLeft));
+        read(reinterpret_cast<char *>(input.data()), present);
+        std::fill(input.begin() + present, input.begin() + wanted, pad);
+        encoder.Elements<N, BigEndian, Index>(input.data(), count, count == remaining);
         remaining -= count;
+        bytesLeft -= present;
     }
 }
 
-int ElementBits(int elementBytes) { return elementBytes * 8; }
-
-const char *CTypeName(int elementBytes)
+template <int N, bool BigEndian>
+void EncodeIndexed(TableEncoder &encoder, RomIndex index, std::uint64_t inputBytes,
+                   std::uint64_t elementCount, std::uint8_t pad, const RomTableRead &read)
 {
-    switch (elementBytes) {
-    case 1: return "const unsigned char data[] = {";
-    case 2: return "const unsigned word data[] = {";
-    default: return "const unsigned long word data[] = {";
+    switch (index) {
+    case RomIndex::None:
+        EncodeElements<N, BigEndian, RomIndex::None>(encoder, inputBytes, elementCount, pad, read);
+        break;
+    case RomIndex::Decimal:
+        EncodeElements<N, BigEndian, RomIndex::Decimal>(encoder, inputBytes, elementCount, pad, read);
+        break;
+    case RomIndex::Hex:
+        EncodeElements<N, BigEndian, RomIndex::Hex>(encoder, inputBytes, elementCount, pad, read);
+        break;
     }
+}
+
+template <int N>
+void EncodeOrdered(TableEncoder &encoder, const RomTableLayout &layout, RomIndex index,
+                   std::uint64_t inputBytes, std::uint64_t elementCount, const RomTableRead &read)
+{
+    const std::uint8_t pad = layout.pad.value_or(0);
+    if (layout.bigEndian)
+        EncodeIndexed<N, true>(encoder, index, inputBytes, elementCount, pad, read);
+    else
+        EncodeIndexed<N, false>(encoder, index, inputBytes, elementCount, pad, read);
 }
 
 }  // namespace
 
-std::string RomTableOutputName(std::string_view inputName)
+std::uint64_t RomTableElementCount(std::uint64_t inputBytes, const RomTableLayout &layout)
 {
-#ifdef _WIN32
-    constexpr std::string_view kNameDelimiters = "\\/:";
-#else
-    constexpr std::string_view kNameDelimiters = "/";
-#endif
-    const std::size_t dot = inputName.rfind('.');
-    const std::size_t delimiter = inputName.find_last_of(kNameDelimiters);
-    const bool hasExtension =
-        dot != std::string_view::npos && (delimiter == std::string_view::npos || dot > delimiter);
-    std::string output(hasExtension ? inputName.substr(0, dot) : inputName);
-    output += ".txt";
-    return output;
+    if (layout.elementBytes <= 0)
+        return 0;
+    const auto n = static_cast<std::uint64_t>(layout.elementBytes);
+    return inputBytes / n + (layout.pad && inputBytes % n != 0 ? 1 : 0);
 }
 
-void WriteRomTable(std::uint64_t elementCount, const RomTableLayout &layout,
-                   const RomTableRead &read, const RomTableWrite &write)
+void WriteRomTable(std::uint64_t inputBytes, const RomTableLayout &layout, const RomTableRead &read,
+                   const RomTableWrite &write)
 {
     const int n = layout.elementBytes;
     if (n != 1 && n != 2 && n != 4)
         throw Error("Invalid element size");
-    const bool vhdl = layout.format == RomFormat::Vhdl;
-    const std::int32_t tabs = std::min(layout.tabs, kMaxTabs);
-    const std::string headerIndent = tabs > 1 ? Tabs(tabs - 1) : std::string();
+    const std::uint64_t elementCount = RomTableElementCount(inputBytes, layout);
+    // Only the bytes of whole elements are read, and of the padded one.
+    const std::uint64_t tableBytes = std::min(inputBytes, elementCount * static_cast<std::uint64_t>(n));
+    const RomTableStyle style = RomTableStyleOf(layout, elementCount);
 
-    TableEncoder encoder(layout, write);
-    if (vhdl) {
-        const std::int64_t lastIndex = static_cast<std::int64_t>(elementCount) - 1;
-        encoder.Line(headerIndent + "type tRom_Array is array(0 to " + std::to_string(lastIndex) +
-                     ") of std_logic_vector(" + std::to_string(ElementBits(n) - 1) +
-                     " downto 0);");
-        encoder.Line(headerIndent + "constant DATA_ROM :  tRom_Array := (");
-    } else {
-        encoder.Line(headerIndent + CTypeName(n));
-    }
-
-    switch (n * 2 + (vhdl ? 1 : 0)) {
-    case 2: EncodeElements<1, false>(encoder, elementCount, read); break;
-    case 3: EncodeElements<1, true>(encoder, elementCount, read); break;
-    case 4: EncodeElements<2, false>(encoder, elementCount, read); break;
-    case 5: EncodeElements<2, true>(encoder, elementCount, read); break;
-    case 8: EncodeElements<4, false>(encoder, elementCount, read); break;
-    default: EncodeElements<4, true>(encoder, elementCount, read); break;
+    TableEncoder encoder(style, write);
+    for (const std::string &line : style.head)
+        encoder.Line(line);
+    switch (n) {
+    case 1: EncodeOrdered<1>(encoder, layout, style.index, tableBytes, elementCount, read); break;
+    case 2: EncodeOrdered<2>(encoder, layout, style.index, tableBytes, elementCount, read); break;
+    default: EncodeOrdered<4>(encoder, layout, style.index, tableBytes, elementCount, read); break;
     }
     encoder.CloseDataLine();
-
-    encoder.Line(headerIndent + (vhdl ? ");" : "};"));
+    for (const std::string &line : style.tail)
+        encoder.Line(line);
     encoder.Flush();
 }
 
@@ -225,16 +294,21 @@ std::string RomTableText(std::string_view input, const RomTableLayout &layout)
 {
     std::string text;
     std::size_t offset = 0;
-    const std::uint64_t elementCount =
-        layout.elementBytes > 0 ? input.size() / static_cast<std::size_t>(layout.elementBytes) : 0;
     WriteRomTable(
-        elementCount, layout,
+        input.size(), layout,
         [&](char *buffer, std::size_t count) {
             std::memcpy(buffer, input.data() + offset, count);
             offset += count;
         },
         [&](const char *data, std::size_t count) { text.append(data, count); });
     return text;
+}
+
+RomTableLayout RomTableLayoutForInput(RomTableLayout layout, std::string_view inputName)
+{
+    if (RomFormatRequiresName(layout.format) && layout.name.empty())
+        layout.name = RomTableDefaultName(inputName);
+    return layout;
 }
 
 }  // namespace zolvik

@@ -75,21 +75,21 @@ int IoErrorNumberFromErrno(int errnoValue)
     }
 }
 
-std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &layout)
+std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &givenLayout)
 {
+    const RomTableLayout layout = RomTableLayoutForInput(givenLayout, inputPath);
     if (layout.elementBytes != 1 && layout.elementBytes != 2 && layout.elementBytes != 4)
         throw Error("Invalid element size");
-    const std::string outputName = RomTableOutputName(inputPath);
+    const std::string outputName = RomTableOutputName(inputPath, layout.format);
     if (inputPath == outputName || fileio::SameFile(inputPath, outputName))
         throw Error("The table would overwrite its own input file " + outputName);
 
     try {
         fileio::InputFile input = fileio::InputFile::Open(inputPath);
-        const std::uint64_t elementCount =
-            input.Size().value_or(0) / static_cast<std::uint64_t>(layout.elementBytes);
+        const std::uint64_t inputBytes = input.Size().value_or(0);
         fileio::OutputFile output(outputName);
         WriteRomTable(
-            elementCount, layout,
+            inputBytes, layout,
             [&](char *buffer, std::size_t count) {
                 if (input.ReadFull(buffer, count) != count)
                     ThrowIoError(kReadBeyondEnd);
