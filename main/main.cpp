@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -17,6 +16,7 @@
 #include <QTextEdit>
 
 #include "common/settings_file.h"
+#include "platform/prompts.h"
 #include "tools/errors.h"
 #include "widgets/caption_over_picture_button.h"
 #include "widgets/u_ListColorStatic.h"
@@ -226,9 +226,8 @@ void TfrmMain::ShowError(const QString &message)
     QString text = message;
     if (!text.isEmpty() && text.back() > QChar('.'))
         text += '.';
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    platform::CurrentPrompts().ShowMessage(QApplication::activeWindow(), QMessageBox::Critical,
+                                           ApplicationTitle(), text);
 }
 
 void TfrmMain::HandleErrors(const std::function<void()> &body)

@@ -2,12 +2,8 @@
 // sheet of 48x48 icons.
 #include <QCoreApplication>
 #include <QDialog>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QImage>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -15,6 +11,7 @@
 #include "main/main.h"
 #include "main/page_fonts_glyphs.h"
 #include "main/user_files.h"
+#include "platform/prompts.h"
 #include "tools/errors.h"
 #include "tools/icon_strip.h"
 
@@ -55,25 +52,20 @@ void TfrmMain::CreateFontsPage(QWidget *page)
 
 void TfrmMain::FontsShowMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, this);
-    box.exec();
+    platform::CurrentPrompts().ShowMessage(this, QMessageBox::NoIcon, ApplicationTitle(), text);
 }
 
 void TfrmMain::btnFontClick(QObject *)
 {
     HandleErrors([&] {
-        // A new dialog every time: it starts from the default font, not the last choice.
-        QFontDialog fontDialog(this);
-        if (fontDialog.exec() != QDialog::Accepted)
+        platform::Prompts &prompts = platform::CurrentPrompts();
+        const std::optional<QFont> font = prompts.AskFont(this);
+        if (!font)
             return;
-        const QFont chosen = fontDialog.selectedFont();
+        const QFont chosen = *font;
 
-        QInputDialog idBox(this);
-        idBox.setInputMode(QInputDialog::TextInput);
-        idBox.setWindowTitle("ID da fonte");
-        idBox.setLabelText("Numero entre 0 e 9");
-        idBox.setTextValue("0");
-        const QString idText = idBox.exec() == QDialog::Accepted ? idBox.textValue() : QString("0");
+        const QString idText =
+            prompts.AskText(this, "ID da fonte", "Numero entre 0 e 9", "0").value_or("0");
         const int fontId = zolvik::StrToIntDef(idText.toStdString(), 0);
 
         const qreal dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
@@ -89,16 +81,10 @@ void TfrmMain::btnFontClick(QObject *)
 void TfrmMain::Button6Click(QObject *)
 {
     HandleErrors([&] {
-        QFileDialog openDialog(this);
-        openDialog.setAcceptMode(QFileDialog::AcceptOpen);
-        // A typed name of a missing file is returned too, and then quietly ignored.
-        openDialog.setFileMode(QFileDialog::AnyFile);
-        openDialog.setNameFilter("*.bmp (*.bmp)");
-        openDialog.selectFile("icones.bmp");
-        if (openDialog.exec() != QDialog::Accepted || openDialog.selectedFiles().isEmpty())
-            return;
-        const QString inputPath = openDialog.selectedFiles().constFirst();
-        if (!QFileInfo(inputPath).isFile())
+        const QString inputPath = platform::CurrentPrompts().AskOpenFile(
+            this, {.filter = "*.bmp (*.bmp)", .fileName = "icones.bmp"});
+        // A typed name of a missing file is quietly ignored.
+        if (inputPath.isEmpty() || !QFileInfo(inputPath).isFile())
             return;
 
         QImage sheet;
