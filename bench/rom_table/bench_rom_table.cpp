@@ -7,7 +7,7 @@
 int main(int argc, char **argv)
 {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s INPUT\n", argc > 0 ? argv[0] : "rom_table_bench");
+        std::fprintf(stderr, "usage: %s INPUT\n", argc > 0 ? argv[0] : "bench_rom_table");
         return 2;
     }
     const zolvik::RomTableLayout firstRun{1, zolvik::RomFormat::C, 8, 1};
