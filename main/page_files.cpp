@@ -80,7 +80,7 @@ void TfrmMain::btnCreateTableClick(QObject *)
 {
     HandleErrors([&] {
         const QString fileName = platform::CurrentPrompts().AskOpenFile(this, {});
-        if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+        if (!QFileInfo(fileName).isFile())
             return;
         if (rgByte->isChecked())
             WriteRomTable8(fileName);
@@ -110,10 +110,9 @@ void TfrmMain::WriteRomTable(const QString &FileName, int ElementBytes)
 void TfrmMain::btnConverterClick(QObject *)
 {
     HandleErrors([&] {
-        const QString chosen = platform::CurrentPrompts().AskOpenFile(
-            this, {.filter = "hex (*.hex)", .defaultSuffix = "hex"});
-        const QFileInfo file(chosen);
-        if (chosen.isEmpty() || !file.isFile())
+        const QFileInfo file(platform::CurrentPrompts().AskOpenFile(
+            this, {.filter = "hex (*.hex)", .defaultSuffix = "hex"}));
+        if (!file.isFile())
             return;
         // The converter may carry the Windows name or the plain one; whether it starts is
         // not examined.

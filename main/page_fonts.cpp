@@ -1,7 +1,6 @@
 // "Fonts": a C header of glyph bitmaps from an installed font, and raw colour records from a
 // sheet of 48x48 icons.
 #include <QCoreApplication>
-#include <QDialog>
 #include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
@@ -83,8 +82,8 @@ void TfrmMain::Button6Click(QObject *)
     HandleErrors([&] {
         const QString inputPath = platform::CurrentPrompts().AskOpenFile(
             this, {.filter = "*.bmp (*.bmp)", .fileName = "icones.bmp"});
-        // A typed name of a missing file is quietly ignored.
-        if (inputPath.isEmpty() || !QFileInfo(inputPath).isFile())
+        // A cancel, or a typed name of a missing file, is quietly ignored.
+        if (!QFileInfo(inputPath).isFile())
             return;
 
         QImage sheet;
