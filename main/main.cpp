@@ -7,7 +7,6 @@
 #include <QFontDatabase>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,6 +19,7 @@
 
 #include "common/settings_file.h"
 #include "common/errors.h"
+#include "platform/prompts.h"
 #include "tools/nearest_screen.h"
 #include "widgets/caption_over_picture_button.h"
 #include "widgets/u_ListColorStatic.h"
@@ -251,9 +251,8 @@ void TfrmMain::ShowError(const QString &message)
     QString text = message;
     if (!text.isEmpty() && text.back() > QChar('.'))
         text += '.';
-    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.exec();
+    platform::CurrentPrompts().ShowMessage(QApplication::activeWindow(), QMessageBox::Critical,
+                                           ApplicationTitle(), text);
 }
 
 void TfrmMain::HandleErrors(const std::function<void()> &body)

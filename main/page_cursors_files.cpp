@@ -1,38 +1,18 @@
 // "Cursors": the cursor picture out to a C header or a binary file, and back in from the
 // binary file.
-#include <QFileDialog>
-
 #include <algorithm>
 #include <string>
 
 #include "main/main.h"
 #include "main/user_files.h"
+#include "platform/prompts.h"
 #include "tools/cursor_image.h"
-
-namespace {
-
-// A file dialog opened with an empty name, no title and no starting folder: the chosen path,
-// or an empty text when the user cancels. Save dialogs ask before replacing a file.
-QString AskFile(QWidget *parent, QFileDialog::AcceptMode mode, const QString &filter,
-                const QString &defaultSuffix)
-{
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(filter);
-    dialog.setDefaultSuffix(defaultSuffix);
-    if (dialog.exec() != QDialog::Accepted)
-        return {};
-    const QStringList chosen = dialog.selectedFiles();
-    return chosen.isEmpty() ? QString() : chosen.front();
-}
-
-}  // namespace
 
 void TfrmMain::btn_CurCreateClick(QObject *)
 {
     HandleErrors([&] {
-        const QString path = AskFile(this, QFileDialog::AcceptSave, "*.h (*.h)", "h");
+        const QString path = platform::CurrentPrompts().AskSaveFile(
+            this, {.filter = "*.h (*.h)", .defaultSuffix = "h"});
         if (path.isEmpty())
             return;
         SaveUserFile(path, zolvik::CursorHeaderText(CursorPixels), kCannotWriteFile);
@@ -42,7 +22,8 @@ void TfrmMain::btn_CurCreateClick(QObject *)
 void TfrmMain::btn_CurSaveBinClick(QObject *)
 {
     HandleErrors([&] {
-        const QString path = AskFile(this, QFileDialog::AcceptSave, "*.bin (*.bin)", "bin");
+        const QString path = platform::CurrentPrompts().AskSaveFile(
+            this, {.filter = "*.bin (*.bin)", .defaultSuffix = "bin"});
         if (path.isEmpty())
             return;
         SaveUserFile(path, zolvik::CursorBinary(CursorPixels), kCannotWriteFile);
@@ -52,7 +33,8 @@ void TfrmMain::btn_CurSaveBinClick(QObject *)
 void TfrmMain::btn_CurLoadBinClick(QObject *)
 {
     HandleErrors([&] {
-        const QString path = AskFile(this, QFileDialog::AcceptOpen, "*.bin (*.bin)", "bin");
+        const QString path = platform::CurrentPrompts().AskOpenFile(
+            this, {.filter = "*.bin (*.bin)", .defaultSuffix = "bin"});
         if (path.isEmpty())
             return;
         const QByteArray bytes = LoadUserFile(path, qint64(zolvik::kCursorBinarySize));

@@ -3,7 +3,6 @@
 // page_files_temperature.cpp.
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -15,6 +14,7 @@
 #include "main/page_files_style.h"
 #include "main/run_program.h"
 #include "platform/platform.h"
+#include "platform/prompts.h"
 #include "tools/rom_table.h"
 
 using files_page::CreateTitleBar;
@@ -79,12 +79,7 @@ void TfrmMain::CreateHexToBinPanel(QWidget *page)
 void TfrmMain::btnCreateTableClick(QObject *)
 {
     HandleErrors([&] {
-        QFileDialog dialog(this);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        const QString fileName = dialog.selectedFiles().constFirst();
+        const QString fileName = platform::CurrentPrompts().AskOpenFile(this, {});
         if (!QFileInfo(fileName).isFile())
             return;
         if (rgByte->isChecked())
@@ -115,14 +110,8 @@ void TfrmMain::WriteRomTable(const QString &FileName, int ElementBytes)
 void TfrmMain::btnConverterClick(QObject *)
 {
     HandleErrors([&] {
-        QFileDialog dialog(this);
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilter("hex (*.hex)");
-        dialog.setDefaultSuffix("hex");
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-            return;
-        const QFileInfo file(dialog.selectedFiles().constFirst());
+        const QFileInfo file(platform::CurrentPrompts().AskOpenFile(
+            this, {.filter = "hex (*.hex)", .defaultSuffix = "hex"}));
         if (!file.isFile())
             return;
         // The converter may carry the Windows name or the plain one; whether it starts is

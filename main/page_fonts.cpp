@@ -1,13 +1,8 @@
 // "Fonts": a C header of glyph bitmaps from an installed font, and raw colour records from a
 // sheet of 48x48 icons.
 #include <QCoreApplication>
-#include <QDialog>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDialog>
 #include <QImage>
-#include <QInputDialog>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -16,6 +11,7 @@
 #include "main/page_fonts_glyphs.h"
 #include "main/user_files.h"
 #include "common/errors.h"
+#include "platform/prompts.h"
 #include "tools/bmp_extent.h"
 #include "tools/icon_strip.h"
 #include "widgets/caption_over_picture_button.h"
@@ -59,25 +55,20 @@ void TfrmMain::CreateFontsPage(QWidget *page)
 
 void TfrmMain::FontsShowMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, this);
-    box.exec();
+    platform::CurrentPrompts().ShowMessage(this, QMessageBox::NoIcon, ApplicationTitle(), text);
 }
 
 void TfrmMain::btnFontClick(QObject *)
 {
     HandleErrors([&] {
-        // A new dialog every time: it starts from the default font, not the last choice.
-        QFontDialog fontDialog(this);
-        if (fontDialog.exec() != QDialog::Accepted)
+        platform::Prompts &prompts = platform::CurrentPrompts();
+        const std::optional<QFont> font = prompts.AskFont(this);
+        if (!font)
             return;
-        const QFont chosen = fontDialog.selectedFont();
+        const QFont chosen = *font;
 
-        QInputDialog idBox(this);
-        idBox.setInputMode(QInputDialog::TextInput);
-        idBox.setWindowTitle("ID da fonte");
-        idBox.setLabelText("Numero entre 0 e 9");
-        idBox.setTextValue("0");
-        const QString idText = idBox.exec() == QDialog::Accepted ? idBox.textValue() : QString("0");
+        const QString idText =
+            prompts.AskText(this, "ID da fonte", "Numero entre 0 e 9", "0").value_or("0");
         const int fontId = zolvik::StrToIntDef(idText.toStdString(), 0);
 
         const qreal dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
@@ -93,15 +84,9 @@ void TfrmMain::btnFontClick(QObject *)
 void TfrmMain::Button6Click(QObject *)
 {
     HandleErrors([&] {
-        QFileDialog openDialog(this);
-        openDialog.setAcceptMode(QFileDialog::AcceptOpen);
-        // A typed name of a missing file is returned too, and then quietly ignored.
-        openDialog.setFileMode(QFileDialog::AnyFile);
-        openDialog.setNameFilter("*.bmp (*.bmp)");
-        openDialog.selectFile("icones.bmp");
-        if (openDialog.exec() != QDialog::Accepted || openDialog.selectedFiles().isEmpty())
-            return;
-        const QString inputPath = openDialog.selectedFiles().constFirst();
+        const QString inputPath = platform::CurrentPrompts().AskOpenFile(
+            this, {.filter = "*.bmp (*.bmp)", .fileName = "icones.bmp"});
+        // A cancel, or a typed name of a missing file, is quietly ignored.
         if (!QFileInfo(inputPath).isFile())
             return;
 

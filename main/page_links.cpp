@@ -3,11 +3,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 
 #include "platform/u_utils.h"
 #include "main/main.h"
+#include "platform/prompts.h"
 #include "main/named_control.h"
 #include "platform/platform.h"
 #include "common/errors.h"
@@ -104,9 +104,8 @@ void TfrmMain::btnCreatLinkClick(QObject *)
         const QString target = edtOrgDir->text();
         if (!zolvik::LinkFieldsFilled(name.toStdString(), location.toStdString(),
                                       target.toStdString())) {
-            QMessageBox box(QMessageBox::Information, ApplicationTitle(),
-                            QString::fromUtf8(zolvik::kLinkFieldsMissing), QMessageBox::Ok, this);
-            box.exec();
+            platform::CurrentPrompts().ShowMessage(this, QMessageBox::Information, ApplicationTitle(),
+                                                   QString::fromUtf8(zolvik::kLinkFieldsMissing));
             return;
         }
         const QString parameters = QString::fromStdString(zolvik::LinkCommandParameters(

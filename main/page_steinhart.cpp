@@ -5,11 +5,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 
 #include "main/main.h"
+#include "platform/prompts.h"
 #include "widgets/caption_over_picture_button.h"
 #include "tools/steinhart_hart.h"
 
@@ -194,8 +194,7 @@ QLineEdit *TfrmMain::CreateSteinhartField(QWidget *parent, const char *name, con
 
 void TfrmMain::SteinhartErrorBox(const QString &text)
 {
-    QMessageBox box(QMessageBox::Critical, "Error", text, QMessageBox::Ok, this);
-    box.exec();
+    platform::CurrentPrompts().ShowMessage(this, QMessageBox::Critical, "Error", text);
 }
 
 void TfrmMain::btnSteinhartClick(QObject *)

@@ -14,9 +14,6 @@ QString FindProgram(const QString &program);
 // Returns the shell-style result code: above 32 when the program was started.
 int StartProgram(const QString &program, const QStringList &arguments);
 
-// The folder-picking dialog; true and the chosen folder when the user confirms one.
-bool PickFolder(QString &folder, const QString &title);
-
 // Creates a directory symbolic link `link` pointing to `target`. Returns an empty text on
 // success, else the system's reason.
 QString CreateDirectoryLink(const QString &link, const QString &target);

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -40,16 +39,6 @@ int StartProgram(const QString &program, const QStringList &arguments)
     // The started program inherits this program's current folder.
     return QProcess::startDetached(path, arguments, QDir::currentPath()) ? kShellStarted
                                                                         : kShellFileNotFound;
-}
-
-bool PickFolder(QString &folder, const QString &title)
-{
-    const QString chosen = QFileDialog::getExistingDirectory(nullptr, title, QString(),
-                                                             QFileDialog::ShowDirsOnly);
-    if (chosen.isEmpty())
-        return false;
-    folder = QDir::toNativeSeparators(chosen);
-    return true;
 }
 
 QString CreateDirectoryLink(const QString &link, const QString &target)

@@ -1,5 +1,12 @@
 #include "platform/u_utils.h"
 
-#include "platform/platform.h"
+#include "platform/prompts.h"
 
-bool BrowseFolder(QString &Folder, const QString &Title) { return platform::PickFolder(Folder, Title); }
+bool BrowseFolder(QString &Folder, const QString &Title)
+{
+    const QString chosen = platform::CurrentPrompts().AskFolder(Title);
+    if (chosen.isEmpty())
+        return false;
+    Folder = chosen;
+    return true;
+}

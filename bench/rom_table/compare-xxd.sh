@@ -26,7 +26,7 @@ read -r xxd_cpu xxd_wall < <(best sh -c "exec xxd -i '$work/in.bin' > '$work/xxd
 printf '%-14s %8s %8s %10s %10s\n' format cpu_s wall_s xxd/cpu xxd/wall
 printf '%-14s %8s %8s\n' "xxd -i" "$xxd_cpu" "$xxd_wall"
 for format in c vhdl c-stdint cpp verilog coe mif vhdl-package; do
-  read -r cpu wall < <(best "$bin/rom_table_bench" "$work/in.bin" "$format")
+  read -r cpu wall < <(best "$bin/bench_rom_table" "$work/in.bin" "$format")
   printf '%-14s %8s %8s %10.1f %10.1f\n' "$format" "$cpu" "$wall" \
     "$(awk "BEGIN { print $xxd_cpu / ($cpu > 0 ? $cpu : 0.01) }")" \
     "$(awk "BEGIN { print $xxd_wall / ($wall > 0 ? $wall : 0.01) }")"

@@ -6,21 +6,13 @@
 #include <QTest>
 #include <QTextEdit>
 
-#include "tests/main/window_fixture.h"
+#include "tests/support/tab_order.h"
+#include "tests/support/window_fixture.h"
 
+using zolvik_test::NextTabStop;
 using zolvik_test::WindowTest;
 
 namespace {
-
-// The widget that Tab moves the focus to from `from`.
-QWidget *NextTabStop(QWidget *from)
-{
-    for (QWidget *next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled())
-            return next;
-    }
-    return from;
-}
 
 class AvrTest : public WindowTest {
 protected:

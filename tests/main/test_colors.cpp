@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QTest>
 
-#include "tests/main/window_fixture.h"
+#include "tests/support/window_fixture.h"
 #include "widgets/u_ListColorStatic.h"
 
 namespace {

@@ -14,6 +14,7 @@
 #include <csignal>
 
 #include "tests/main/pixel_grid_driver.h"
+#include "tests/support/file_bytes.h"
 
 using namespace zolvik_test;
 
@@ -30,19 +31,6 @@ QByteArray Repeat(const QByteArray &piece, int times)
     return text;
 }
 
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 class CursorsPage : public WindowTest {
 protected:
     void SetUp() override
@@ -56,6 +44,28 @@ protected:
     }
 
     QString FilePath(const QString &name) const { return QDir(files.path()).filePath(name); }
+
+    // Answers the next file dialog with `path`; an empty path cancels it.
+    void ChooseFile(const QString &path)
+    {
+        prompts.Answer(path.isEmpty() ? std::nullopt : std::optional(path));
+    }
+
+    std::shared_ptr<CapturedBox> ChooseFileThenCaptureBox(const QString &path)
+    {
+        ChooseFile(path);
+        return CaptureNextMessageBox();
+    }
+
+    // The last question was a file dialog of `kind` with `filter` and `suffix`.
+    void ExpectFileDialog(Question::Kind kind, const QString &filter, const QString &suffix) const
+    {
+        const Question asked = prompts.LastAsked();
+        EXPECT_EQ(asked.kind, kind);
+        EXPECT_EQ(asked.file.filter, filter);
+        EXPECT_EQ(asked.file.defaultSuffix, suffix);
+        EXPECT_EQ(asked.file.fileName, "");
+    }
 
     void ChooseCode(int code)
     {
@@ -270,16 +280,9 @@ TEST_F(CursorsPage, ShapesStampTheirCellsWithTheCurrentCode)
 
 TEST_F(CursorsPage, HeaderOfTheCleanPictureThroughTheDialog)
 {
-    bool inspected = false;
-    ChooseFile(FilePath("cursor"), [&](QFileDialog *dialog) {
-        inspected = true;
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(dialog->nameFilters(), QStringList{"*.h (*.h)"});
-        EXPECT_EQ(dialog->defaultSuffix(), "h");
-        EXPECT_FALSE(dialog->testOption(QFileDialog::DontConfirmOverwrite));
-    });
+    ChooseFile(FilePath("cursor.h"));
     Click("btn_CurCreate");
-    EXPECT_TRUE(inspected);
+    ExpectFileDialog(Question::SaveFile, "*.h (*.h)", "h");
     const QByteArray header = ReadFile(FilePath("cursor.h"));
     EXPECT_EQ(header.size(), 5290);
     EXPECT_EQ(header, kCleanHeader);
@@ -297,36 +300,6 @@ TEST_F(CursorsPage, CancelledDialogsChangeNothing)
     EXPECT_EQ(CellsWithText("2"), 4096);
 }
 
-TEST_F(CursorsPage, OverwriteIsAskedFirst)
-{
-    WriteFile(FilePath("old.h"), "keep me");
-    auto prompt = std::make_shared<CapturedBox>();
-    const auto answerWith = [&](QMessageBox::StandardButton answer) {
-        AnswerNextModalOf<QFileDialog>([this, prompt, answer](QFileDialog *dialog) {
-            AnswerNextModalOf<QMessageBox>([prompt, answer](QMessageBox *question) {
-                prompt->text = question->text();
-                prompt->seen = true;
-                question->button(answer)->click();
-            });
-            TypeFileName(dialog, FilePath("old.h"));
-            static_cast<QDialog *>(dialog)->accept();
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-    };
-    answerWith(QMessageBox::No);
-    Click("btn_CurCreate");
-    EXPECT_TRUE(prompt->seen);
-    EXPECT_TRUE(prompt->text.contains("already exists"));
-    EXPECT_EQ(ReadFile(FilePath("old.h")), "keep me");
-
-    prompt->seen = false;
-    answerWith(QMessageBox::Yes);
-    Click("btn_CurCreate");
-    EXPECT_TRUE(prompt->seen);
-    EXPECT_EQ(ReadFile(FilePath("old.h")), kCleanHeader);
-}
-
 TEST_F(CursorsPage, BinarySaveAndLoadRoundTrip)
 {
     ChooseCode(3);
@@ -338,15 +311,9 @@ TEST_F(CursorsPage, BinarySaveAndLoadRoundTrip)
     window->CursorPixels[64 * 12 + 20] = -5;
     window->CurRefreshGrid();
 
-    bool inspected = false;
-    ChooseFile(FilePath("picture"), [&](QFileDialog *dialog) {
-        inspected = true;
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        EXPECT_EQ(dialog->nameFilters(), QStringList{"*.bin (*.bin)"});
-        EXPECT_EQ(dialog->defaultSuffix(), "bin");
-    });
+    ChooseFile(FilePath("picture.bin"));
     Click("btn_CurSaveBin");
-    EXPECT_TRUE(inspected);
+    ExpectFileDialog(Question::SaveFile, "*.bin (*.bin)", "bin");
     const QByteArray saved = ReadFile(FilePath("picture.bin"));
     ASSERT_EQ(saved.size(), 16384);
     EXPECT_EQ(saved.mid(0, 8), QByteArray("\x03\x00\x00\x00\x02\x00\x00\x00", 8));
@@ -355,15 +322,9 @@ TEST_F(CursorsPage, BinarySaveAndLoadRoundTrip)
 
     std::vector<std::int32_t> before(std::begin(window->CursorPixels), std::end(window->CursorPixels));
     Click("btn_CurClear");
-    inspected = false;
-    ChooseFile(FilePath("picture.bin"), [&](QFileDialog *dialog) {
-        inspected = true;
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
-        EXPECT_EQ(dialog->nameFilters(), QStringList{"*.bin (*.bin)"});
-        EXPECT_EQ(dialog->defaultSuffix(), "bin");
-    });
+    ChooseFile(FilePath("picture.bin"));
     Click("btn_CurLoadBin");
-    EXPECT_TRUE(inspected);
+    ExpectFileDialog(Question::OpenFile, "*.bin (*.bin)", "bin");
     EXPECT_EQ(std::vector<std::int32_t>(std::begin(window->CursorPixels),
                                         std::end(window->CursorPixels)),
               before);

@@ -1,22 +1,24 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QFileDialog>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QSignalBlocker>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 
-#include "tests/main/window_fixture.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/tab_order.h"
+#include "tests/support/window_fixture.h"
 
 namespace {
 
+using zolvik_test::ReadFile;
 using zolvik_test::WindowTest;
+using zolvik_test::WriteFile;
 
 class FilesPageTest : public WindowTest {
 protected:
@@ -46,115 +48,22 @@ protected:
         return value;
     }
 
-    // Answers the next file dialog by choosing `path`, or cancels it when `path` is empty.
-    // The answer records the dialog's filter and default suffix, and any message box that
-    // the handler shows after the dialog has closed.
-    struct DialogAnswer {
-        QString filter;
-        QString suffix;
-        std::shared_ptr<zolvik_test::CapturedBox> box = std::make_shared<zolvik_test::CapturedBox>();
-        bool watching = true;
-        bool dialogSeen = false;
-    };
-
-    // Until the answer is checked or dropped, accepts message boxes only and records the
-    // first one.
-    static void WatchForMessageBox(const std::shared_ptr<DialogAnswer> &watched)
+    // Answers the next file dialog with `path` (none cancels it) and catches the message box
+    // the handler may show after it.
+    std::shared_ptr<zolvik_test::CapturedBox> ChooseInNextFileDialog(const QString &path)
     {
-        auto *timer = new QTimer;
-        zolvik_test::PendingAnswers().append(timer);
-        timer->setInterval(10);
-        QObject::connect(timer, &QTimer::timeout, [timer, weak = std::weak_ptr(watched)] {
-            const std::shared_ptr<DialogAnswer> answer = weak.lock();
-            if (!answer || !answer->watching) {
-                timer->stop();
-                timer->deleteLater();
-                return;
-            }
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                if (!answer->box->seen) {
-                    answer->box->caption = box->windowTitle();
-                    answer->box->text = box->text();
-                    answer->box->icon = box->icon();
-                    answer->box->seen = true;
-                }
-                box->accept();
-            }
-        });
-        timer->start();
+        prompts.Answer(path.isEmpty() ? std::nullopt : std::optional(path));
+        return CaptureNextMessageBox();
     }
 
-    std::shared_ptr<DialogAnswer> ChooseInNextFileDialog(const QString &path)
+    // The file dialog the last click opened.
+    platform::FileQuestion LastFileDialog() const
     {
-        auto answer = std::make_shared<DialogAnswer>();
-        auto elapsed = std::make_shared<int>(0);
-        auto mine = std::make_shared<QPointer<QFileDialog>>();
-        auto *timer = new QTimer;
-        zolvik_test::PendingAnswers().append(timer);
-        timer->setInterval(10);
-        // Answers its own dialog again until it has really closed (while the dialog still
-        // loads its folder, an answer may not yet take), and never touches a later one.
-        QObject::connect(timer, &QTimer::timeout, [timer, answer, path, elapsed, mine] {
-            *elapsed += 10;
-            if (!answer->dialogSeen) {
-                auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-                if (dialog) {
-                    *mine = dialog;
-                    answer->dialogSeen = true;
-                    answer->filter = dialog->nameFilters().join('|');
-                    answer->suffix = dialog->defaultSuffix();
-                    WatchForMessageBox(answer);
-                } else if (*elapsed > 5000) {
-                    timer->stop();
-                    timer->deleteLater();
-                    return;
-                }
-            }
-            QFileDialog *dialog = mine->data();
-            if (!dialog || !dialog->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                return;
-            }
-            if (path.isEmpty()) {
-                dialog->reject();
-            } else {
-                // Typed into the name field, as a user would; choosing the file in the
-                // view is at the mercy of the folder model that loads in the background.
-                const QFileInfo chosen(path);
-                dialog->setDirectory(chosen.absolutePath());
-                if (auto *name = dialog->findChild<QLineEdit *>("fileNameEdit"))
-                    name->setText(chosen.fileName());
-                else
-                    dialog->selectFile(path);
-                static_cast<QDialog *>(dialog)->accept();
-            }
-        });
-        timer->start();
-        return answer;
-    }
-
-    static bool BoxSeen(const std::shared_ptr<DialogAnswer> &answer)
-    {
-        QTest::qWait(50);
-        answer->watching = false;
-        return answer->box->seen;
+        EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::OpenFile);
+        return prompts.LastAsked().file;
     }
 
     QString PathOf(const QString &name) const { return QDir(files.path()).filePath(name); }
-
-    static void WriteFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    static QByteArray ReadFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
 
     QTemporaryDir files;
 };
@@ -295,9 +204,9 @@ TEST_F(FilesPageTest, CreateWritesTheTableOfTheChosenFile)
     SetRadioChecked(Find<QRadioButton>("rgWord"), false);
     Find<QLineEdit>("edtTab")->setText("");
     WriteFile(PathOf("five.bin"), QByteArray("\x01\x02\x03\x04\x05", 5));
-    const auto answer = ChooseInNextFileDialog(PathOf("five.bin"));
+    const auto box = ChooseInNextFileDialog(PathOf("five.bin"));
     frm.btnCreateTableClick(nullptr);
-    EXPECT_FALSE(BoxSeen(answer)) << answer->box->text.toStdString();
+    EXPECT_FALSE(box->seen) << box->text.toStdString();
     EXPECT_EQ(ReadFile(PathOf("five.txt")),
               "const unsigned long word data[] = {\r\n0x04030201 \r\n};\r\n");
 }
@@ -308,14 +217,14 @@ TEST_F(FilesPageTest, CancelledOrMissingFileWritesNothing)
     const auto cancelled = ChooseInNextFileDialog(QString());
     frm.btnCreateTableClick(nullptr);
     // No filter of its own: the dialog shows every file.
-    EXPECT_TRUE(cancelled->filter.isEmpty() || cancelled->filter == "All Files (*)")
-        << cancelled->filter.toStdString();
-    EXPECT_EQ(cancelled->suffix, "");  // no default extension
-    EXPECT_FALSE(BoxSeen(cancelled));
+    EXPECT_EQ(LastFileDialog().filter, "");
+    EXPECT_EQ(LastFileDialog().defaultSuffix, "");  // no default extension
+    EXPECT_EQ(LastFileDialog().fileName, "");
+    EXPECT_FALSE(cancelled->seen);
 
     const auto missing = ChooseInNextFileDialog(PathOf("absent.bin"));
     frm.btnCreateTableClick(nullptr);
-    EXPECT_FALSE(BoxSeen(missing));
+    EXPECT_FALSE(missing->seen);
     EXPECT_TRUE(QDir(files.path()).isEmpty());
 }
 
@@ -323,10 +232,9 @@ TEST_F(FilesPageTest, TxtInputIsRefusedWithAnErrorAndKept)
 {
     TfrmMain &frm = OpenOnFilesPage();
     WriteFile(PathOf("table.txt"), "keep me");
-    const auto answer = ChooseInNextFileDialog(PathOf("table.txt"));
+    const auto box = ChooseInNextFileDialog(PathOf("table.txt"));
     frm.btnCreateTableClick(nullptr);
-    ASSERT_TRUE(BoxSeen(answer));
-    const zolvik_test::CapturedBox *box = answer->box.get();
+    ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
     EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
     EXPECT_EQ(box->text, "The table would overwrite its own input file " + PathOf("table.txt") + ".");
@@ -339,9 +247,9 @@ TEST_F(FilesPageTest, ReadOnlyInputConverts)
     TfrmMain &frm = OpenOnFilesPage();
     WriteFile(PathOf("rom.bin"), "\xAB");
     QFile::setPermissions(PathOf("rom.bin"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    const auto answer = ChooseInNextFileDialog(PathOf("rom.bin"));
+    const auto box = ChooseInNextFileDialog(PathOf("rom.bin"));
     frm.btnCreateTableClick(nullptr);
-    EXPECT_FALSE(BoxSeen(answer));
+    EXPECT_FALSE(box->seen);
     EXPECT_EQ(ReadFile(PathOf("rom.txt")), "const unsigned char data[] = {\r\n\t0xAB \r\n};\r\n");
 }
 
@@ -362,13 +270,13 @@ TEST_F(FilesPageTest, ConverterGetsTheWholePathAsOneArgument)
     TfrmMain &frm = OpenOnFilesPage();
     const QString hexFile = PathOf("my firmware v1.hex");
     WriteFile(hexFile, ":00000001FF\n");
-    const auto dialog = ChooseInNextFileDialog(hexFile);
+    const auto box = ChooseInNextFileDialog(hexFile);
     QTest::mouseClick(Find<QPushButton>("btnConverter"), Qt::LeftButton);
     qputenv("PATH", savedPath);
 
-    EXPECT_EQ(dialog->filter, "hex (*.hex)");
-    EXPECT_EQ(dialog->suffix, "hex");
-    EXPECT_FALSE(BoxSeen(dialog));
+    EXPECT_EQ(LastFileDialog().filter, "hex (*.hex)");
+    EXPECT_EQ(LastFileDialog().defaultSuffix, "hex");
+    EXPECT_FALSE(box->seen);
     for (int waited = 0; waited < 10000 && !QFile::exists(record); waited += 20)
         QTest::qWait(20);
     EXPECT_EQ(ReadFile(record), "1\n" + hexFile.toUtf8() + "\n");
@@ -380,7 +288,7 @@ TEST_F(FilesPageTest, ConverterGetsTheWholePathAsOneArgument)
     frm.btnConverterClick(nullptr);
     qputenv("PATH", savedPath);
     QTest::qWait(200);
-    EXPECT_FALSE(BoxSeen(absent));
+    EXPECT_FALSE(absent->seen);
     EXPECT_FALSE(QFile::exists(record));
 }
 
@@ -542,14 +450,7 @@ TEST_F(FilesPageTest, BitEditorKeyboardOrder)
     }
     expected << "edt_dw";
 
-    QStringList chain;
-    QWidget *widget = Find<QWidget>("edtv3");
-    for (int steps = 0; steps < 2000 && chain.size() < expected.size(); ++steps) {
-        if (expected.contains(widget->objectName()))
-            chain << widget->objectName();
-        widget = widget->nextInFocusChain();
-    }
-    EXPECT_EQ(chain, expected);
+    EXPECT_EQ(zolvik_test::FocusChainOrder(Find<QWidget>("edtv3"), expected), expected);
 }
 
 // ---- Temperature converter -------------------------------------------------------------
@@ -676,14 +577,7 @@ TEST_F(TemperatureTest, KeyboardOrder)
     OpenOnFilesPage();
     const QStringList expected{"edtCelcius", "edtFahrenheit", "edtKelvin", "rdbDecimal1",
                                "rdbDecimal2"};
-    QStringList chain;
-    QWidget *widget = Find<QWidget>("edtCelcius");
-    for (int steps = 0; steps < 2000 && chain.size() < expected.size(); ++steps) {
-        if (expected.contains(widget->objectName()))
-            chain << widget->objectName();
-        widget = widget->nextInFocusChain();
-    }
-    EXPECT_EQ(chain, expected);
+    EXPECT_EQ(zolvik_test::FocusChainOrder(Find<QWidget>("edtCelcius"), expected), expected);
 }
 
 }  // namespace

@@ -12,17 +12,12 @@
 
 #include "main/page_fonts_glyphs.h"
 #include "common/errors.h"
+#include "tests/support/file_bytes.h"
 #include "tools/glyph_header.h"
 
 namespace {
 
 const QString kFamily = "DejaVu Sans";
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 std::uint32_t LittleEndian(const QByteArray &bytes, int at, int size)
 {
@@ -123,7 +118,7 @@ TEST(FontFiles, FieldPictureIsAnEightBitBmpWithMarkersAndTheHeaderSizesAgree)
     const int width = renderer.CellWidth();
     const int cellHeight = renderer.CellHeight();
 
-    const QByteArray bmp = ReadAll(fieldPath);
+    const QByteArray bmp = zolvik_test::ReadFile(fieldPath);
     ASSERT_GT(bmp.size(), 54);
     EXPECT_EQ(bmp.left(2), "BM");
     EXPECT_EQ(LittleEndian(bmp, 2, 4), static_cast<std::uint32_t>(bmp.size()));
@@ -152,7 +147,7 @@ TEST(FontFiles, FieldPictureIsAnEightBitBmpWithMarkersAndTheHeaderSizesAgree)
             ASSERT_EQ(field.pixel(x, y) & 0xFFFFFF, pile.At(x, y) == 0 ? 0u : 0xFFFFFFu) << x << "," << y;
     }
 
-    const QByteArray header = ReadAll(folder.filePath("fontmap7.h"));
+    const QByteArray header = zolvik_test::ReadFile(folder.filePath("fontmap7.h"));
     const int bpc = zolvik::BytesPerRow(width) * rows.height;
     EXPECT_TRUE(header.startsWith("//DejaVu Sans 16\r\n//bytes/char = " + QByteArray::number(bpc) + "\r\n"));
     EXPECT_TRUE(header.contains("\r\n//width = " + QByteArray::number(width) + "\r\n"));

@@ -2,11 +2,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
-#include <QFontDialog>
 #include <QImage>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
@@ -16,44 +12,17 @@
 #include <optional>
 
 #include "main/page_fonts_glyphs.h"
-#include "tests/main/window_fixture.h"
+#include "tests/support/file_bytes.h"
+#include "tests/support/window_fixture.h"
 
-using zolvik_test::AnswerNextModal;
 using zolvik_test::CapturedBox;
-using zolvik_test::CaptureNextMessageBox;
+using zolvik_test::ReadFile;
+using zolvik_test::WriteFile;
 
 namespace {
 
 const QString kDone = QString::fromUtf8("Conversão conluída.");
 const QString kNot48 = QString::fromUtf8("Imagem deve estar no padrão 48x48");
-
-QByteArray ReadAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-// What the open dialog of the icon converter showed.
-struct OpenDialogSeen {
-    bool seen = false;
-    QStringList filters;
-    QString fileName;
-};
-
-// What the ID box showed.
-struct IdBoxSeen {
-    bool seen = false;
-    QString caption;
-    QString prompt;
-    QString text;
-};
 
 class FontsPage : public zolvik_test::WindowTest {
 protected:
@@ -81,69 +50,25 @@ protected:
         QDir::setCurrent(folder);
     }
 
-    // Clicks "Create BMB file ..." and picks `path` in its dialog; the message box that
-    // follows, when `expectBox`, is answered and returned.
-    std::shared_ptr<CapturedBox> ConvertSheet(const QString &path, bool expectBox = true,
-                                              OpenDialogSeen *seen = nullptr)
+    // Clicks "Create BMB file ..." and picks `path` in its dialog; returns the message box
+    // that follows.
+    std::shared_ptr<CapturedBox> ConvertSheet(const QString &path)
     {
-        auto box = std::make_shared<std::shared_ptr<CapturedBox>>();
-        AnswerNextModal([=](QWidget *modal) {
-            auto *dialog = qobject_cast<QFileDialog *>(modal);
-            if (!dialog) {
-                modal->close();
-                return;
-            }
-            auto *nameEdit = dialog->findChild<QLineEdit *>("fileNameEdit");
-            if (seen) {
-                seen->seen = true;
-                seen->filters = dialog->nameFilters();
-                seen->fileName = nameEdit ? nameEdit->text() : QString();
-            }
-            if (expectBox)
-                *box = CaptureNextMessageBox();
-            // Typed into the name field: selectFile() leaves a focused field unchanged.
-            if (nameEdit)
-                nameEdit->setText(path);
-            else
-                dialog->selectFile(path);
-            static_cast<QDialog *>(dialog)->accept();
-        });
+        prompts.Answer(path);
+        auto box = CaptureNextMessageBox();
         Find<QPushButton>("Button6")->click();
-        return *box ? *box : std::make_shared<CapturedBox>();
+        return box;
     }
 
     // Clicks "Create .H file ...", chooses `font` and answers the ID box with `idText`, or
     // cancels it when there is none; returns the message box that follows.
-    std::shared_ptr<CapturedBox> GenerateHeader(const QFont &font, std::optional<QString> idText,
-                                                IdBoxSeen *seen)
+    std::shared_ptr<CapturedBox> GenerateHeader(const QFont &font, std::optional<QString> idText)
     {
-        auto box = std::make_shared<std::shared_ptr<CapturedBox>>();
-        AnswerNextModal([=](QWidget *modal) {
-            auto *fontDialog = qobject_cast<QFontDialog *>(modal);
-            if (!fontDialog) {
-                modal->close();
-                return;
-            }
-            AnswerNextModal([=](QWidget *next) {
-                auto *idBox = qobject_cast<QInputDialog *>(next);
-                if (!idBox) {
-                    next->close();
-                    return;
-                }
-                *seen = {true, idBox->windowTitle(), idBox->labelText(), idBox->textValue()};
-                *box = CaptureNextMessageBox();
-                if (idText) {
-                    idBox->setTextValue(*idText);
-                    idBox->accept();
-                } else {
-                    idBox->reject();
-                }
-            });
-            fontDialog->setCurrentFont(font);
-            fontDialog->accept();
-        });
+        prompts.AnswerFont(font);
+        prompts.Answer(idText);
+        auto box = CaptureNextMessageBox();
         Find<QPushButton>("btnFont")->click();
-        return *box ? *box : std::make_shared<CapturedBox>();
+        return box;
     }
 
     QStringList headersToRemove;
@@ -227,17 +152,19 @@ TEST_F(FontsPage, OneIconWithPureRedAndPureBlueFromThePrefilledDialog)
     const QString input = folder.filePath("icones.bmp");
     ASSERT_TRUE(sheet.save(input, "BMP"));
 
-    OpenDialogSeen seen;
-    const auto box = ConvertSheet(input, true, &seen);
-    EXPECT_TRUE(seen.seen);
-    EXPECT_EQ(seen.filters, QStringList{"*.bmp (*.bmp)"});
-    EXPECT_EQ(seen.fileName, "icones.bmp");
+    const auto box = ConvertSheet(input);
+    ASSERT_EQ(prompts.Asked().size(), 2);
+    const zolvik_test::Question dialog = prompts.Asked().constFirst();
+    EXPECT_EQ(dialog.kind, zolvik_test::Question::OpenFile);
+    EXPECT_EQ(dialog.file.filter, "*.bmp (*.bmp)");
+    EXPECT_EQ(dialog.file.fileName, "icones.bmp");
+    EXPECT_EQ(dialog.file.defaultSuffix, "");
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->text, kDone);
     EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
     EXPECT_EQ(box->icon, QMessageBox::NoIcon);
 
-    const QByteArray bytes = ReadAll(folder.filePath("icones.bmb"));
+    const QByteArray bytes = ReadFile(folder.filePath("icones.bmb"));
     ASSERT_EQ(bytes.size(), 6912);
     EXPECT_EQ(bytes.left(9), QByteArray::fromHex("FF00000000FFFF0000"));
     EXPECT_EQ(bytes.right(3), QByteArray::fromHex("FF0000"));
@@ -255,7 +182,7 @@ TEST_F(FontsPage, TilesInRowMajorOrder)
         const QString name = QString("sheet%1x%2").arg(sheetCase.columns * 48).arg(sheetCase.rows * 48);
         ASSERT_TRUE(TiledSheet(sheetCase.columns, sheetCase.rows).save(folder.filePath(name + ".bmp"), "BMP"));
         EXPECT_EQ(ConvertSheet(folder.filePath(name + ".bmp"))->text, kDone) << name.toStdString();
-        const QByteArray bytes = ReadAll(folder.filePath(name + ".bmb"));
+        const QByteArray bytes = ReadFile(folder.filePath(name + ".bmb"));
         EXPECT_EQ(bytes.size(), sheetCase.order.size() * 6912) << name.toStdString();
         EXPECT_EQ(RecordOrder(bytes), sheetCase.order) << name.toStdString();
         EXPECT_EQ(bytes.mid(6912 - 2, 2), QByteArray::fromHex("1122")) << name.toStdString();
@@ -283,13 +210,13 @@ TEST_F(FontsPage, FilesThatAreNotBitmapsAreRefusedAndWriteNothing)
 {
     Open();
     QTemporaryDir folder;
-    WriteAll(folder.filePath("notes.bmp"), "these are words, not pixels\n");
+    WriteFile(folder.filePath("notes.bmp"), "these are words, not pixels\n");
     QImage picture(48, 48, QImage::Format_RGB32);
     picture.fill(Qt::red);
     ASSERT_TRUE(picture.save(folder.filePath("photo.bmp"), "PNG"));
     ASSERT_TRUE(picture.save(folder.filePath("whole.bmp"), "BMP"));
-    const QByteArray whole = ReadAll(folder.filePath("whole.bmp"));
-    WriteAll(folder.filePath("half.bmp"), whole.left(whole.size() / 2));
+    const QByteArray whole = ReadFile(folder.filePath("whole.bmp"));
+    WriteFile(folder.filePath("half.bmp"), whole.left(whole.size() / 2));
     for (const char *name : {"notes", "photo", "half"}) {
         const auto box = ConvertSheet(folder.filePath(QString(name) + ".bmp"));
         EXPECT_EQ(box->text, "Bitmap image is not valid.") << name;
@@ -303,9 +230,9 @@ TEST_F(FontsPage, InputWithoutExtensionGetsBmbAppendedAndAnOldOutputIsReplaced)
     Open();
     QTemporaryDir folder;
     ASSERT_TRUE(TiledSheet(1, 1).save(folder.filePath("icones"), "BMP"));
-    WriteAll(folder.filePath("icones.bmb"), QByteArray(10000, 'x'));
+    WriteFile(folder.filePath("icones.bmb"), QByteArray(10000, 'x'));
     EXPECT_EQ(ConvertSheet(folder.filePath("icones"))->text, kDone);
-    const QByteArray bytes = ReadAll(folder.filePath("icones.bmb"));
+    const QByteArray bytes = ReadFile(folder.filePath("icones.bmb"));
     ASSERT_EQ(bytes.size(), 6912);
     EXPECT_EQ(bytes.left(3), QByteArray::fromHex("011122"));
 }
@@ -314,7 +241,7 @@ TEST_F(FontsPage, MissingFileDoesNothingAndAnUncreatableOutputLeavesNothingBehin
 {
     Open();
     QTemporaryDir folder;
-    ConvertSheet(folder.filePath("typed-but-missing.bmp"), false);
+    EXPECT_FALSE(ConvertSheet(folder.filePath("typed-but-missing.bmp"))->seen);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 
     ASSERT_TRUE(TiledSheet(1, 1).save(folder.filePath("icones.bmp"), "BMP"));
@@ -327,32 +254,14 @@ TEST_F(FontsPage, MissingFileDoesNothingAndAnUncreatableOutputLeavesNothingBehin
               (QStringList{"icones.bmb", "icones.bmp"}));
 }
 
-TEST_F(FontsPage, CancelledFontDialogAsksNothingAndEveryClickStartsAfresh)
+TEST_F(FontsPage, CancelledFontDialogAsksNothingMore)
 {
     Open();
     QTemporaryDir folder;
     WorkIn(folder.path());
-    auto firstSize = std::make_shared<int>(0);
-    AnswerNextModal([=](QWidget *modal) {
-        auto *dialog = qobject_cast<QFontDialog *>(modal);
-        if (dialog) {
-            dialog->setCurrentFont(QFont("DejaVu Sans", 37));
-            *firstSize = dialog->currentFont().pointSize();
-        }
-        modal->close();
-    });
     Find<QPushButton>("btnFont")->click();
-    ASSERT_EQ(*firstSize, 37);
-
-    auto secondSize = std::make_shared<int>(0);
-    AnswerNextModal([=](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFontDialog *>(modal))
-            *secondSize = dialog->currentFont().pointSize();
-        modal->close();
-    });
-    Find<QPushButton>("btnFont")->click();
-    EXPECT_GT(*secondSize, 0);
-    EXPECT_NE(*secondSize, 37);
+    ASSERT_EQ(prompts.Asked().size(), 1);
+    EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Font);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }
 
@@ -363,18 +272,19 @@ TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
     WorkIn(folder.path());
     const QString header12 = HeaderBesideExecutable(12);
     const QString header0 = HeaderBesideExecutable(0);
-    WriteAll(header12, "an older header\r\n");
+    WriteFile(header12, "an older header\r\n");
 
     // Bold and italic chosen in the dialog are not used: the glyphs are regular and upright.
     QFont chosen("DejaVu Sans", 16);
     chosen.setBold(true);
     chosen.setItalic(true);
-    IdBoxSeen idBox;
-    const auto box = GenerateHeader(chosen, QString("12"), &idBox);
-    EXPECT_TRUE(idBox.seen);
-    EXPECT_EQ(idBox.caption, "ID da fonte");
-    EXPECT_EQ(idBox.prompt, "Numero entre 0 e 9");
-    EXPECT_EQ(idBox.text, "0");
+    const auto box = GenerateHeader(chosen, QString("12"));
+    ASSERT_EQ(prompts.Asked().size(), 3);
+    const zolvik_test::Question idBox = prompts.Asked().at(1);
+    EXPECT_EQ(idBox.kind, zolvik_test::Question::Text);
+    EXPECT_EQ(idBox.title, "ID da fonte");
+    EXPECT_EQ(idBox.text, "Numero entre 0 e 9");
+    EXPECT_EQ(idBox.initial, "0");
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->text, kDone);
     EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
@@ -383,17 +293,18 @@ TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
     QTemporaryDir reference;
     ASSERT_TRUE(GenerateFontFiles("DejaVu Sans", 16, 12, frm.screen()->logicalDotsPerInchY(),
                                   reference.filePath("campo.bmp"), reference.path()));
-    const QByteArray written = ReadAll(header12);
+    const QByteArray written = ReadFile(header12);
     EXPECT_TRUE(written.startsWith("//DejaVu Sans 16\r\n"));
-    EXPECT_EQ(written, ReadAll(reference.filePath("fontmap12.h")));
-    EXPECT_EQ(ReadAll(folder.filePath("campo.bmp")), ReadAll(reference.filePath("campo.bmp")));
+    EXPECT_EQ(written, ReadFile(reference.filePath("fontmap12.h")));
+    EXPECT_EQ(ReadFile(folder.filePath("campo.bmp")), ReadFile(reference.filePath("campo.bmp")));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"campo.bmp"});
 
     // A cancelled ID box goes on with ID 0.
-    IdBoxSeen secondBox;
-    EXPECT_EQ(GenerateHeader(QFont("DejaVu Sans", 16), std::nullopt, &secondBox)->text, kDone);
-    EXPECT_EQ(secondBox.text, "0");
-    const QByteArray second = ReadAll(header0);
+    EXPECT_EQ(GenerateHeader(QFont("DejaVu Sans", 16), std::nullopt)->text, kDone);
+    ASSERT_EQ(prompts.Asked().size(), 6);
+    EXPECT_EQ(prompts.Asked().at(4).kind, zolvik_test::Question::Text);
+    EXPECT_EQ(prompts.Asked().at(4).initial, "0");
+    const QByteArray second = ReadFile(header0);
     EXPECT_TRUE(second.contains("\r\nconst char fontmap0["));
     EXPECT_TRUE(second.contains("\r\ntFONTBIN fontbin0 = {\r\n"));
     EXPECT_EQ(QString::fromLatin1(second).replace("fontmap0", "fontmap12").replace("fontbin0", "fontbin12"),

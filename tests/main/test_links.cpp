@@ -1,5 +1,4 @@
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "tests/main/window_fixture.h"
+#include "tests/support/tab_order.h"
+#include "tests/support/window_fixture.h"
 
 namespace {
 
@@ -16,36 +16,7 @@ using LinksPage = zolvik_test::WindowTest;
 
 const QString kMissing = QString::fromUtf8("Todos os três campos devem estar preenchidos");
 
-// Picks `folder` in the next folder dialog (or cancels it when `folder` is empty) and
-// records the dialog's title.
-std::shared_ptr<QString> AnswerFolderDialog(const QString &folder)
-{
-    auto title = std::make_shared<QString>();
-    zolvik_test::AnswerNextModal([title, folder](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog) {
-            modal->close();
-            return;
-        }
-        *title = dialog->windowTitle();
-        if (folder.isEmpty()) {
-            dialog->reject();
-        } else {
-            dialog->setDirectory(folder);
-            static_cast<QDialog *>(dialog)->accept();  // as the dialog's own button does
-        }
-    });
-    return title;
-}
-
-// The next control that the tab key reaches from `from`.
-QWidget *NextTabStop(QWidget *from)
-{
-    QWidget *next = from->nextInFocusChain();
-    while (next != from && !(next->focusPolicy() & Qt::TabFocus))
-        next = next->nextInFocusChain();
-    return next;
-}
+using zolvik_test::NextTabStop;
 
 TEST_F(LinksPage, ControlsInPlaceWithTheirTexts)
 {
@@ -96,7 +67,7 @@ TEST_F(LinksPage, EachEmptyFieldShowsTheSameMessage)
     for (int empty = 0; empty < 3; ++empty) {
         for (int i = 0; i < 3; ++i)
             fields[i]->setText(i == empty ? QString() : filled[i]);
-        auto box = zolvik_test::CaptureNextMessageBox();
+        auto box = CaptureNextMessageBox();
         QTest::mouseClick(frm.btnCreatLink, Qt::LeftButton);
         ASSERT_TRUE(box->seen) << empty;
         EXPECT_EQ(box->text, kMissing) << empty;
@@ -118,12 +89,8 @@ TEST_F(LinksPage, CreatesARealLinkAndShowsNothing)
     frm.edtDestDir->setText(place.filePath("work"));
     frm.edtOrgDir->setText(target);
 
-    // A box would stop the click; none may come.
-    bool boxShown = false;
-    zolvik_test::AnswerNextModal([&boxShown](QWidget *modal) { boxShown = true; modal->close(); }, 200);
     QTest::mouseClick(frm.btnCreatLink, Qt::LeftButton);
-    QTest::qWait(300);
-    EXPECT_FALSE(boxShown);
+    EXPECT_TRUE(prompts.Asked().isEmpty());
 
     const QFileInfo link(place.filePath("work/links"));
     EXPECT_TRUE(link.isSymLink());
@@ -151,7 +118,7 @@ TEST_F(LinksPage, TakenNameOrMissingLocationShowsTheSystemsReason)
     frm.edtDestDir->setText(place.path());
     frm.edtOrgDir->setText("/");
 
-    auto box = zolvik_test::CaptureNextMessageBox();
+    auto box = CaptureNextMessageBox();
     QTest::mouseClick(frm.btnCreatLink, Qt::LeftButton);
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
@@ -160,7 +127,7 @@ TEST_F(LinksPage, TakenNameOrMissingLocationShowsTheSystemsReason)
     EXPECT_FALSE(QFileInfo(place.filePath("links")).isSymLink());
 
     frm.edtDestDir->setText(place.filePath("nowhere"));
-    auto missing = zolvik_test::CaptureNextMessageBox();
+    auto missing = CaptureNextMessageBox();
     QTest::mouseClick(frm.btnCreatLink, Qt::LeftButton);
     ASSERT_TRUE(missing->seen);
     EXPECT_EQ(missing->text,
@@ -174,31 +141,31 @@ TEST_F(LinksPage, PickersFillTheirFieldsAndCancelEmptiesThem)
     ASSERT_TRUE(QDir(place.path()).mkdir("work"));
     ASSERT_TRUE(QDir(place.path()).mkdir("data"));
 
-    auto destTitle = AnswerFolderDialog(place.filePath("work"));
+    prompts.Answer(place.filePath("work"));
     QTest::mouseClick(frm.btnLinkDest, Qt::LeftButton);
-    EXPECT_EQ(*destTitle, QString::fromUtf8("Diretório a ser Criado o Link Simbólico"));
+    EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Folder);
+    EXPECT_EQ(prompts.LastAsked().title, QString::fromUtf8("Diretório a ser Criado o Link Simbólico"));
     EXPECT_EQ(frm.edtDestDir->text(), place.filePath("work"));
 
-    auto orgTitle = AnswerFolderDialog(place.filePath("data"));
+    prompts.Answer(place.filePath("data"));
     QTest::mouseClick(frm.btnLinkOrg, Qt::LeftButton);
-    EXPECT_EQ(*orgTitle,
+    EXPECT_EQ(prompts.LastAsked().title,
               QString::fromUtf8("Apontar o Diretório para ser Criado o Link Simbólico"));
     EXPECT_EQ(frm.edtOrgDir->text(), place.filePath("data"));
 
-    auto cancelled = AnswerFolderDialog(QString());
-    QTest::mouseClick(frm.btnLinkOrg, Qt::LeftButton);
-    EXPECT_FALSE(cancelled->isEmpty());
+    QTest::mouseClick(frm.btnLinkOrg, Qt::LeftButton);  // no answer: cancelled
+    ASSERT_EQ(prompts.Asked().size(), 3);
+    EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Folder);
     EXPECT_EQ(frm.edtOrgDir->text(), "");
 
     frm.edtDestName->setText("links");
-    auto box = zolvik_test::CaptureNextMessageBox();
+    auto box = CaptureNextMessageBox();
     QTest::mouseClick(frm.btnCreatLink, Qt::LeftButton);
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->text, kMissing);
 
-    auto cancelledDest = AnswerFolderDialog(QString());
     QTest::mouseClick(frm.btnLinkDest, Qt::LeftButton);
-    EXPECT_FALSE(cancelledDest->isEmpty());
+    EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Folder);
     EXPECT_EQ(frm.edtDestDir->text(), "");
 }
 

@@ -7,25 +7,16 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "tests/main/window_fixture.h"
+#include "tests/support/tab_order.h"
+#include "tests/support/window_fixture.h"
 
-using zolvik_test::CaptureNextMessageBox;
+using zolvik_test::NextTabStop;
 using zolvik_test::WindowTest;
 
 namespace {
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
-
-// The widget that Tab moves the focus to from `from`.
-QWidget *NextTabStop(QWidget *from)
-{
-    for (QWidget *next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled())
-            return next;
-    }
-    return from;
-}
 
 struct LogLine {
     QString text;

@@ -8,7 +8,7 @@
 #include <QTextBlock>
 #include <QTextEdit>
 
-#include "tests/main/window_fixture.h"
+#include "tests/support/window_fixture.h"
 #include "common/errors.h"
 
 using zolvik_test::WindowTest;
@@ -223,7 +223,7 @@ TEST_F(WindowTest, FormatErrorAppendsNothing)
 
 TEST_F(WindowTest, ErrorDisplayIsAStopBoxWithFullStop)
 {
-    auto box = zolvik_test::CaptureNextMessageBox();
+    auto box = CaptureNextMessageBox();
     TfrmMain::HandleErrors([] { throw zolvik::Error("Division by zero"); });
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
@@ -231,10 +231,10 @@ TEST_F(WindowTest, ErrorDisplayIsAStopBoxWithFullStop)
     EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
 
     // Only a last character that sorts after "." earns a full stop.
-    auto quoted = zolvik_test::CaptureNextMessageBox();
+    auto quoted = CaptureNextMessageBox();
     TfrmMain::HandleErrors([] { throw zolvik::Error("Cannot open file \"a b\""); });
     EXPECT_EQ(quoted->text, "Cannot open file \"a b\"");
-    auto stopped = zolvik_test::CaptureNextMessageBox();
+    auto stopped = CaptureNextMessageBox();
     TfrmMain::HandleErrors([] { throw zolvik::Error("Done."); });
     EXPECT_EQ(stopped->text, "Done.");
 }
@@ -243,7 +243,7 @@ TEST_F(WindowTest, UnwritableSettingsFileIsReportedAtExit)
 {
     Open();
     ASSERT_TRUE(QDir(folder.path()).mkdir("zolviktools.ini"));
-    auto box = zolvik_test::CaptureNextMessageBox();
+    auto box = CaptureNextMessageBox();
     Close();
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->text, "Unable to write to " + SettingsPath() + ".");

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QTimeEdit>
 
-#include "tests/main/window_fixture.h"
+#include "tests/support/window_fixture.h"
 
 namespace {
 
@@ -232,7 +232,7 @@ TEST_F(WorkTempPageTest, UnreadableMinutesCountAsZero)
 
 TEST_F(WorkTempPageTest, NegativeStartStopsAtTheFirstPicker)
 {
-    auto box = zolvik_test::CaptureNextMessageBox();
+    auto box = CaptureNextMessageBox();
     Encode("-1", "0", false);
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
@@ -245,7 +245,7 @@ TEST_F(WorkTempPageTest, NegativeStartStopsAtTheFirstPicker)
 
 TEST_F(WorkTempPageTest, NegativeDurationStopsAtTheSecondPicker)
 {
-    auto box = zolvik_test::CaptureNextMessageBox();
+    auto box = CaptureNextMessageBox();
     Encode("0", "-30", false);
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->text, "Invalid argument to time encode.");
@@ -254,7 +254,7 @@ TEST_F(WorkTempPageTest, NegativeDurationStopsAtTheSecondPicker)
     EXPECT_EQ(Times(), "00:00:00 09:45:10 09:45:10");
 
     // Start and duration that can be shown, with a sum that cannot.
-    auto sum = zolvik_test::CaptureNextMessageBox();
+    auto sum = CaptureNextMessageBox();
     Encode("30", "-60", false);
     ASSERT_TRUE(sum->seen);
     EXPECT_EQ(sum->text, "Invalid argument to time encode.");
@@ -266,7 +266,7 @@ TEST_F(WorkTempPageTest, UnreadableWordClearsTheFieldsThenFails)
     Encode("360", "240", true);
     ASSERT_EQ(hex->text(), "0x0F0168FF");
 
-    auto box = zolvik_test::CaptureNextMessageBox();
+    auto box = CaptureNextMessageBox();
     Decode("2147483648");
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
@@ -277,7 +277,7 @@ TEST_F(WorkTempPageTest, UnreadableWordClearsTheFieldsThenFails)
     EXPECT_EQ(Times(), "00:00:00 00:00:00 00:00:00");
     EXPECT_EQ(hex->text(), "0x0F0168FF");
 
-    auto junk = zolvik_test::CaptureNextMessageBox();
+    auto junk = CaptureNextMessageBox();
     Decode("abc");
     ASSERT_TRUE(junk->seen);
     EXPECT_EQ(junk->text, "'abc' is not a valid integer value.");

@@ -11,7 +11,7 @@ int main(int argc, char **argv)
 {
     if (argc < 2 || argc > 4) {
         std::fprintf(stderr, "usage: %s INPUT [FORMAT [ELEMENT_BYTES]]\n",
-                     argc > 0 ? argv[0] : "rom_table_bench");
+                     argc > 0 ? argv[0] : "bench_rom_table");
         return 2;
     }
     zolvik::RomTableLayout layout{1, zolvik::RomFormat::C, 8, 1};
