@@ -17,6 +17,7 @@
 #include <QTextEdit>
 
 #include "common/settings_file.h"
+#include "main/controls.h"
 #include "tools/errors.h"
 #include "widgets/caption_over_picture_button.h"
 #include "widgets/u_ListColorStatic.h"
@@ -76,13 +77,9 @@ TfrmMain::TfrmMain(QWidget *parent)
     setObjectName("frmMain");
     setWindowTitle("Zolvik Tools");
     setFixedSize(kClientWidth, kClientHeight);
-    QFont windowFont("Tahoma");
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(controls::InterfaceFont(11));
 
-    PageControl = new QTabWidget(this);
-    PageControl->setObjectName("PageControl");
-    PageControl->setGeometry(0, 0, kClientWidth, kClientHeight);
+    PageControl = controls::Make<QTabWidget>(this, "PageControl", {0, 0, kClientWidth, kClientHeight});
 
     struct PageInfo {
         QWidget *TfrmMain::*member;
@@ -112,12 +109,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     }
     PageControl->setCurrentWidget(TabSheet5);  // design-time page, replaced by the stored one
 
-    Button2 = new CaptionOverPictureButton("Exit", style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                           this);
-    Button2->setObjectName("Button2");
-    Button2->setGeometry(828, 708, 81, 75);
+    Button2 = controls::Make<CaptionOverPictureButton>(
+        this, "Button2", {828, 708, 81, 75}, "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
     Button2->raise();
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
+    controls::OnClick(Button2, this, &TfrmMain::Button2Click);
     setTabOrder(PageControl, Button2);
 
     FormCreate(this);

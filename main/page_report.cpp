@@ -4,6 +4,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "tools/errors.h"
 
@@ -14,13 +15,9 @@ constexpr int kLogCapacity = 65536;
 
 void TfrmMain::CreateReportPage(QWidget *page)
 {
-    memoLog = new QTextEdit(page);
-    memoLog->setObjectName("memoLog");
-    memoLog->setGeometry(9, 26, 872, 583);
+    memoLog = controls::Make<QTextEdit>(page, "memoLog", {9, 26, 872, 583});
     memoLog->setFrameShape(QFrame::NoFrame);
-    QFont logFont("Tahoma");
-    logFont.setPixelSize(16);
-    memoLog->setFont(logFont);
+    memoLog->setFont(controls::InterfaceFont(16));
     memoLog->setAcceptRichText(false);
     memoLog->setLineWrapMode(QTextEdit::WidgetWidth);
     memoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
