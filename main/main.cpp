@@ -113,7 +113,7 @@ TfrmMain::TfrmMain(QWidget *parent)
         this, "Button2", {828, 708, 81, 75}, "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
     Button2->raise();
     controls::OnClick(Button2, this, &TfrmMain::Button2Click);
-    setTabOrder(PageControl, Button2);
+    controls::TabChain({PageControl, Button2});
 
     FormCreate(this);
 }
