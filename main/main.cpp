@@ -19,6 +19,7 @@
 
 #include "common/settings_file.h"
 #include "common/errors.h"
+#include "main/controls.h"
 #include "platform/prompts.h"
 #include "tools/nearest_screen.h"
 #include "widgets/caption_over_picture_button.h"
@@ -79,13 +80,9 @@ TfrmMain::TfrmMain(QWidget *parent)
     setObjectName("frmMain");
     setWindowTitle("Zolvik Tools");
     setFixedSize(kClientWidth, kClientHeight);
-    QFont windowFont("Tahoma");
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
+    setFont(controls::InterfaceFont(11));
 
-    PageControl = new QTabWidget(this);
-    PageControl->setObjectName("PageControl");
-    PageControl->setGeometry(0, 0, kClientWidth, kClientHeight);
+    PageControl = controls::Make<QTabWidget>(this, "PageControl", {0, 0, kClientWidth, kClientHeight});
 
     struct PageInfo {
         QWidget *TfrmMain::*member;
@@ -115,13 +112,11 @@ TfrmMain::TfrmMain(QWidget *parent)
     }
     PageControl->setCurrentWidget(TabSheet5);  // design-time page, replaced by the stored one
 
-    Button2 = new CaptionOverPictureButton("Exit", style()->standardIcon(QStyle::SP_DialogCloseButton),
-                                           this);
-    Button2->setObjectName("Button2");
-    Button2->setGeometry(828, 708, 81, 75);
+    Button2 = controls::Make<CaptionOverPictureButton>(
+        this, "Button2", {828, 708, 81, 75}, "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
     Button2->raise();
-    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(Button2); });
-    setTabOrder(PageControl, Button2);
+    controls::OnClick(Button2, this, &TfrmMain::Button2Click);
+    controls::TabChain({PageControl, Button2});
 
     FormCreate(this);
 }

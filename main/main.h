@@ -191,8 +191,6 @@ public:
 private:
     void CreateSteinhartPictures(QWidget *page);
     void CreateSteinhartInstructions(QWidget *page);
-    QLineEdit *CreateSteinhartField(QWidget *parent, const char *name, const QString &label,
-                                    int left, int top, int width);
     void SteinhartErrorBox(const QString &text);
 
 public:
@@ -212,11 +210,6 @@ public:
     // The prescaler setting value: the smallest S >= 1 with 2^(S-1) >= P.
     int PrescalerSetting(std::int64_t P);
 
-private:
-    QLineEdit *CreateAvrField(QWidget *page, const char *name, const QString &label, int left,
-                              int top, bool readOnly);
-
-public:
     // end of AVR page
 
     // ---- MOD page: modulo table -----------------------------------------------------------------

@@ -5,67 +5,55 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "common/number_text.h"
 #include "tools/prescaler.h"
 
 void TfrmMain::CreateAvrPage(QWidget *page)
 {
-    auto *heading = new QLabel("Calculating the Prescaler Value for SYSTIME", page);
-    heading->setObjectName("lblAvrHeading");
+    using namespace controls;
+    auto *heading = Make<QLabel>(page, "lblAvrHeading", {24, 20, 600, 22},
+                                 "Calculating the Prescaler Value for SYSTIME");
     QFont headingFont = heading->font();
     headingFont.setBold(true);
     headingFont.setPixelSize(16);
     heading->setFont(headingFont);
-    heading->setGeometry(24, 20, 600, 22);
 
-    edtF_CPU = CreateAvrField(page, "edtF_CPU", "F_CPU", 24, 72, false);
-    edtF_CPU->setText("8000000");
-    edtMS = CreateAvrField(page, "edtMS", "Time em ms", 24, 124, false);
-    edtMS->setText("1");
+    // Each field, bold and centred, under its caption; the results cannot be typed into.
+    const struct {
+        QLineEdit *TfrmMain::*member;
+        const char *name;
+        const char *caption;
+        int left;
+        int top;
+        const char *text;
+    } fields[] = {
+        {&TfrmMain::edtF_CPU, "edtF_CPU", "F_CPU", 24, 72, "8000000"},
+        {&TfrmMain::edtMS, "edtMS", "Time em ms", 24, 124, "1"},
+        {&TfrmMain::edtPrescaler, "edtPrescaler", "Value Prescaler", 368, 72, nullptr},
+        {&TfrmMain::edtRegPrescaler, "edtRegPrescaler", "SYSTIME_PRESCALER", 512, 72, nullptr},
+        {&TfrmMain::edtComp, "edtComp", "Counter", 368, 124, nullptr},
+    };
+    for (const auto &field : fields) {
+        Make<QLabel>(page, {}, {field.left, field.top, 121, 14}, field.caption);
+        QLineEdit *edit = Bold(Centred(Make<QLineEdit>(page, field.name, {field.left, field.top + 16, 121, 24})));
+        if (field.text)
+            edit->setText(field.text);
+        else
+            edit->setReadOnly(true);
+        this->*field.member = edit;
+    }
 
-    rdgCont = new QGroupBox("  Counrter  ", page);
-    rdgCont->setObjectName("rdgCont");
-    rdgCont->setGeometry(24, 180, 185, 49);
-    auto *eightBits = new QRadioButton("8 bits", rdgCont);
-    eightBits->setGeometry(10, 20, 80, 19);
-    auto *sixteenBits = new QRadioButton("16 bits", rdgCont);
-    sixteenBits->setGeometry(96, 20, 80, 19);
+    rdgCont = Make<QGroupBox>(page, "rdgCont", {24, 180, 185, 49}, "  Counrter  ");
+    auto *eightBits = Make<QRadioButton>(rdgCont, {}, {10, 20, 80, 19}, "8 bits");
+    auto *sixteenBits = Make<QRadioButton>(rdgCont, {}, {96, 20, 80, 19}, "16 bits");
     eightBits->setChecked(true);
 
-    btnCalcTimer = new QPushButton("Calculate >>", page);
-    btnCalcTimer->setObjectName("btnCalcTimer");
-    btnCalcTimer->setGeometry(236, 138, 105, 33);
-
-    edtPrescaler = CreateAvrField(page, "edtPrescaler", "Value Prescaler", 368, 72, true);
-    edtRegPrescaler = CreateAvrField(page, "edtRegPrescaler", "SYSTIME_PRESCALER", 512, 72, true);
-    edtComp = CreateAvrField(page, "edtComp", "Counter", 368, 124, true);
-
-    setTabOrder(edtF_CPU, edtMS);
-    setTabOrder(edtMS, eightBits);
-    setTabOrder(eightBits, sixteenBits);
-    setTabOrder(sixteenBits, btnCalcTimer);
-    setTabOrder(btnCalcTimer, edtPrescaler);
-    setTabOrder(edtPrescaler, edtComp);
-    setTabOrder(edtComp, edtRegPrescaler);
-
-    connect(btnCalcTimer, &QPushButton::clicked, this, [this] { btnCalcTimerClick(btnCalcTimer); });
-}
-
-QLineEdit *TfrmMain::CreateAvrField(QWidget *page, const char *name, const QString &label,
-                                    int left, int top, bool readOnly)
-{
-    auto *caption = new QLabel(label, page);
-    caption->setGeometry(left, top, 121, 14);
-    auto *field = new QLineEdit(page);
-    field->setObjectName(name);
-    field->setGeometry(left, top + 16, 121, 24);
-    field->setAlignment(Qt::AlignCenter);
-    QFont bold = field->font();
-    bold.setBold(true);
-    field->setFont(bold);
-    field->setReadOnly(readOnly);
-    return field;
+    btnCalcTimer = Make<QPushButton>(page, "btnCalcTimer", {236, 138, 105, 33}, "Calculate >>");
+    OnClick(btnCalcTimer, this, &TfrmMain::btnCalcTimerClick);
+    TabChain({edtF_CPU, edtMS, eightBits, sixteenBits, btnCalcTimer, edtPrescaler, edtComp,
+              edtRegPrescaler});
 }
 
 int TfrmMain::PrescalerSetting(std::int64_t P)

@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
+#include "main/controls.h"
 #include "main/main.h"
-#include "main/named_control.h"
 #include "widgets/u_ListColorStatic.h"
 
 namespace {
@@ -33,8 +33,7 @@ constexpr NamedColor kNamedColors[] = {
 QIcon Swatch(std::uint32_t rgb)
 {
     QPixmap swatch(14, 10);
-    swatch.fill(QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                       static_cast<int>((rgb >> 16) & 0xFF)));
+    swatch.fill(ColourFromBgr(rgb));
     return QIcon(swatch);
 }
 
@@ -42,42 +41,24 @@ QIcon Swatch(std::uint32_t rgb)
 
 void TfrmMain::CreateColorsPage(QWidget *page)
 {
-    Panel6 = new QFrame(page);
-    Panel6->setObjectName("Panel6");
-    Panel6->setGeometry(88, 66, 257, 440);
-    Panel6->setFrameStyle(QFrame::Box | QFrame::Plain);
-
+    using namespace controls;
+    Panel6 = Framed(Make<QFrame>(page, "Panel6", {88, 66, 257, 440}), QFrame::Box | QFrame::Plain);
     // Header and scroll box fill the width inside the panel's 1-pixel edge.
-    Panel11 = new QLabel("?????????", Panel6);
-    Panel11->setObjectName("Panel11");
-    Panel11->setGeometry(1, 1, 255, 28);
-    Panel11->setAlignment(Qt::AlignCenter);
-    Panel11->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    QFont headerFont("Tahoma");
-    headerFont.setPixelSize(15);
-    headerFont.setBold(true);
-    Panel11->setFont(headerFont);
-
-    sbxRemoveColor = new QScrollArea(Panel6);
-    sbxRemoveColor->setObjectName("sbxRemoveColor");
-    sbxRemoveColor->setGeometry(1, 29, 255, 300);
+    Panel11 = Framed(MakeTitleBar(Panel6, "Panel11", "?????????", 1), QFrame::Panel | QFrame::Raised);
+    sbxRemoveColor = Make<QScrollArea>(Panel6, "sbxRemoveColor", {1, 29, 255, 300});
     sbxRemoveColor->setWidgetResizable(false);
 
-    btnClearColors = CreateNamed<QPushButton>(Panel6, "btnClearColors", QRect(11, 342, 75, 80), "Limpar");
-    btnDelColor = CreateNamed<QPushButton>(Panel6, "btnDelColor", QRect(85, 342, 75, 80), "Excluir");
-
-    ColorBox = new QComboBox(Panel6);
-    ColorBox->setObjectName("ColorBox");
-    ColorBox->setGeometry(166, 369, 85, 22);
+    btnClearColors = Make<QPushButton>(Panel6, "btnClearColors", {11, 342, 75, 80}, "Limpar");
+    btnDelColor = Make<QPushButton>(Panel6, "btnDelColor", {85, 342, 75, 80}, "Excluir");
+    ColorBox = Make<QComboBox>(Panel6, "ColorBox", {166, 369, 85, 22});
     for (const NamedColor &colour : kNamedColors)
         ColorBox->addItem(Swatch(colour.rgb), colour.name, QVariant::fromValue(colour.rgb));
     ColorBox->setCurrentIndex(0);
+    Button1 = Make<QPushButton>(Panel6, "Button1", {165, 397, 85, 25}, "Button1");
 
-    Button1 = CreateNamed<QPushButton>(Panel6, "Button1", QRect(165, 397, 85, 25), "Button1");
-
-    connect(btnClearColors, &QPushButton::clicked, this, [this] { btnClearColorsClick(btnClearColors); });
-    connect(btnDelColor, &QPushButton::clicked, this, [this] { btnDelColorClick(btnDelColor); });
-    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(Button1); });
+    OnClick(btnClearColors, this, &TfrmMain::btnClearColorsClick);
+    OnClick(btnDelColor, this, &TfrmMain::btnDelColorClick);
+    OnClick(Button1, this, &TfrmMain::Button1Click);
 }
 
 void TfrmMain::Button1Click(QObject *)

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "widgets/pixel_grid.h"
 #include "tools/cursor_image.h"
@@ -36,11 +37,6 @@ std::int32_t CellCode(const QString &text)
     return zolvik::CursorCodeFromText(std::string_view(buffer, std::size_t(length)));
 }
 
-QColor FromPacked(std::uint32_t packed)
-{
-    return QColor(int(packed & 0xFF), int((packed >> 8) & 0xFF), int((packed >> 16) & 0xFF));
-}
-
 // Cell texts of the four usual codes, shared by every cell that shows them.
 QString CodeText(std::int32_t code)
 {
@@ -61,17 +57,16 @@ void TfrmMain::CreateCursorsPage(QWidget *page)
 
 void TfrmMain::CreateCursorEditor(QWidget *page)
 {
-    PanelCurTitle = new QLabel("Create a Image Cursor 64x64", page);
-    PanelCurTitle->setObjectName("PanelCurTitle");
-    PanelCurTitle->setGeometry(8, 4, 640, 25);
-    PanelCurTitle->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    PanelCurTitle->setAlignment(Qt::AlignCenter);
+    using namespace controls;
+    PanelCurTitle = Framed(Centred(Make<QLabel>(page, "PanelCurTitle", {8, 4, 640, 25},
+                                                "Create a Image Cursor 64x64")),
+                           QFrame::Panel | QFrame::Raised);
 
-    auto *grid = new TPixelGrid(zolvik::kCursorSide, zolvik::kCursorSide, kCellSize, false, page);
+    auto *grid = Make<TPixelGrid>(page, "stg_Cursor",
+                                  {8, 33, zolvik::kCursorSide * kCellSize, zolvik::kCursorSide * kCellSize},
+                                  zolvik::kCursorSide, zolvik::kCursorSide, kCellSize, false);
     stg_Cursor = grid;
-    stg_Cursor->setObjectName("stg_Cursor");
-    stg_Cursor->setFrameShape(QFrame::NoFrame);
-    stg_Cursor->setGeometry(8, 33, zolvik::kCursorSide * kCellSize, zolvik::kCursorSide * kCellSize);
+    grid->setFrameShape(QFrame::NoFrame);
     for (int row = 0; row < zolvik::kCursorSide; ++row) {
         for (int column = 0; column < zolvik::kCursorSide; ++column) {
             auto *cell = new QTableWidgetItem;
@@ -79,83 +74,67 @@ void TfrmMain::CreateCursorEditor(QWidget *page)
             stg_Cursor->setItem(row, column, cell);
         }
     }
-    stg_Cursor->setItemDelegate(new TCellPainter(
-        [this](QPainter *painter, const QRect &rect, int column, int row, const QModelIndex &) {
-            stg_CursorDrawCell(stg_Cursor, column, row, rect, painter);
-        },
-        stg_Cursor));
-    connect(grid, &TPixelGrid::cellSelected, this,
-            [this](int column, int row) { stg_CursorSelectCell(stg_Cursor, column, row); });
+    ConnectPixelGrid(grid, this, &TfrmMain::stg_CursorDrawCell, &TfrmMain::stg_CursorSelectCell);
 }
 
 void TfrmMain::CreateCursorTools(QWidget *page)
 {
-    PanelCurTools = new QFrame(page);
-    PanelCurTools->setObjectName("PanelCurTools");
-    PanelCurTools->setGeometry(8, 677, 808, 82);
-    PanelCurTools->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    using namespace controls;
+    PanelCurTools = Framed(Make<QFrame>(page, "PanelCurTools", {8, 677, 808, 82}),
+                           QFrame::Panel | QFrame::Raised);
 
-    rad_CurColor = new QGroupBox("  Pixel Color ", PanelCurTools);
-    rad_CurColor->setObjectName("rad_CurColor");
-    rad_CurColor->setGeometry(4, 2, 160, 76);
+    rad_CurColor = Make<QGroupBox>(PanelCurTools, "rad_CurColor", {4, 2, 160, 76}, "  Pixel Color ");
     const char *const colourItems[] = {"Color for Palette 0", "Color for Palette 1", "Transparent",
                                        "Transparent Inverted"};
-    for (int i = 0; i < 4; ++i) {
-        auto *item = new QRadioButton(colourItems[i], rad_CurColor);
-        item->setGeometry(8, 17 + 14 * i, 148, 14);
-        item->setChecked(i == 0);
-    }
+    for (int i = 0; i < 4; ++i)
+        Make<QRadioButton>(rad_CurColor, {}, {8, 17 + 14 * i, 148, 14}, colourItems[i])->setChecked(i == 0);
 
-    const auto button = [&](QPushButton *&member, const char *name, const char *caption,
-                            QRect place) {
-        member = new QPushButton(caption, PanelCurTools);
-        member->setObjectName(name);
-        member->setGeometry(place);
+    const Row<QPushButton, TfrmMain> buttons[] = {
+        {&TfrmMain::btn_CurCreate, "btn_CurCreate", {172, 8, 96, 30}, "Create File ,H"},
+        {&TfrmMain::btn_CurSaveBin, "btn_CurSaveBin", {272, 8, 80, 30}, "Save BIN"},
+        {&TfrmMain::btn_CurLoadBin, "btn_CurLoadBin", {356, 8, 80, 30}, "Load BIN"},
+        {&TfrmMain::btn_CurClear, "btn_CurClear", {440, 8, 80, 30}, "Clean"},
+        {&TfrmMain::btn_CurShape1, "btn_CurShape1", {676, 8, 36, 30}, "+"},
+        {&TfrmMain::btn_CurShape2, "btn_CurShape2", {716, 8, 36, 30}, "X"},
+        {&TfrmMain::btn_CurShape3, "btn_CurShape3", {756, 8, 36, 30}, "#"},
     };
-    button(btn_CurCreate, "btn_CurCreate", "Create File ,H", {172, 8, 96, 30});
-    button(btn_CurSaveBin, "btn_CurSaveBin", "Save BIN", {272, 8, 80, 30});
-    button(btn_CurLoadBin, "btn_CurLoadBin", "Load BIN", {356, 8, 80, 30});
-    button(btn_CurClear, "btn_CurClear", "Clean", {440, 8, 80, 30});
-    button(btn_CurShape1, "btn_CurShape1", "+", {676, 8, 36, 30});
-    button(btn_CurShape2, "btn_CurShape2", "X", {716, 8, 36, 30});
-    button(btn_CurShape3, "btn_CurShape3", "#", {756, 8, 36, 30});
+    MakeRows(this, PanelCurTools, buttons);
+    OnClick(btn_CurCreate, this, &TfrmMain::btn_CurCreateClick);
+    OnClick(btn_CurSaveBin, this, &TfrmMain::btn_CurSaveBinClick);
+    OnClick(btn_CurLoadBin, this, &TfrmMain::btn_CurLoadBinClick);
+    OnClick(btn_CurClear, this, &TfrmMain::btn_CurClearClick);
+    OnClick(btn_CurShape1, this, &TfrmMain::btn_CurShape1Click);
+    OnClick(btn_CurShape2, this, &TfrmMain::btn_CurShape2Click);
+    OnClick(btn_CurShape3, this, &TfrmMain::btn_CurShape3Click);
 
-    const auto hotSpotEdit = [&](QLabel *&label, const char *labelName, const char *caption,
-                                 QSpinBox *&spin, const char *spinName, int top) {
-        label = new QLabel(caption, PanelCurTools);
-        label->setObjectName(labelName);
-        label->setGeometry(530, top + 3, 80, 16);
-        spin = new QSpinBox(PanelCurTools);
-        spin->setObjectName(spinName);
-        spin->setGeometry(612, top, 52, 22);
+    const struct {
+        QLabel *TfrmMain::*label;
+        const char *labelName;
+        const char *caption;
+        QSpinBox *TfrmMain::*spin;
+        const char *spinName;
+        int top;
+        void (TfrmMain::*change)(QObject *);
+    } hotSpot[] = {
+        {&TfrmMain::LabelCurXPoint, "LabelCurXPoint", "Point X Cursor", &TfrmMain::spi_CurXPoint,
+         "spi_CurXPoint", 8, &TfrmMain::spi_CurXPointChange},
+        {&TfrmMain::LabelCurYPoint, "LabelCurYPoint", "Point Y Cursor", &TfrmMain::spi_CurYPoint,
+         "spi_CurYPoint", 42, &TfrmMain::spi_CurYPointChange},
+    };
+    for (const auto &edit : hotSpot) {
+        this->*edit.label = Make<QLabel>(PanelCurTools, edit.labelName, {530, edit.top + 3, 80, 16},
+                                         edit.caption);
+        auto *spin = Make<QSpinBox>(PanelCurTools, edit.spinName, {612, edit.top, 52, 22});
         spin->setRange(0, zolvik::kCursorSide - 1);
         spin->setValue(31);
-    };
-    hotSpotEdit(LabelCurXPoint, "LabelCurXPoint", "Point X Cursor", spi_CurXPoint, "spi_CurXPoint",
-                8);
-    hotSpotEdit(LabelCurYPoint, "LabelCurYPoint", "Point Y Cursor", spi_CurYPoint, "spi_CurYPoint",
-                42);
-
-    connect(btn_CurCreate, &QPushButton::clicked, this, [this] { btn_CurCreateClick(btn_CurCreate); });
-    connect(btn_CurSaveBin, &QPushButton::clicked, this,
-            [this] { btn_CurSaveBinClick(btn_CurSaveBin); });
-    connect(btn_CurLoadBin, &QPushButton::clicked, this,
-            [this] { btn_CurLoadBinClick(btn_CurLoadBin); });
-    connect(btn_CurClear, &QPushButton::clicked, this, [this] { btn_CurClearClick(btn_CurClear); });
-    connect(btn_CurShape1, &QPushButton::clicked, this, [this] { btn_CurShape1Click(btn_CurShape1); });
-    connect(btn_CurShape2, &QPushButton::clicked, this, [this] { btn_CurShape2Click(btn_CurShape2); });
-    connect(btn_CurShape3, &QPushButton::clicked, this, [this] { btn_CurShape3Click(btn_CurShape3); });
+        this->*edit.spin = spin;
+    }
     // The hot spot follows every change of the text: the spin box reports the changes of its
     // value, its editor the typing that is not yet a number.
-    for (QSpinBox *spin : {spi_CurXPoint, spi_CurYPoint}) {
-        const auto change = [this, spin] {
-            if (spin == spi_CurXPoint)
-                spi_CurXPointChange(spin);
-            else
-                spi_CurYPointChange(spin);
-        };
-        connect(spin, &QSpinBox::textChanged, this, change);
-        connect(spin->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, change);
+    for (const auto &edit : hotSpot) {
+        QSpinBox *spin = this->*edit.spin;
+        On(spin, &QSpinBox::textChanged, this, edit.change);
+        On(spin->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, edit.change, spin);
     }
 }
 
@@ -185,7 +164,7 @@ void TfrmMain::stg_CursorDrawCell(QObject *, int ACol, int ARow, const QRect &Re
     const QTableWidgetItem *cell = stg_Cursor->item(ARow, ACol);
     const std::int32_t code = cell ? CellCode(cell->text()) : 0;
     const bool hotSpot = ACol == FCurHotX && ARow == FCurHotY;
-    Canvas->fillRect(Rect, FromPacked(zolvik::CursorCellColour(code, hotSpot)));
+    Canvas->fillRect(Rect, ColourFromBgr(zolvik::CursorCellColour(code, hotSpot)));
 }
 
 void TfrmMain::stg_CursorSelectCell(QObject *, int ACol, int ARow)

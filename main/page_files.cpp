@@ -10,15 +10,29 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "main/controls.h"
 #include "main/main.h"
-#include "main/page_files_style.h"
 #include "main/run_program.h"
 #include "platform/platform.h"
 #include "platform/prompts.h"
 #include "tools/rom_table.h"
 
-using files_page::CreateTitleBar;
-using files_page::CreatePanel;
+namespace {
+
+// The panel's action along its bottom edge: a flat button in the interface font of 15 pixels,
+// black.
+QPushButton *MakeActionButton(QWidget *panel, const char *name, const controls::Place &place,
+                              const QString &caption)
+{
+    using namespace controls;
+    auto *button = Make<QPushButton>(panel, name, place, caption);
+    button->setFlat(true);
+    button->setFont(InterfaceFont(15));
+    SetColour(button, QPalette::ButtonText, Qt::black);
+    return button;
+}
+
+}  // namespace
 
 void TfrmMain::CreateFilesPage(QWidget *page)
 {
@@ -30,50 +44,50 @@ void TfrmMain::CreateFilesPage(QWidget *page)
 
 void TfrmMain::CreateRomTablePanel(QWidget *page)
 {
-    Panel1 = CreatePanel(page, "Panel1", QRect(177, 27, 256, 205));
-    Panel9 = CreateTitleBar(Panel1, "Panel9", "Create a BIN File Table");
-
-    Label1 = new QLabel("Column Size", Panel1);
-    Label1->setObjectName("Label1");
-    Label1->move(103, 42);
-    edtCol = new QLineEdit("8", Panel1);
-    edtCol->setObjectName("edtCol");
-    edtCol->setGeometry(166, 38, 41, 21);
-    Label3 = new QLabel("Number Tabs Beginning of Line", Panel1);
-    Label3->setObjectName("Label3");
-    Label3->move(13, 65);
-    edtTab = new QLineEdit("2", Panel1);
-    edtTab->setObjectName("edtTab");
-    edtTab->setGeometry(165, 62, 41, 21);
+    using namespace controls;
+    Panel1 = Framed(Make<QFrame>(page, "Panel1", {177, 27, 256, 205}), QFrame::Box | QFrame::Plain);
+    Panel9 = MakeTitleBar(Panel1, "Panel9", "Create a BIN File Table", 2);
+    const Row<QLabel, TfrmMain> captions[] = {
+        {&TfrmMain::Label1, "Label1", {103, 42}, "Column Size"},
+        {&TfrmMain::Label3, "Label3", {13, 65}, "Number Tabs Beginning of Line"},
+    };
+    const Row<QLineEdit, TfrmMain> fields[] = {
+        {&TfrmMain::edtCol, "edtCol", {166, 38, 41, 21}, "8"},
+        {&TfrmMain::edtTab, "edtTab", {165, 62, 41, 21}, "2"},
+    };
+    MakeRows(this, Panel1, captions);
+    MakeRows(this, Panel1, fields);
 
     // Element size and format are two groups: each has its own container.
-    Panel8 = CreatePanel(Panel1, "Panel8", QRect(24, 88, 201, 31));
-    rgByte = files_page::CreateRadioButton(Panel8, "rgByte", "Byte", QPoint(8, 7));
-    rgWord = files_page::CreateRadioButton(Panel8, "rgWord", "Word", QPoint(71, 8));
-    rgDword = files_page::CreateRadioButton(Panel8, "rgDword", "DWord", QPoint(134, 8));
+    Panel8 = Framed(Make<QFrame>(Panel1, "Panel8", {24, 88, 201, 31}), QFrame::Box | QFrame::Plain);
+    const Row<QRadioButton, TfrmMain> sizes[] = {
+        {&TfrmMain::rgByte, "rgByte", {8, 7}, "Byte"},
+        {&TfrmMain::rgWord, "rgWord", {71, 8}, "Word"},
+        {&TfrmMain::rgDword, "rgDword", {134, 8}, "DWord"},
+    };
+    MakeRows(this, Panel8, sizes);
     rgByte->setChecked(true);
 
-    Panel7 = CreatePanel(Panel1, "Panel7", QRect(24, 122, 201, 31));
-    Label2 = new QLabel("Format", Panel7);
-    Label2->setObjectName("Label2");
-    Label2->move(9, 7);
-    rgVHDL = files_page::CreateRadioButton(Panel7, "rgVHDL", "HEX - VHDL", QPoint(60, 6));
-    rgC = files_page::CreateRadioButton(Panel7, "rgC", "HEX - C", QPoint(138, 6));
+    Panel7 = Framed(Make<QFrame>(Panel1, "Panel7", {24, 122, 201, 31}), QFrame::Box | QFrame::Plain);
+    Label2 = Make<QLabel>(Panel7, "Label2", {9, 7}, "Format");
+    const Row<QRadioButton, TfrmMain> formats[] = {
+        {&TfrmMain::rgVHDL, "rgVHDL", {60, 6}, "HEX - VHDL"},
+        {&TfrmMain::rgC, "rgC", {138, 6}, "HEX - C"},
+    };
+    MakeRows(this, Panel7, formats);
     rgVHDL->setChecked(true);
 
-    btnCreateTable = files_page::CreateFlatButton(Panel1, "btnCreateTable", "Create",
-                                                  QRect(2, 161, 252, 42));
-    connect(btnCreateTable, &QPushButton::clicked, this,
-            [this] { btnCreateTableClick(btnCreateTable); });
+    btnCreateTable = MakeActionButton(Panel1, "btnCreateTable", {2, 161, 252, 42}, "Create");
+    OnClick(btnCreateTable, this, &TfrmMain::btnCreateTableClick);
 }
 
 void TfrmMain::CreateHexToBinPanel(QWidget *page)
 {
-    Panel3 = CreatePanel(page, "Panel3", QRect(456, 27, 257, 205));
-    Panel4 = CreateTitleBar(Panel3, "Panel4", "Convert Hex To Bin File");
-    btnConverter = files_page::CreateFlatButton(Panel3, "btnConverter", "Convert",
-                                                QRect(2, 161, 253, 42));
-    connect(btnConverter, &QPushButton::clicked, this, [this] { btnConverterClick(btnConverter); });
+    using namespace controls;
+    Panel3 = Framed(Make<QFrame>(page, "Panel3", {456, 27, 257, 205}), QFrame::Box | QFrame::Plain);
+    Panel4 = MakeTitleBar(Panel3, "Panel4", "Convert Hex To Bin File", 2);
+    btnConverter = MakeActionButton(Panel3, "btnConverter", {2, 161, 253, 42}, "Convert");
+    OnClick(btnConverter, this, &TfrmMain::btnConverterClick);
 }
 
 void TfrmMain::btnCreateTableClick(QObject *)

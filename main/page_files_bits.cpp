@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "main/controls.h"
 #include "main/main.h"
-#include "main/page_files_style.h"
 #include "tools/register_bits.h"
 
 namespace {
@@ -32,6 +32,9 @@ constexpr EditMember kBytes[4] = {&TfrmMain::edt_b0, &TfrmMain::edt_b1, &TfrmMai
 constexpr EditMember kWords[2] = {&TfrmMain::edt_w0, &TfrmMain::edt_w1};
 constexpr EditMember kEntries[4] = {&TfrmMain::edtv0, &TfrmMain::edtv1, &TfrmMain::edtv2,
                                     &TfrmMain::edtv3};
+using Handler = void (TfrmMain::*)(QObject *);
+constexpr Handler kEntryChanges[4] = {
+    &TfrmMain::edtv0Change, &TfrmMain::edtv1Change, &TfrmMain::edtv2Change, &TfrmMain::edtv3Change};
 
 // Geometry, in pixels. A nibble group holds four boxes in a row under its bit numbers and
 // above its digit field; a byte block two groups above its byte field; a word block two
@@ -67,59 +70,53 @@ QCheckBox *TfrmMain::BitBox(int bit) const { return this->*kBitBoxes[bit]; }
 QFrame *TfrmMain::CreateBitBlock(QWidget *parent, int left, int top, int width, int height,
                                  QColor background)
 {
-    auto *block = new QFrame(parent);
-    block->setFrameStyle(QFrame::Box | QFrame::Plain);
-    block->setGeometry(left, top, width, height);
-    files_page::SetBackground(block, background);
+    using namespace controls;
+    auto *block = Framed(Make<QFrame>(parent, {}, {left, top, width, height}), QFrame::Box | QFrame::Plain);
+    SetBackground(block, background);
     return block;
 }
 
 void TfrmMain::CreateNibbleGroup(QWidget *parent, int left, int top, int firstBit)
 {
+    using namespace controls;
     QFrame *group = CreateBitBlock(parent, left, top, kNibbleWidth, kNibbleHeight, kNibbleColour);
     const int lastBit = firstBit + 3;
-    auto *highCaption = new QLabel(QString::number(lastBit), group);
-    highCaption->setGeometry(kMargin, 1, 24, 14);
-    auto *lowCaption = new QLabel(QString::number(firstBit), group);
-    lowCaption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    lowCaption->setGeometry(kNibbleWidth - kMargin - 24, 1, 24, 14);
+    Make<QLabel>(group, {}, {kMargin, 1, 24, 14}, QString::number(lastBit));
+    Make<QLabel>(group, {}, {kNibbleWidth - kMargin - 24, 1, 24, 14}, QString::number(firstBit))
+        ->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
     for (int column = 0; column < 4; ++column) {
         const int bit = lastBit - column;
-        auto *box = new QCheckBox(group);
-        box->setObjectName(QString("cbx%1").arg(bit));
-        box->setGeometry(kMargin + column * kBoxPitch, 16, kBoxPitch, 16);
+        auto *box = Make<QCheckBox>(group, QString("cbx%1").arg(bit),
+                                    {kMargin + column * kBoxPitch, 16, kBoxPitch, 16});
         this->*kBitBoxes[bit] = box;
         // Also fires when an entry field sets the box, as a click would.
-        connect(box, &QCheckBox::toggled, this, [this, box] { cbx0Click(box); });
+        On(box, &QCheckBox::toggled, this, &TfrmMain::cbx0Click);
     }
 
     const int byteIndex = firstBit / 8;
     const bool high = firstBit % 8 == 4;
-    const QString name = QString(high ? "edt_bh%1" : "edt_bl%1").arg(byteIndex);
-    QLineEdit *digit = files_page::CreateCentredEdit(
-        group, name, "0", QRect(kMargin, 34, kNibbleWidth - 2 * kMargin, kFieldHeight), true);
-    this->*(high ? kHighNibbles : kLowNibbles)[byteIndex] = digit;
+    this->*(high ? kHighNibbles : kLowNibbles)[byteIndex] = Bold(Centred(Make<QLineEdit>(
+        group, QString(high ? "edt_bh%1" : "edt_bl%1").arg(byteIndex),
+        {kMargin, 34, kNibbleWidth - 2 * kMargin, kFieldHeight}, "0")));
 }
 
 void TfrmMain::CreateBitEditorPanel(QWidget *page)
 {
-    QFrame *panel = files_page::CreatePanel(page, "PanelBinToHex",
-                                            QRect(kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight));
-    files_page::CreateTitleBar(panel, "PanelBinToHexTitle", "Convert Bin to Hex");
+    using namespace controls;
+    QFrame *panel = Framed(Make<QFrame>(page, "PanelBinToHex", {kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight}),
+                           QFrame::Box | QFrame::Plain);
+    MakeTitleBar(panel, "PanelBinToHexTitle", "Convert Bin to Hex", 2);
 
-    auto *entryLabel = new QLabel(
-        "Enter the decimal value from 0 to 255, or hexadecimal value from $0 to $FF", panel);
-    entryLabel->setGeometry(12, 33, kPanelWidth - 24, 14);
+    Make<QLabel>(panel, {}, {12, 33, kPanelWidth - 24, 14},
+                 "Enter the decimal value from 0 to 255, or hexadecimal value from $0 to $FF");
     for (int k = 3; k >= 0; --k) {
         const int left = kWordLeft[k / 2] + ByteLeftInWord(k);
-        this->*kEntries[k] = files_page::CreateCentredEdit(panel, QString("edtv%1").arg(k), "0",
-                                                           QRect(left, 50, kByteWidth, 21), false);
+        this->*kEntries[k] =
+            Centred(Make<QLineEdit>(panel, QString("edtv%1").arg(k), {left, 50, kByteWidth, 21}, "0"));
     }
-    connect(edtv0, &QLineEdit::textChanged, this, [this] { edtv0Change(edtv0); });
-    connect(edtv1, &QLineEdit::textChanged, this, [this] { edtv1Change(edtv1); });
-    connect(edtv2, &QLineEdit::textChanged, this, [this] { edtv2Change(edtv2); });
-    connect(edtv3, &QLineEdit::textChanged, this, [this] { edtv3Change(edtv3); });
+    for (int k = 0; k < 4; ++k)
+        On(this->*kEntries[k], &QLineEdit::textChanged, this, kEntryChanges[k]);
 
     for (int w = 1; w >= 0; --w) {
         QFrame *word = CreateBitBlock(panel, kWordLeft[w], kWordTop, kWordWidth, kWordHeight,
@@ -129,20 +126,18 @@ void TfrmMain::CreateBitEditorPanel(QWidget *page)
                                           kByteHeight, kByteColour);
             CreateNibbleGroup(byte, kMargin, kMargin, 8 * k + 4);
             CreateNibbleGroup(byte, 2 * kMargin + kNibbleWidth, kMargin, 8 * k);
-            this->*kBytes[k] = files_page::CreateCentredEdit(
-                byte, QString("edt_b%1").arg(k), "0x00 (0)",
-                QRect(kMargin, kByteHeight - kMargin - kFieldHeight, kByteWidth - 2 * kMargin,
-                      kFieldHeight),
-                false);
+            this->*kBytes[k] = Centred(Make<QLineEdit>(
+                byte, QString("edt_b%1").arg(k),
+                {kMargin, kByteHeight - kMargin - kFieldHeight, kByteWidth - 2 * kMargin, kFieldHeight},
+                "0x00 (0)"));
         }
-        this->*kWords[w] = files_page::CreateCentredEdit(
-            word, QString("edt_w%1").arg(w), "0x0000 (0)",
-            QRect(kMargin, kWordHeight - kMargin - kFieldHeight, kWordWidth - 2 * kMargin,
-                  kFieldHeight),
-            false);
+        this->*kWords[w] = Centred(Make<QLineEdit>(
+            word, QString("edt_w%1").arg(w),
+            {kMargin, kWordHeight - kMargin - kFieldHeight, kWordWidth - 2 * kMargin, kFieldHeight},
+            "0x0000 (0)"));
     }
-    edt_dw = files_page::CreateCentredEdit(panel, "edt_dw", "0x0000_0000 (0)",
-                                           QRect(8, kDoubleWordTop, kPanelWidth - 16, 21), false);
+    edt_dw = Centred(Make<QLineEdit>(panel, "edt_dw", {8, kDoubleWordTop, kPanelWidth - 16, 21},
+                                     "0x0000_0000 (0)"));
 
     // Keyboard order: the entries left to right, then the register from its least
     // significant end, each nibble's digit before its boxes.
@@ -160,8 +155,7 @@ void TfrmMain::CreateBitEditorPanel(QWidget *page)
         order << this->*kWords[w];
     }
     order << edt_dw;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    TabChain(order);
 }
 
 void TfrmMain::cbx0Click(QObject *)

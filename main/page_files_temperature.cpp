@@ -5,8 +5,8 @@
 #include <QRadioButton>
 
 #include "common/u_string.h"
+#include "main/controls.h"
 #include "main/main.h"
-#include "main/page_files_style.h"
 #include "tools/temperature.h"
 
 struct TfrmMain::TemperatureField {
@@ -28,53 +28,41 @@ void SetChangedText(QLineEdit *edit, const QString &text)
 
 void TfrmMain::CreateTemperaturePanel(QWidget *page)
 {
-    QFrame *panel = files_page::CreatePanel(page, "PanelTemperature", QRect(177, 505, 400, 116));
-    files_page::CreateTitleBar(panel, "PanelTemperatureTitle", "Temperature Converter");
+    using namespace controls;
+    QFrame *panel = Framed(Make<QFrame>(page, "PanelTemperature", {177, 505, 400, 116}),
+                           QFrame::Box | QFrame::Plain);
+    MakeTitleBar(panel, "PanelTemperatureTitle", "Temperature Converter", 2);
 
     struct FieldInfo {
         QLineEdit *TfrmMain::*member;
         const char *name;
         const char *label;
         int left;
+        void (TfrmMain::*change)(QObject *);
     };
-    const FieldInfo fields[] = {{&TfrmMain::edtCelcius, "edtCelcius", "Celsius", 12},
-                                {&TfrmMain::edtFahrenheit, "edtFahrenheit", "Fahrenheit", 142},
-                                {&TfrmMain::edtKelvin, "edtKelvin", "Kelvin", 272}};
+    const FieldInfo fields[] = {
+        {&TfrmMain::edtCelcius, "edtCelcius", "Celsius", 12, &TfrmMain::edtCelciusChange},
+        {&TfrmMain::edtFahrenheit, "edtFahrenheit", "Fahrenheit", 142, &TfrmMain::edtFahrenheitChange},
+        {&TfrmMain::edtKelvin, "edtKelvin", "Kelvin", 272, &TfrmMain::edtKelvinChange}};
     for (const FieldInfo &field : fields) {
-        auto *label = new QLabel(field.label, panel);
-        label->move(field.left, 36);
-        this->*field.member = files_page::CreateCentredEdit(panel, field.name, "0",
-                                                            QRect(field.left, 52, 116, 24), true);
+        Make<QLabel>(panel, {}, {field.left, 36}, field.label);
+        this->*field.member =
+            Bold(Centred(Make<QLineEdit>(panel, field.name, {field.left, 52, 116, 24}, "0")));
     }
 
     // The decimals are a group of their own, apart from the ROM table's two groups.
-    auto *decimals = new QWidget(panel);
-    decimals->setObjectName("PanelDecimals");
-    decimals->setGeometry(12, 84, 376, 24);
-    rdbDecimal1 = files_page::CreateRadioButton(decimals, "rdbDecimal1", "One decimal digits",
-                                                QPoint(0, 4));
-    rdbDecimal2 = files_page::CreateRadioButton(decimals, "rdbDecimal2", "Two decimal digits",
-                                                QPoint(190, 4));
+    auto *decimals = Make<QWidget>(panel, "PanelDecimals", {12, 84, 376, 24});
+    rdbDecimal1 = Make<QRadioButton>(decimals, "rdbDecimal1", {0, 4}, "One decimal digits");
+    rdbDecimal2 = Make<QRadioButton>(decimals, "rdbDecimal2", {190, 4}, "Two decimal digits");
     rdbDecimal1->setChecked(true);
 
-    connect(edtCelcius, &QLineEdit::textChanged, this, [this] { edtCelciusChange(edtCelcius); });
-    connect(edtFahrenheit, &QLineEdit::textChanged, this,
-            [this] { edtFahrenheitChange(edtFahrenheit); });
-    connect(edtKelvin, &QLineEdit::textChanged, this, [this] { edtKelvinChange(edtKelvin); });
+    for (const FieldInfo &field : fields)
+        On(this->*field.member, &QLineEdit::textChanged, this, field.change);
     // Only the button that becomes selected converts; clicking the selected one does nothing.
-    connect(rdbDecimal1, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            edtCelciusChange(rdbDecimal1);
-    });
-    connect(rdbDecimal2, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            edtCelciusChange(rdbDecimal2);
-    });
+    OnTurnedOn(rdbDecimal1, this, &TfrmMain::edtCelciusChange, rdbDecimal1);
+    OnTurnedOn(rdbDecimal2, this, &TfrmMain::edtCelciusChange, rdbDecimal2);
 
-    setTabOrder(edtCelcius, edtFahrenheit);
-    setTabOrder(edtFahrenheit, edtKelvin);
-    setTabOrder(edtKelvin, rdbDecimal1);
-    setTabOrder(rdbDecimal1, rdbDecimal2);
+    TabChain({edtCelcius, edtFahrenheit, edtKelvin, rdbDecimal1, rdbDecimal2});
 }
 
 void TfrmMain::TemperatureChange(TemperatureField &source, TemperatureField &first,

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "main/page_fonts_glyphs.h"
 #include "main/user_files.h"
@@ -20,16 +21,6 @@ namespace {
 
 // Far beyond any sheet of icons; a larger file is read only this far and then not valid.
 constexpr qint64 kLargestIconSheet = qint64(512) << 20;
-
-QPushButton *MakeButton(QWidget *page, const char *name, const char *caption, const QRect &place,
-                        const QIcon &icon)
-{
-    auto *button = new CaptionOverPictureButton(caption, icon, page);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    button->setIconSize(QSize(48, 48));
-    return button;
-}
 
 // The dialog's size in whole points; a font chosen by pixel size is converted back.
 int PointSizeOf(const QFont &font, qreal dpi)
@@ -45,12 +36,29 @@ int PointSizeOf(const QFont &font, qreal dpi)
 
 void TfrmMain::CreateFontsPage(QWidget *page)
 {
-    btnFont = MakeButton(page, "btnFont", "Create .H file from a Windows Source", QRect(24, 24, 265, 105),
-                         style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    Button6 = MakeButton(page, "Button6", "Create BMB file from a 48x48 bitmap", QRect(304, 24, 265, 105),
-                         style()->standardIcon(QStyle::SP_DialogSaveButton));
-    connect(btnFont, &QPushButton::clicked, this, [this] { btnFontClick(btnFont); });
-    connect(Button6, &QPushButton::clicked, this, [this] { Button6Click(Button6); });
+    using namespace controls;
+    const struct {
+        QPushButton *TfrmMain::*member;
+        const char *name;
+        Place place;
+        const char *caption;
+        QStyle::StandardPixmap icon;
+        void (TfrmMain::*click)(QObject *);
+    } buttons[] = {
+        {&TfrmMain::btnFont, "btnFont", {24, 24, 265, 105}, "Create .H file from a Windows Source",
+         QStyle::SP_FileDialogDetailedView, &TfrmMain::btnFontClick},
+        {&TfrmMain::Button6, "Button6", {304, 24, 265, 105}, "Create BMB file from a 48x48 bitmap",
+         QStyle::SP_DialogSaveButton, &TfrmMain::Button6Click},
+    };
+    for (const auto &row : buttons) {
+        // The picture below the caption, as on the Exit button.
+        QPushButton *button = Make<CaptionOverPictureButton>(page, row.name, row.place,
+                                                             QString(row.caption),
+                                                             style()->standardIcon(row.icon));
+        button->setIconSize(QSize(48, 48));
+        this->*row.member = button;
+        OnClick(button, this, row.click);
+    }
 }
 
 void TfrmMain::FontsShowMessage(const QString &text)

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "widgets/pixel_grid.h"
 #include "tools/lcd_char.h"
@@ -17,72 +18,42 @@ namespace {
 constexpr int kCellSize = 50;
 constexpr int kGridLine = 1;
 
-QColor FromPacked(std::uint32_t packed)
-{
-    return QColor(int(packed & 0xFF), int((packed >> 8) & 0xFF), int((packed >> 16) & 0xFF));
-}
-
 }  // namespace
 
 void TfrmMain::CreateLcdPage(QWidget *page)
 {
+    using namespace controls;
     constexpr int pitch = kCellSize + kGridLine;
-    auto *grid = new TPixelGrid(zolvik::kLcdColumns, zolvik::kLcdRows, pitch, true, page);
-    gridCoord1 = grid;
-    gridCoord1->setObjectName("gridCoord1");
-    gridCoord1->setFrameStyle(QFrame::Box | QFrame::Plain);
-    gridCoord1->setLineWidth(1);
-    gridCoord1->setGeometry(16, 16, zolvik::kLcdColumns * pitch + 2, zolvik::kLcdRows * pitch + 2);
-    gridCoord1->setItemDelegate(new TCellPainter(
-        [this](QPainter *painter, const QRect &rect, int column, int row, const QModelIndex &) {
-            gridCoord1DrawCell(gridCoord1, column, row, rect, painter);
-        },
-        gridCoord1));
-    connect(grid, &TPixelGrid::cellSelected, this,
-            [this](int column, int row) { gridCoord1SelectCell(gridCoord1, column, row); });
+    auto *grid = Make<TPixelGrid>(page, "gridCoord1",
+                                  {16, 16, zolvik::kLcdColumns * pitch + 2, zolvik::kLcdRows * pitch + 2},
+                                  zolvik::kLcdColumns, zolvik::kLcdRows, pitch, true);
+    gridCoord1 = Framed(grid, QFrame::Box | QFrame::Plain);
+    ConnectPixelGrid(grid, this, &TfrmMain::gridCoord1DrawCell, &TfrmMain::gridCoord1SelectCell);
 
-    LabelCharName = new QLabel("Character Name", page);
-    LabelCharName->setObjectName("LabelCharName");
-    LabelCharName->setGeometry(296, 16, 189, 16);
-    edtCharName = new QLineEdit(page);
-    edtCharName->setObjectName("edtCharName");
-    edtCharName->setGeometry(296, 34, 189, 21);
-
-    Image = new QLabel(page);
-    Image->setObjectName("Image");
-    Image->setGeometry(296, 64, 189, 90);
+    const Row<QLabel, TfrmMain> labels[] = {
+        {&TfrmMain::LabelCharName, "LabelCharName", {296, 16, 189, 16}, "Character Name"},
+        {&TfrmMain::Image, "Image", {296, 64, 189, 90}},
+        {&TfrmMain::LabelArray, "LabelArray", {16, 440, 200, 16}, "New Character Array"},
+    };
+    MakeRows(this, page, labels);
     QPixmap preview(Image->size());
-    preview.fill(FromPacked(zolvik::kLcdOffColour));
+    preview.fill(ColourFromBgr(zolvik::kLcdOffColour));
     Image->setPixmap(preview);
 
-    rgBase = new QGroupBox("  Base", page);
-    rgBase->setObjectName("rgBase");
-    rgBase->setGeometry(296, 164, 189, 78);
+    // The rest in keyboard order.
+    edtCharName = Make<QLineEdit>(page, "edtCharName", {296, 34, 189, 21});
+    rgBase = Make<QGroupBox>(page, "rgBase", {296, 164, 189, 78}, "  Base");
     const char *const baseItems[] = {"Binary", "Hexadecimal", "Decimal"};
     for (int i = 0; i < 3; ++i) {
-        auto *item = new QRadioButton(baseItems[i], rgBase);
-        item->setGeometry(10, 18 + 18 * i, 170, 17);
+        auto *item = Make<QRadioButton>(rgBase, {}, {10, 18 + 18 * i, 170, 17}, baseItems[i]);
         item->setChecked(i == 0);
-        connect(item, &QRadioButton::toggled, this, [this](bool checked) {
-            if (checked)
-                edtCharNameChange(rgBase);
-        });
+        OnTurnedOn(item, this, &TfrmMain::edtCharNameChange, rgBase);
     }
+    btnClearChar = Make<QPushButton>(page, "btnClearChar", {296, 252, 90, 30}, "Clean");
+    edtArray = Make<QLineEdit>(page, "edtArray", {16, 458, 620, 21});
 
-    btnClearChar = new QPushButton("Clean", page);
-    btnClearChar->setObjectName("btnClearChar");
-    btnClearChar->setGeometry(296, 252, 90, 30);
-
-    LabelArray = new QLabel("New Character Array", page);
-    LabelArray->setObjectName("LabelArray");
-    LabelArray->setGeometry(16, 440, 200, 16);
-    edtArray = new QLineEdit(page);
-    edtArray->setObjectName("edtArray");
-    edtArray->setGeometry(16, 458, 620, 21);
-
-    connect(edtCharName, &QLineEdit::textChanged, this,
-            [this] { edtCharNameChange(edtCharName); });
-    connect(btnClearChar, &QPushButton::clicked, this, [this] { btnClearCharClick(btnClearChar); });
+    On(edtCharName, &QLineEdit::textChanged, this, &TfrmMain::edtCharNameChange);
+    OnClick(btnClearChar, this, &TfrmMain::btnClearCharClick);
 }
 
 void TfrmMain::BuildLcdArray()
@@ -96,7 +67,7 @@ void TfrmMain::BuildLcdArray()
                     zolvik::LcdPreviewSquare(c, r, Image->width(), Image->height());
                 const bool on = LcdCharPixels[zolvik::LcdIndex(c, r)] != 0;
                 canvas.fillRect(square.left, square.top, square.width, square.height,
-                                FromPacked(on ? zolvik::kLcdOnColour : zolvik::kLcdOffColour));
+                                ColourFromBgr(on ? zolvik::kLcdOnColour : zolvik::kLcdOffColour));
             }
         }
     }
@@ -111,7 +82,7 @@ void TfrmMain::ClearLcdChar()
 {
     std::fill(std::begin(LcdCharPixels), std::end(LcdCharPixels), std::uint8_t{0});
     QPixmap preview(Image->size());
-    preview.fill(FromPacked(zolvik::kLcdOffColour));
+    preview.fill(ColourFromBgr(zolvik::kLcdOffColour));
     Image->setPixmap(preview);
     BuildLcdArray();
 }
@@ -120,7 +91,7 @@ void TfrmMain::gridCoord1DrawCell(QObject *, int ACol, int ARow, const QRect &Re
                                   QPainter *Canvas) noexcept
 {
     const bool on = LcdCharPixels[zolvik::LcdIndex(ACol, ARow)] == 1;
-    Canvas->fillRect(Rect, FromPacked(on ? zolvik::kLcdOnColour : zolvik::kLcdOffColour));
+    Canvas->fillRect(Rect, ColourFromBgr(on ? zolvik::kLcdOnColour : zolvik::kLcdOffColour));
 }
 
 void TfrmMain::gridCoord1SelectCell(QObject *, int ACol, int ARow)

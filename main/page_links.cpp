@@ -5,31 +5,24 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "platform/u_utils.h"
+#include "main/controls.h"
 #include "main/main.h"
 #include "platform/prompts.h"
-#include "main/named_control.h"
+#include "platform/u_utils.h"
 #include "platform/platform.h"
 #include "common/errors.h"
 #include "tools/link_command.h"
 
 namespace {
 
-QLabel *MakeBar(QWidget *parent, const char *name, const QString &caption, const QColor &colour,
-                const QRect &place)
+// A caption in bold white on a coloured bar.
+QLabel *MakeBar(QWidget *parent, const char *name, const controls::Place &place,
+                const QColor &colour, const QString &caption)
 {
-    auto *bar = new QLabel(caption, parent);
-    bar->setObjectName(name);
-    bar->setGeometry(place);
-    bar->setAlignment(Qt::AlignCenter);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, Qt::white);
-    bar->setPalette(palette);
-    QFont font = bar->font();
-    font.setBold(true);
-    bar->setFont(font);
+    using namespace controls;
+    QLabel *bar = Bold(Centred(Make<QLabel>(parent, name, place, caption)));
+    SetBackground(bar, colour);
+    SetColour(bar, QPalette::WindowText, Qt::white);
     return bar;
 }
 
@@ -37,44 +30,44 @@ QLabel *MakeBar(QWidget *parent, const char *name, const QString &caption, const
 
 void TfrmMain::CreateLinksPage(QWidget *page)
 {
-    auto *panel = new QFrame(page);
-    panel->setObjectName("PanelLinks");
-    panel->setGeometry(208, 120, 497, 345);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    using namespace controls;
+    auto *panel = Framed(Make<QFrame>(page, "PanelLinks", {208, 120, 497, 345}),
+                         QFrame::Panel | QFrame::Raised);
 
-    QLabel *header = MakeBar(panel, "PanelLinkHeader", "Create a Symbolic Link from a Directory",
-                             QColor(0x40, 0x40, 0x40), QRect(2, 2, 493, 30));
+    QLabel *header = MakeBar(panel, "PanelLinkHeader", {2, 2, 493, 30}, QColor(0x40, 0x40, 0x40),
+                             "Create a Symbolic Link from a Directory");
     QFont headerFont = header->font();
     headerFont.setPixelSize(15);
     header->setFont(headerFont);
-    CreateNamed<QLabel>(panel, "LabelLinkNote", QRect(16, 42, 465, 16),
-                        "The symbolic link is created using the mklink utility of Windows 7 or higher");
+    MakeBar(panel, "PanelLinkName", {16, 68, 465, 22}, QColor(0, 0, 255), "Link Simbólico");
+    MakeBar(panel, "PanelLinkTarget", {16, 200, 465, 22}, QColor(128, 0, 128), "Directory Pointing");
 
-    MakeBar(panel, "PanelLinkName", "Link Simbólico", QColor(0, 0, 255), QRect(16, 68, 465, 22));
-    CreateNamed<QLabel>(panel, "LabelDestName", QRect(16, 98, 200, 16), "Symbolic Link Name");
-    edtDestName = CreateNamed<QLineEdit>(panel, "edtDestName", QRect(16, 116, 430, 21));
-    CreateNamed<QLabel>(panel, "LabelDestDir", QRect(16, 146, 200, 16), "Location to Create");
-    edtDestDir = CreateNamed<QLineEdit>(panel, "edtDestDir", QRect(16, 164, 430, 21));
-    btnLinkDest = CreateNamed<QPushButton>(panel, "btnLinkDest", QRect(452, 163, 29, 23), "...");
-
-    MakeBar(panel, "PanelLinkTarget", "Directory Pointing", QColor(128, 0, 128),
-            QRect(16, 200, 465, 22));
-    edtOrgDir = CreateNamed<QLineEdit>(panel, "edtOrgDir", QRect(16, 232, 430, 21));
-    btnLinkOrg = CreateNamed<QPushButton>(panel, "btnLinkOrg", QRect(452, 231, 29, 23), "...");
-
-    btnCreatLink = CreateNamed<QPushButton>(panel, "btnCreatLink", QRect(2, 276, 493, 67),
-                                            "Create Symbolic Link");
+    const Row<QLabel, TfrmMain> captions[] = {
+        {nullptr, "LabelLinkNote", {16, 42, 465, 16},
+         "The symbolic link is created using the mklink utility of Windows 7 or higher"},
+        {nullptr, "LabelDestName", {16, 98, 200, 16}, "Symbolic Link Name"},
+        {nullptr, "LabelDestDir", {16, 146, 200, 16}, "Location to Create"},
+    };
+    const Row<QLineEdit, TfrmMain> folders[] = {
+        {&TfrmMain::edtDestName, "edtDestName", {16, 116, 430, 21}},
+        {&TfrmMain::edtDestDir, "edtDestDir", {16, 164, 430, 21}},
+        {&TfrmMain::edtOrgDir, "edtOrgDir", {16, 232, 430, 21}},
+    };
+    const Row<QPushButton, TfrmMain> buttons[] = {
+        {&TfrmMain::btnLinkDest, "btnLinkDest", {452, 163, 29, 23}, "..."},
+        {&TfrmMain::btnLinkOrg, "btnLinkOrg", {452, 231, 29, 23}, "..."},
+        {&TfrmMain::btnCreatLink, "btnCreatLink", {2, 276, 493, 67}, "Create Symbolic Link"},
+    };
+    MakeRows(this, panel, captions);
+    MakeRows(this, panel, folders);
+    MakeRows(this, panel, buttons);
     btnCreatLink->setFlat(true);
     btnCreatLink->setFocusPolicy(Qt::NoFocus);
 
-    setTabOrder(edtDestName, edtDestDir);
-    setTabOrder(edtDestDir, btnLinkDest);
-    setTabOrder(btnLinkDest, edtOrgDir);
-    setTabOrder(edtOrgDir, btnLinkOrg);
-
-    connect(btnLinkDest, &QPushButton::clicked, this, [this] { btnLinkDestClick(btnLinkDest); });
-    connect(btnLinkOrg, &QPushButton::clicked, this, [this] { btnLinkOrgClick(btnLinkOrg); });
-    connect(btnCreatLink, &QPushButton::clicked, this, [this] { btnCreatLinkClick(btnCreatLink); });
+    TabChain({edtDestName, edtDestDir, btnLinkDest, edtOrgDir, btnLinkOrg});
+    OnClick(btnLinkDest, this, &TfrmMain::btnLinkDestClick);
+    OnClick(btnLinkOrg, this, &TfrmMain::btnLinkOrgClick);
+    OnClick(btnCreatLink, this, &TfrmMain::btnCreatLinkClick);
 }
 
 void TfrmMain::btnLinkOrgClick(QObject *)

@@ -8,6 +8,7 @@
 
 #include <functional>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "tools/modulo_table.h"
 
@@ -35,43 +36,26 @@ private:
     std::function<void()> FAction;
 };
 
-QLabel *MakeLabel(const QString &caption, const char *name, int left, int top, QWidget *page)
-{
-    auto *label = new QLabel(caption, page);
-    label->setObjectName(name);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-QLineEdit *MakeCentredEdit(const QString &text, const char *name, const QRect &place, QWidget *page)
-{
-    auto *edit = new QLineEdit(text, page);
-    edit->setObjectName(name);
-    edit->setGeometry(place);
-    edit->setAlignment(Qt::AlignCenter);
-    return edit;
-}
-
 }  // namespace
 
 void TfrmMain::CreateModPage(QWidget *page)
 {
-    LabelModInit = MakeLabel("Start", "LabelModInit", 16, 12, page);
-    edtModInit = MakeCentredEdit("0", "edtModInit", QRect(16, 28, 81, 21), page);
-    LabelModFim = MakeLabel("Fim", "LabelModFim", 112, 12, page);
-    edtModFim = MakeCentredEdit("100", "edtModFim", QRect(112, 28, 81, 21), page);
-    LabelMod = MakeLabel("MOD", "LabelMod", 208, 12, page);
-    edtMod = MakeCentredEdit("1", "edtMod", QRect(208, 28, 81, 21), page);
+    using namespace controls;
+    const Row<QLabel, TfrmMain> captions[] = {
+        {&TfrmMain::LabelModInit, "LabelModInit", {16, 12}, "Start"},
+        {&TfrmMain::LabelModFim, "LabelModFim", {112, 12}, "Fim"},
+        {&TfrmMain::LabelMod, "LabelMod", {208, 12}, "MOD"},
+    };
+    const Row<QLineEdit, TfrmMain> fields[] = {
+        {&TfrmMain::edtModInit, "edtModInit", {16, 28, 81, 21}, "0"},
+        {&TfrmMain::edtModFim, "edtModFim", {112, 28, 81, 21}, "100"},
+        {&TfrmMain::edtMod, "edtMod", {208, 28, 81, 21}, "1"},
+    };
+    MakeRows(this, page, captions);
+    MakeRows(this, page, fields, Centred<QLineEdit>);
+    btnMod = Make<QPushButton>(page, "btnMod", {304, 26, 89, 25}, "Calculate");
 
-    btnMod = new QPushButton("Calculate", page);
-    btnMod->setObjectName("btnMod");
-    btnMod->setGeometry(304, 26, 89, 25);
-    connect(btnMod, &QPushButton::clicked, this, [this] { btnModClick(btnMod); });
-
-    memMOD = new QPlainTextEdit(page);
-    memMOD->setObjectName("memMOD");
-    memMOD->setGeometry(16, 64, 377, 601);
+    memMOD = Make<QPlainTextEdit>(page, "memMOD", {16, 64, 377, 601});
     memMOD->setReadOnly(true);
     memMOD->setUndoRedoEnabled(false);  // nothing to undo in a view; keeps long tables cheap
     memMOD->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -87,16 +71,11 @@ void TfrmMain::CreateModPage(QWidget *page)
     memMOD->viewport()->installEventFilter(
         new DoubleClickFilter(memMOD, [this] { memMODDblClick(memMOD); }));
 
-    Button3 = new QPushButton("Clean", page);
-    Button3->setObjectName("Button3");
-    Button3->setGeometry(16, 673, 89, 25);
-    connect(Button3, &QPushButton::clicked, this, [this] { memMODDblClick(Button3); });
+    Button3 = Make<QPushButton>(page, "Button3", {16, 673, 89, 25}, "Clean");
 
-    setTabOrder(edtModInit, edtModFim);
-    setTabOrder(edtModFim, edtMod);
-    setTabOrder(edtMod, btnMod);
-    setTabOrder(btnMod, memMOD);
-    setTabOrder(memMOD, Button3);
+    OnClick(btnMod, this, &TfrmMain::btnModClick);
+    OnClick(Button3, this, &TfrmMain::memMODDblClick);
+    TabChain({edtModInit, edtModFim, edtMod, btnMod, memMOD, Button3});
 }
 
 void TfrmMain::btnModClick(QObject *)

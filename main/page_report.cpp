@@ -4,6 +4,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "common/errors.h"
 #include "tools/text_capacity.h"
@@ -17,13 +18,9 @@ constexpr int kLogCapacity = 65536;
 
 void TfrmMain::CreateReportPage(QWidget *page)
 {
-    memoLog = new CappedTextEdit(kLogCapacity, page);
-    memoLog->setObjectName("memoLog");
-    memoLog->setGeometry(9, 26, 872, 583);
+    memoLog = controls::Make<CappedTextEdit>(page, "memoLog", {9, 26, 872, 583}, kLogCapacity);
     memoLog->setFrameShape(QFrame::NoFrame);
-    QFont logFont("Tahoma");
-    logFont.setPixelSize(16);
-    memoLog->setFont(logFont);
+    memoLog->setFont(controls::InterfaceFont(16));
     memoLog->setAcceptRichText(false);
     memoLog->setLineWrapMode(QTextEdit::WidgetWidth);
     memoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

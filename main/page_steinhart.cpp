@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 
+#include "main/controls.h"
 #include "main/main.h"
 #include "platform/prompts.h"
 #include "widgets/caption_over_picture_button.h"
@@ -53,109 +54,83 @@ private:
     QPushButton *FButton;
 };
 
-QLabel *CreateLabel(QWidget *parent, const QString &text, int left, int top)
-{
-    auto *label = new QLabel(text, parent);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
 }  // namespace
 
 void TfrmMain::CreateSteinhartPage(QWidget *page)
 {
+    using namespace controls;
     CreateSteinhartPictures(page);
     CreateSteinhartInstructions(page);
 
-    // The three calibration points, row by row.
-    auto *points = new QFrame(page);
-    points->setObjectName("PanelSteinhartPoints");
-    points->setFrameShape(QFrame::Box);
-    points->setFrameShadow(QFrame::Sunken);
-    points->setGeometry(464, 188, 305, 122);
-    auto *celsiusHead = new QLabel("Graus Celcius", points);
-    celsiusHead->setGeometry(23, 10, 130, 14);
-    celsiusHead->setAlignment(Qt::AlignCenter);
-    auto *ohmsHead = new QLabel("Resistencia em ohms", points);
-    ohmsHead->setGeometry(173, 10, 130, 14);
-    ohmsHead->setAlignment(Qt::AlignCenter);
-    QLineEdit **rows[3][2] = {{&edtT1, &edtR1}, {&edtT2, &edtR2}, {&edtT3, &edtR3}};
+    // The three calibration points, row by row, with their design-time texts; a start always
+    // replaces them with the stored ones.
+    auto *points = Framed(Make<QFrame>(page, "PanelSteinhartPoints", {464, 188, 305, 122}),
+                          QFrame::Box | QFrame::Sunken);
+    Centred(Make<QLabel>(points, {}, {23, 10, 130, 14}, "Graus Celcius"));
+    Centred(Make<QLabel>(points, {}, {173, 10, 130, 14}, "Resistencia em ohms"));
+    const struct {
+        QLineEdit *TfrmMain::*temperature;
+        QLineEdit *TfrmMain::*resistance;
+        const char *celsius;
+        const char *ohms;
+    } rows[] = {
+        {&TfrmMain::edtT1, &TfrmMain::edtR1, "-20", "1103073"},
+        {&TfrmMain::edtT2, &TfrmMain::edtR2, "12.5", "183079"},
+        {&TfrmMain::edtT3, &TfrmMain::edtR3, "45", "41316,1"},
+    };
     for (int row = 0; row < 3; ++row) {
         const int top = 32 + 28 * row;
         const QString number = QString::number(row + 1);
-        CreateLabel(points, "T" + number, 10, top + 4);
-        CreateLabel(points, "R" + number, 160, top + 4);
-        QLineEdit *&t = *rows[row][0];
-        QLineEdit *&r = *rows[row][1];
-        t = new QLineEdit(points);
-        r = new QLineEdit(points);
-        t->setObjectName("edtT" + number);
-        r->setObjectName("edtR" + number);
-        t->setGeometry(32, top, 112, 21);
-        r->setGeometry(182, top, 112, 21);
+        Make<QLabel>(points, {}, {10, top + 4}, "T" + number);
+        Make<QLabel>(points, {}, {160, top + 4}, "R" + number);
+        this->*rows[row].temperature =
+            Make<QLineEdit>(points, "edtT" + number, {32, top, 112, 21}, rows[row].celsius);
+        this->*rows[row].resistance =
+            Make<QLineEdit>(points, "edtR" + number, {182, top, 112, 21}, rows[row].ohms);
     }
-    // Design-time texts; a start always replaces them with the stored ones.
-    edtT1->setText("-20");
-    edtT2->setText("12.5");
-    edtT3->setText("45");
-    edtR1->setText("1103073");
-    edtR2->setText("183079");
-    edtR3->setText("41316,1");
 
-    btnSteinhart = new CaptionOverPictureButton(
-        "Calculate Constants", style()->standardIcon(QStyle::SP_BrowserReload), page);
-    btnSteinhart->setObjectName("btnSteinhart");
-    btnSteinhart->setGeometry(778, 212, 121, 75);
+    // The constants after their letters, the test's fields under their captions.
+    const Row<QLabel, TfrmMain> captions[] = {
+        {nullptr, "", {472, 330}, "A"},
+        {nullptr, "", {472, 358}, "B"},
+        {nullptr, "", {472, 386}, "C"},
+        {nullptr, "", {464, 476}, "Resistive value in ohms"},
+        {nullptr, "", {464, 566}, "Temperature in degrees Kelvin"},
+        {nullptr, "", {464, 614}, "Temperature in degrees Celsius"},
+    };
+    const Row<QLineEdit, TfrmMain> fields[] = {
+        {&TfrmMain::edtA, "edtA", {488, 326, 281, 21}},
+        {&TfrmMain::edtB, "edtB", {488, 354, 281, 21}},
+        {&TfrmMain::edtC, "edtC", {488, 382, 281, 21}},
+        {&TfrmMain::edtRes, "edtRes", {464, 492, 181, 21}},
+        {&TfrmMain::edtTempK, "edtTempK", {464, 582, 181, 21}},
+        {&TfrmMain::edtTempC, "edtTempC", {464, 630, 181, 21}},
+    };
+    MakeRows(this, page, captions);
+    MakeRows(this, page, fields);
+    Make<QLabel>(page, "lblSteinhartTest", {464, 422, 431, 42},
+                 "To test, refer to the thermistor resistance values and apply the test, and verify "
+                 "that the temperature value calculated by the software corresponds to the datasheet")
+        ->setWordWrap(true);
 
-    edtA = CreateSteinhartField(page, "edtA", "A", 488, 326, 281);
-    edtB = CreateSteinhartField(page, "edtB", "B", 488, 354, 281);
-    edtC = CreateSteinhartField(page, "edtC", "C", 488, 382, 281);
+    btnSteinhart = Make<CaptionOverPictureButton>(page, "btnSteinhart", {778, 212, 121, 75},
+                                                  "Calculate Constants",
+                                                  style()->standardIcon(QStyle::SP_BrowserReload));
+    btnCalcSteinhart = Make<CaptionOverPictureButton>(
+        page, "btnCalcSteinhart", {664, 476, 105, 75}, "Testing",
+        style()->standardIcon(QStyle::SP_DialogApplyButton));
 
-    auto *testText = new QLabel("To test, refer to the thermistor resistance values and apply the "
-                                "test, and verify that the temperature value calculated by the "
-                                "software corresponds to the datasheet",
-                                page);
-    testText->setObjectName("lblSteinhartTest");
-    testText->setWordWrap(true);
-    testText->setGeometry(464, 422, 431, 42);
-
-    edtRes = CreateSteinhartField(page, "edtRes", QString(), 464, 492, 181);
-    CreateLabel(page, "Resistive value in ohms", 464, 476);
-
-    btnCalcSteinhart = new CaptionOverPictureButton(
-        "Testing", style()->standardIcon(QStyle::SP_DialogApplyButton), page);
-    btnCalcSteinhart->setObjectName("btnCalcSteinhart");
-    btnCalcSteinhart->setGeometry(664, 476, 105, 75);
-
-    CreateLabel(page, "Temperature in degrees Kelvin", 464, 566);
-    edtTempK = CreateSteinhartField(page, "edtTempK", QString(), 464, 582, 181);
-    CreateLabel(page, "Temperature in degrees Celsius", 464, 614);
-    edtTempC = CreateSteinhartField(page, "edtTempC", QString(), 464, 630, 181);
-
-    setTabOrder(edtT1, edtR1);
-    setTabOrder(edtR1, edtT2);
-    setTabOrder(edtT2, edtR2);
-    setTabOrder(edtR2, edtT3);
-    setTabOrder(edtT3, edtR3);
-    setTabOrder(edtR3, btnSteinhart);
-    setTabOrder(btnSteinhart, edtA);
-    setTabOrder(edtA, edtB);
-    setTabOrder(edtB, edtC);
-    setTabOrder(edtC, edtRes);
-    setTabOrder(edtRes, btnCalcSteinhart);
-    setTabOrder(btnCalcSteinhart, edtTempK);
-    setTabOrder(edtTempK, edtTempC);
-
-    connect(btnSteinhart, &QPushButton::clicked, this, [this] { btnSteinhartClick(btnSteinhart); });
-    connect(btnCalcSteinhart, &QPushButton::clicked, this,
-            [this] { btnCalcSteinhartClick(btnCalcSteinhart); });
-    connect(edtRes, &QLineEdit::textChanged, this, [this] { edtResChange(edtRes); });
+    TabChain({edtT1, edtR1, edtT2, edtR2, edtT3, edtR3, btnSteinhart, edtA, edtB, edtC, edtRes,
+              btnCalcSteinhart, edtTempK, edtTempC});
+    OnClick(btnSteinhart, this, &TfrmMain::btnSteinhartClick);
+    OnClick(btnCalcSteinhart, this, &TfrmMain::btnCalcSteinhartClick);
+    On(edtRes, &QLineEdit::textChanged, this, &TfrmMain::edtResChange);
     new DefaultButtonKeys(this, btnCalcSteinhart);
 }
 
 void TfrmMain::CreateSteinhartInstructions(QWidget *page)
 {
+    using namespace controls;
     const char *const steps[] = {
         "1 - Select the temperature extremes (T1 and T3) of the thermistor working range.",
         "2 - Then choose the equidistant temperature point (T2) between (T1 and T3).",
@@ -164,32 +139,12 @@ void TfrmMain::CreateSteinhartInstructions(QWidget *page)
     };
     const int tops[] = {20, 52, 84};
     for (int i = 0; i < 3; ++i) {
-        auto *step = new QLabel(steps[i], page);
-        step->setObjectName(QString("lblSteinhartStep%1").arg(i + 1));
-        step->setWordWrap(true);
-        step->setGeometry(464, tops[i], 431, 30);
+        Make<QLabel>(page, QString("lblSteinhartStep%1").arg(i + 1), {464, tops[i], 431, 30}, steps[i])
+            ->setWordWrap(true);
     }
-    auto *more = new QLabel("For more information see the document:", page);
-    more->setObjectName("lblSteinhartMore");
-    more->setGeometry(464, 128, 431, 16);
-    auto *document = new QLabel("Calibrating NTC Thermistors with the Steinhart-Hart Equation", page);
-    document->setObjectName("lblSteinhartDocument");
-    document->setAlignment(Qt::AlignCenter);
-    QFont bold = document->font();
-    bold.setBold(true);
-    document->setFont(bold);
-    document->setGeometry(464, 150, 431, 16);
-}
-
-QLineEdit *TfrmMain::CreateSteinhartField(QWidget *parent, const char *name, const QString &label,
-                                          int left, int top, int width)
-{
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(name);
-    field->setGeometry(left, top, width, 21);
-    if (!label.isEmpty())
-        CreateLabel(parent, label, left - 16, top + 4);
-    return field;
+    Make<QLabel>(page, "lblSteinhartMore", {464, 128, 431, 16}, "For more information see the document:");
+    Bold(Centred(Make<QLabel>(page, "lblSteinhartDocument", {464, 150, 431, 16},
+                              "Calibrating NTC Thermistors with the Steinhart-Hart Equation")));
 }
 
 void TfrmMain::SteinhartErrorBox(const QString &text)

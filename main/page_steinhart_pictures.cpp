@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "main/controls.h"
 #include "main/main.h"
 
 namespace {
@@ -19,15 +20,6 @@ constexpr int kFormulaHeight = 86;
 // Temperatures shown on the chart's axis, in degrees Celsius.
 constexpr double kChartColdest = -50.0;
 constexpr double kChartHottest = 150.0;
-
-QFont PictureFont(int pixelSize, bool bold = false, bool italic = false)
-{
-    QFont font("Tahoma");
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    font.setItalic(italic);
-    return font;
-}
 
 QPixmap DrawChart()
 {
@@ -57,7 +49,7 @@ QPixmap DrawChart()
     painter.setBrush(Qt::NoBrush);
 
     // Temperature ticks.
-    painter.setFont(PictureFont(12));
+    painter.setFont(controls::InterfaceFont(12));
     const QFontMetrics metrics(painter.font());
     const struct {
         double celsius;
@@ -99,7 +91,7 @@ QPixmap DrawChart()
     painter.setPen(QPen(QColor(200, 0, 0), 2.5));
     painter.drawLine(QPointF(xOf(kChartColdest), yOf(0.12)), QPointF(xOf(kChartHottest), yOf(0.5)));
 
-    painter.setFont(PictureFont(13, true));
+    painter.setFont(controls::InterfaceFont(13, controls::kBold));
     painter.setPen(QColor(0, 0, 200));
     painter.drawText(QPointF(xOf(-22.0), yOf(0.86)), "NTC Thermistor");
     painter.setPen(QColor(200, 0, 0));
@@ -110,7 +102,7 @@ QPixmap DrawChart()
         double celsius;
         const char *name;
     } marks[] = {{-20.0, "T1"}, {35.0, "T2"}, {90.0, "T3"}};
-    painter.setFont(PictureFont(12, true));
+    painter.setFont(controls::InterfaceFont(12, controls::kBold));
     for (const auto &mark : marks) {
         const QPointF point(xOf(mark.celsius), yOf(ntcShare(mark.celsius)));
         painter.setPen(QPen(Qt::darkGray, 1, Qt::DashLine));
@@ -136,8 +128,8 @@ QPixmap DrawFormula()
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::black);
 
-    const QFont text = PictureFont(18, false, true);
-    const QFont small = PictureFont(12, false, true);
+    const QFont text = controls::InterfaceFont(18, controls::kItalic);
+    const QFont small = controls::InterfaceFont(12, controls::kItalic);
     const QFontMetrics metrics(text);
     const QFontMetrics smallMetrics(small);
     const double middle = kFormulaHeight / 2.0;
@@ -184,20 +176,10 @@ QPixmap DrawFormula()
 
 void TfrmMain::CreateSteinhartPictures(QWidget *page)
 {
-    auto *chart = new QLabel(page);
-    chart->setObjectName("imgSteinhartChart");
-    chart->setGeometry(16, 20, kChartWidth, kChartHeight);
-    chart->setPixmap(DrawChart());
-
-    auto *formula = new QLabel(page);
-    formula->setObjectName("imgSteinhartFormula");
-    formula->setGeometry(16, 362, kFormulaWidth, kFormulaHeight);
-    formula->setPixmap(DrawFormula());
-
-    auto *temperature = new QLabel("T = Temperature in degrees Celsius", page);
-    temperature->setObjectName("lblSteinhartT");
-    temperature->setGeometry(16, 458, kFormulaWidth, 16);
-    auto *resistance = new QLabel("R = Thermistor resistance in ohms", page);
-    resistance->setObjectName("lblSteinhartR");
-    resistance->setGeometry(16, 478, kFormulaWidth, 16);
+    using namespace controls;
+    Make<QLabel>(page, "imgSteinhartChart", {16, 20, kChartWidth, kChartHeight})->setPixmap(DrawChart());
+    Make<QLabel>(page, "imgSteinhartFormula", {16, 362, kFormulaWidth, kFormulaHeight})
+        ->setPixmap(DrawFormula());
+    Make<QLabel>(page, "lblSteinhartT", {16, 458, kFormulaWidth, 16}, "T = Temperature in degrees Celsius");
+    Make<QLabel>(page, "lblSteinhartR", {16, 478, kFormulaWidth, 16}, "R = Thermistor resistance in ohms");
 }

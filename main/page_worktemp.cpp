@@ -6,41 +6,14 @@
 #include <QPushButton>
 #include <QTimeEdit>
 
+#include "main/controls.h"
 #include "main/main.h"
-#include "main/named_control.h"
 #include "tools/schedule_word.h"
 
 namespace {
 
 // The time the pickers hold until the first conversion.
 const QTime kDesignTime(9, 45, 10);
-
-QLabel *MakeLabel(const QString &caption, const QString &name, int left, int top, QWidget *page)
-{
-    auto *label = new QLabel(caption, page);
-    label->setObjectName(name);
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
-QCheckBox *MakeCheckBox(const QString &caption, const char *name, int left, int top, QWidget *page)
-{
-    auto *box = new QCheckBox(caption, page);
-    box->setObjectName(name);
-    box->setGeometry(left, top, 97, 17);
-    box->setChecked(true);
-    return box;
-}
-
-QTimeEdit *MakeTimePicker(const char *name, int left, int top, QWidget *page)
-{
-    auto *picker = new QTimeEdit(kDesignTime, page);
-    picker->setObjectName(name);
-    picker->setDisplayFormat("HH:mm:ss");
-    picker->setGeometry(left, top, 97, 21);
-    return picker;
-}
 
 QString HourCaption(int hour)
 {
@@ -58,63 +31,59 @@ std::int32_t LenientValue(const QLineEdit *edit)
 
 void TfrmMain::CreateWorkTempPage(QWidget *page)
 {
-    LabelStartTime = MakeLabel("Start Time", "LabelStartTime", 16, 12, page);
-    edtH = CreateNamed<QLineEdit>(page, "edtH", QRect(16, 28, 81, 21), "360");
-    LabelDuration = MakeLabel("Duration", "LabelDuration", 112, 12, page);
-    edtD = CreateNamed<QLineEdit>(page, "edtD", QRect(112, 28, 81, 21), "240");
-    cbxEn = MakeCheckBox("Enable", "cbxEn", 16, 56, page);
-
-    LabelDayOfWeek = MakeLabel("Day of the week", "LabelDayOfWeek", 16, 84, page);
-    const struct {
-        QCheckBox *TfrmMain::*member;
-        const char *name;
-        const char *caption;
-    } days[] = {
-        {&TfrmMain::cbxDomingo, "cbxDomingo", "Sunday"},
-        {&TfrmMain::cbxSegunda, "cbxSegunda", "Monday"},
-        {&TfrmMain::cbxTerca, "cbxTerca", "Tuesday"},
-        {&TfrmMain::cbxQuarta, "cbxQuarta", "Wednesday"},
-        {&TfrmMain::cbxQuinta, "cbxQuinta", "Thursday"},
-        {&TfrmMain::cbxSexta, "cbxSexta", "Friday"},
-        {&TfrmMain::cbxSabado, "cbxSabado", "Saturday"},
+    using namespace controls;
+    const Row<QLabel, TfrmMain> captions[] = {
+        {&TfrmMain::LabelStartTime, "LabelStartTime", {16, 12}, "Start Time"},
+        {&TfrmMain::LabelDuration, "LabelDuration", {112, 12}, "Duration"},
+        {&TfrmMain::LabelDayOfWeek, "LabelDayOfWeek", {16, 84}, "Day of the week"},
+        {&TfrmMain::LabelDecimalValue, "LabelDecimalValue", {328, 12}, "Decimal Value"},
+        {&TfrmMain::lblHex, "lblHex", {460, 31}, "0x0"},
+        {&TfrmMain::LabelInitTime, "LabelInitTime", {328, 84}, "Start Time"},
+        {&TfrmMain::LabelDurationTime, "LabelDurationTime", {432, 84}, "Duration"},
+        {&TfrmMain::LabelEndTime, "LabelEndTime", {536, 84}, "End Time"},
     };
-    int top = 102;
-    for (const auto &day : days) {
-        this->*day.member = MakeCheckBox(day.caption, day.name, 16, top, page);
-        top += 20;
+    // The rest in keyboard order.
+    const Row<QLineEdit, TfrmMain> minutes[] = {
+        {&TfrmMain::edtH, "edtH", {16, 28, 81, 21}, "360"},
+        {&TfrmMain::edtD, "edtD", {112, 28, 81, 21}, "240"},
+    };
+    const Row<QCheckBox, TfrmMain> flags[] = {
+        {&TfrmMain::cbxEn, "cbxEn", {16, 56, 97, 17}, "Enable"},
+        {&TfrmMain::cbxDomingo, "cbxDomingo", {16, 102, 97, 17}, "Sunday"},
+        {&TfrmMain::cbxSegunda, "cbxSegunda", {16, 122, 97, 17}, "Monday"},
+        {&TfrmMain::cbxTerca, "cbxTerca", {16, 142, 97, 17}, "Tuesday"},
+        {&TfrmMain::cbxQuarta, "cbxQuarta", {16, 162, 97, 17}, "Wednesday"},
+        {&TfrmMain::cbxQuinta, "cbxQuinta", {16, 182, 97, 17}, "Thursday"},
+        {&TfrmMain::cbxSexta, "cbxSexta", {16, 202, 97, 17}, "Friday"},
+        {&TfrmMain::cbxSabado, "cbxSabado", {16, 222, 97, 17}, "Saturday"},
+    };
+    const Row<QPushButton, TfrmMain> conversions[] = {
+        {&TfrmMain::btConv1, "btConv1", {216, 26, 97, 25}, "Convert >>"},
+        {&TfrmMain::btConv2, "btConv2", {216, 58, 97, 25}, "<< Convert"},
+    };
+    const Row<QTimeEdit, TfrmMain> pickers[] = {
+        {&TfrmMain::dtpInit, "dtpInit", {328, 100, 97, 21}},
+        {&TfrmMain::dtpDuration, "dtpDuration", {432, 100, 97, 21}},
+        {&TfrmMain::dtpAll, "dtpAll", {536, 100, 97, 21}},
+    };
+    MakeRows(this, page, captions);
+    MakeRows(this, page, minutes);
+    MakeRows(this, page, flags, [](QCheckBox *box) { box->setChecked(true); });
+    MakeRows(this, page, conversions);
+    edtResTime = Make<QLineEdit>(page, "edtResTime", {328, 28, 121, 21}, "0");
+    for (const Row<QTimeEdit, TfrmMain> &picker : pickers) {
+        this->*picker.member = Make<QTimeEdit>(page, picker.name, picker.place, kDesignTime);
+        (this->*picker.member)->setDisplayFormat("HH:mm:ss");
     }
-
-    btConv1 = new QPushButton("Convert >>", page);
-    btConv1->setObjectName("btConv1");
-    btConv1->setGeometry(216, 26, 97, 25);
-    connect(btConv1, &QPushButton::clicked, this, [this] { btConv1Click(btConv1); });
-    btConv2 = new QPushButton("<< Convert", page);
-    btConv2->setObjectName("btConv2");
-    btConv2->setGeometry(216, 58, 97, 25);
-    connect(btConv2, &QPushButton::clicked, this, [this] { btConv2Click(btConv2); });
-
-    LabelDecimalValue = MakeLabel("Decimal Value", "LabelDecimalValue", 328, 12, page);
-    edtResTime = CreateNamed<QLineEdit>(page, "edtResTime", QRect(328, 28, 121, 21), "0");
-    lblHex = MakeLabel("0x0", "lblHex", 460, 31, page);
-
-    LabelInitTime = MakeLabel("Start Time", "LabelInitTime", 328, 84, page);
-    dtpInit = MakeTimePicker("dtpInit", 328, 100, page);
-    LabelDurationTime = MakeLabel("Duration", "LabelDurationTime", 432, 84, page);
-    dtpDuration = MakeTimePicker("dtpDuration", 432, 100, page);
-    LabelEndTime = MakeLabel("End Time", "LabelEndTime", 536, 84, page);
-    dtpAll = MakeTimePicker("dtpAll", 536, 100, page);
+    OnClick(btConv1, this, &TfrmMain::btConv1Click);
+    OnClick(btConv2, this, &TfrmMain::btConv2Click);
 
     // Reference table: whole hours in minutes, 0..11 on the left, 12..23 on the right.
-    QFont tableFont("Tahoma");
-    tableFont.setPixelSize(16);
-    tableFont.setBold(true);
     for (int hour = 0; hour < 24; ++hour) {
-        const int left = hour < 12 ? 24 : 304;
-        const int row = hour % 12;
-        QLabel *label = new QLabel(HourCaption(hour), page);
-        label->setObjectName(QString("LabelHour%1").arg(hour));
-        label->setFont(tableFont);
-        label->move(left, 280 + 25 * row);
+        QLabel *label = Make<QLabel>(page, QString("LabelHour%1").arg(hour),
+                                     {hour < 12 ? 24 : 304, 280 + 25 * (hour % 12)}, HourCaption(hour));
+        // Sized again for the table's font.
+        label->setFont(InterfaceFont(16, kBold));
         label->adjustSize();
         LabelHours[hour] = label;
     }

@@ -54,3 +54,17 @@ private:
 // The index of the checked radio button among the group's direct radio children, in
 // creation order; -1 when none is checked.
 int RadioGroupIndex(const QGroupBox *group);
+
+// Paints the grid's cells with the owner's DrawCell handler and hands every selected cell to
+// its SelectCell handler, the grid reported as the Sender of both.
+template <typename Owner, typename DrawCell, typename SelectCell>
+void ConnectPixelGrid(TPixelGrid *grid, Owner *owner, DrawCell draw, SelectCell select)
+{
+    grid->setItemDelegate(new TCellPainter(
+        [grid, owner, draw](QPainter *painter, const QRect &rect, int column, int row,
+                            const QModelIndex &) { (owner->*draw)(grid, column, row, rect, painter); },
+        grid));
+    QObject::connect(grid, &TPixelGrid::cellSelected, owner, [grid, owner, select](int column, int row) {
+        (owner->*select)(grid, column, row);
+    });
+}

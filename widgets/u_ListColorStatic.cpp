@@ -6,13 +6,9 @@
 
 #include <algorithm>
 
-namespace {
+#include "widgets/bgr_colour.h"
 
-QColor ToQColor(std::uint32_t rgb)
-{
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>((rgb >> 16) & 0xFF));
-}
+namespace {
 
 // The widget the slots are placed on: a scroll area's scrolled widget, else the control itself.
 QWidget *SlotParent(QWidget *container)
@@ -60,12 +56,12 @@ void TSlotColor::paintEvent(QPaintEvent *)
         zolvik::PlanSlotDrawing(Selected, Enabled, FBrushColor, FPenColor);
     QPainter painter(this);
     const int w = drawing.PenWidth;
-    painter.setPen(QPen(ToQColor(drawing.OutlineColor), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.setBrush(ToQColor(FBrushColor));
+    painter.setPen(QPen(ColourFromBgr(drawing.OutlineColor), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(ColourFromBgr(FBrushColor));
     // The outline lies inside the slot: its rectangle is inset by half the pen width.
     painter.drawRect(QRectF(w / 2.0, w / 2.0, width() - w, height() - w));
     if (drawing.Cross) {
-        painter.setPen(QPen(ToQColor(drawing.CrossColor), w));
+        painter.setPen(QPen(ColourFromBgr(drawing.CrossColor), w));
         painter.drawLine(0, 0, width(), height());
         painter.drawLine(width(), 0, 0, height());
     }
