@@ -15,6 +15,7 @@
 #include "main/main.h"
 #include "main/page_fonts_glyphs.h"
 #include "main/user_files.h"
+#include "render/icon_sheet.h"
 #include "tools/errors.h"
 #include "tools/icon_strip.h"
 
@@ -79,7 +80,7 @@ void TfrmMain::btnFontClick(QObject *)
         const qreal dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
         if (!GenerateFontFiles(chosen.family(), PointSizeOf(chosen, dpi), fontId, dpi, "campo.bmp",
                                QCoreApplication::applicationDirPath())) {
-            FontsShowMessage("A fonte escolhida não tem nenhum pixel visível; nenhum arquivo foi gravado.");
+            FontsShowMessage(QString::fromUtf8(kFontLeavesNoInk));
             return;
         }
         FontsShowMessage("Conversão conluída.");
@@ -103,15 +104,15 @@ void TfrmMain::Button6Click(QObject *)
 
         QImage sheet;
         if (!sheet.load(inputPath, "BMP"))
-            throw zolvik::Error("Bitmap image is not valid");
-        if (!zolvik::IsIconSheet(sheet.width(), sheet.height())) {
-            FontsShowMessage("Imagem deve estar no padrão 48x48");
+            throw zolvik::Error(kIconSheetNotBitmap);
+        const std::optional<std::vector<std::uint8_t>> records = IconSheetRecords(sheet);
+        if (!records) {
+            FontsShowMessage(QString::fromUtf8(kIconSheetNot48));
             return;
         }
-        const std::vector<std::uint8_t> records = zolvik::IconRecords(ToRgbRaster(sheet));
         const QString outputPath = QString::fromStdString(zolvik::BmbPath(inputPath.toStdString()));
-        SaveUserFile(outputPath, std::string_view(reinterpret_cast<const char *>(records.data()),
-                                                  records.size()));
+        SaveUserFile(outputPath, std::string_view(reinterpret_cast<const char *>(records->data()),
+                                                  records->size()));
         FontsShowMessage("Conversão conluída.");
     });
 }

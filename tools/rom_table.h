@@ -57,4 +57,10 @@ std::string RomTableText(std::string_view input, const RomTableLayout &layout);
 // temporary is removed and Error is thrown with the message of its error number.
 std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &layout);
 
+// The same from `inputPath` to `outputPath`, by the same rules; "-" names standard input or
+// standard output. An input of unknown size, such as a pipe, is read whole before the table
+// is written.
+void WriteRomTableFile(const std::string &inputPath, const std::string &outputPath,
+                       const RomTableLayout &layout);
+
 }  // namespace zolvik
