@@ -9,6 +9,7 @@ packages=(
   fontconfig fonts-dejavu-core fonts-wine
   clang-14 libclang-rt-14-dev
   binutils xxd
+  libcli11-dev
 )
 
 missing=()
