@@ -13,7 +13,7 @@
 #include "main/user_files.h"
 #include "common/errors.h"
 #include "platform/prompts.h"
-#include "tools/bmp_extent.h"
+#include "render/icon_sheet.h"
 #include "tools/icon_strip.h"
 #include "widgets/caption_over_picture_button.h"
 
@@ -82,7 +82,7 @@ void TfrmMain::btnFontClick(QObject *)
         const qreal dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
         if (!GenerateFontFiles(chosen.family(), PointSizeOf(chosen, dpi), fontId, dpi, "campo.bmp",
                                QCoreApplication::applicationDirPath())) {
-            FontsShowMessage("A fonte escolhida não tem nenhum pixel visível; nenhum arquivo foi gravado.");
+            FontsShowMessage(QString::fromUtf8(kFontLeavesNoInk));
             return;
         }
         FontsShowMessage("Conversão conluída.");
@@ -98,26 +98,23 @@ void TfrmMain::Button6Click(QObject *)
         if (!QFileInfo(inputPath).isFile())
             return;
 
-        // A file cut short would otherwise decode with made-up pixels for its missing part.
         QByteArray bitmap;
         try {
             bitmap = LoadUserFile(inputPath, kLargestIconSheet);
         } catch (const zolvik::Error &) {
             // unreadable: refused below as any other bitmap that does not decode
         }
-        const auto *bitmapBytes = reinterpret_cast<const std::uint8_t *>(bitmap.constData());
-        QImage sheet;
-        if (!zolvik::BmpIsComplete({bitmapBytes, static_cast<std::size_t>(bitmap.size())}) ||
-            !sheet.loadFromData(bitmap, "BMP"))
-            throw zolvik::Error("Bitmap image is not valid");
-        if (!zolvik::IsIconSheet(sheet.width(), sheet.height())) {
-            FontsShowMessage("Imagem deve estar no padrão 48x48");
+        const QImage sheet = DecodeIconSheet(bitmap);
+        if (sheet.isNull())
+            throw zolvik::Error(kIconSheetNotBitmap);
+        const std::optional<std::vector<std::uint8_t>> records = IconSheetRecords(sheet);
+        if (!records) {
+            FontsShowMessage(QString::fromUtf8(kIconSheetNot48));
             return;
         }
-        const std::vector<std::uint8_t> records = zolvik::IconRecords(ToRgbRaster(sheet));
         const QString outputPath = QString::fromStdString(zolvik::BmbPath(inputPath.toStdString()));
-        SaveUserFile(outputPath, std::string_view(reinterpret_cast<const char *>(records.data()),
-                                                  records.size()));
+        SaveUserFile(outputPath, std::string_view(reinterpret_cast<const char *>(records->data()),
+                                                  records->size()));
         FontsShowMessage("Conversão conluída.");
     });
 }

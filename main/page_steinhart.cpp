@@ -19,9 +19,9 @@ namespace {
 const QColor kLogBlue(0, 0, 255);
 const QColor kLogRed(255, 0, 0);
 
-const QString kPointsInvalid = QStringLiteral("Há valores na temperatura ou resistecia que é inválido");
-const QString kNotCalculated = QStringLiteral("Ainda não foi calculado os valores das constantes");
-const QString kResistanceInvalid = QStringLiteral("Valor da resistencia do termistor é inválido");
+const QString kPointsInvalid = QString::fromUtf8(zolvik::kSteinhartPointsInvalid);
+const QString kNotCalculated = QString::fromUtf8(zolvik::kSteinhartNotCalculated);
+const QString kResistanceInvalid = QString::fromUtf8(zolvik::kSteinhartResistanceInvalid);
 
 // A plain window has no default button of its own: Enter or Return that no control takes
 // presses the button marked default, or the focused button when a button has the focus.
@@ -223,8 +223,8 @@ void TfrmMain::btnCalcSteinhartClick(QObject *)
         LogFmt(kLogRed, "res = %f temp K = %f temp C = %f",
                {static_cast<long double>(resistance), static_cast<long double>(kelvin), celsius});
         edtTempK->setText(QString::fromStdString(
-            zolvik::Format("%10.2f", {static_cast<long double>(kelvin)}, separator)));
-        edtTempC->setText(QString::fromStdString(zolvik::Format("%10.2f", {celsius}, separator)));
+            zolvik::SteinhartTemperatureText(static_cast<long double>(kelvin), separator)));
+        edtTempC->setText(QString::fromStdString(zolvik::SteinhartTemperatureText(celsius, separator)));
 
         btnSteinhart->setDefault(false);
         btnCalcSteinhart->setDefault(false);

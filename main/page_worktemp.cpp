@@ -20,7 +20,7 @@ QString HourCaption(int hour)
     return QString("%1 %2 = %3 minutos").arg(hour).arg(hour <= 1 ? "hora" : "horas").arg(60 * hour);
 }
 
-QString HexCaption(std::int32_t word) { return "0x" + QString::fromStdString(zolvik::IntToHex(word, 8)); }
+QString HexCaption(std::int32_t word) { return QString::fromStdString(zolvik::ScheduleHexText(word)); }
 
 std::int32_t LenientValue(const QLineEdit *edit)
 {

@@ -1,6 +1,5 @@
 #include "main/user_files.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
@@ -12,6 +11,7 @@
 #include "fileio/input_file.h"
 #include "fileio/output_file.h"
 #include "common/errors.h"
+#include "render/raster_image.h"
 
 namespace {
 
@@ -43,12 +43,10 @@ void SaveUserFile(const QString &path, std::string_view bytes, const char *write
 
 void SaveUserImage(const QString &path, const QImage &image, const char *format)
 {
-    QByteArray encoded;
-    QBuffer buffer(&encoded);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, format))
+    const std::optional<QByteArray> encoded = EncodeImage(image, format);
+    if (!encoded)
         Fail(kCannotCreateFile, path, "Write error");
-    SaveUserFile(path, std::string_view(encoded.constData(), std::size_t(encoded.size())));
+    SaveUserFile(path, std::string_view(encoded->constData(), std::size_t(encoded->size())));
 }
 
 QByteArray LoadUserFile(const QString &path, qint64 limit)

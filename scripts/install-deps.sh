@@ -12,6 +12,7 @@ packages=(
   iverilog ghdl
   librsvg2-bin
   dpkg-dev file desktop-file-utils appstream lintian man-db bash-completion
+  libcli11-dev
 )
 
 missing=()

@@ -71,4 +71,10 @@ RomTableLayout RomTableLayoutForInput(RomTableLayout layout, std::string_view in
 // thrown with the message of its error number.
 std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &layout);
 
+// The same from `inputPath` to `outputPath`, by the same rules; "-" names standard input or
+// standard output. An input of unknown size, such as a pipe, is read whole before the table
+// is written.
+void WriteRomTableFile(const std::string &inputPath, const std::string &outputPath,
+                       const RomTableLayout &layout);
+
 }  // namespace zolvik

@@ -24,6 +24,9 @@ constexpr int kInvalidInput = 106;
 // the system gives a device input/output failure instead.
 constexpr int kDeviceIoError = 1117;
 
+// The name that stands for standard input or standard output.
+constexpr const char *kStandardStream = "-";
+
 [[noreturn]] void ThrowIoError(int number) { throw Error(IoErrorMessage(number)); }
 [[noreturn]] void ThrowErrno(int errnoValue) { ThrowIoError(IoErrorNumberFromErrno(errnoValue)); }
 
@@ -34,6 +37,21 @@ constexpr int kDeviceIoError = 1117;
     if (error.Fault() == fileio::FileFault::System)
         ThrowErrno(error.Code());
     throw Error(error.what());
+}
+
+std::string ReadToEnd(fileio::InputFile &input)
+{
+    std::string bytes;
+    std::size_t filled = 0;
+    for (;;) {
+        bytes.resize(filled + kRomTableReadChunk);
+        const std::size_t got = input.Read(bytes.data() + filled, kRomTableReadChunk);
+        filled += got;
+        if (got == 0)
+            break;
+    }
+    bytes.resize(filled);
+    return bytes;
 }
 
 }  // namespace
@@ -78,28 +96,51 @@ int IoErrorNumberFromErrno(int errnoValue)
 std::string WriteRomTableFile(const std::string &inputPath, const RomTableLayout &givenLayout)
 {
     const RomTableLayout layout = RomTableLayoutForInput(givenLayout, inputPath);
+    const std::string outputName = RomTableOutputName(inputPath, layout.format);
+    WriteRomTableFile(inputPath, outputName, layout);
+    return outputName;
+}
+
+void WriteRomTableFile(const std::string &inputPath, const std::string &outputPath,
+                       const RomTableLayout &layout)
+{
     if (layout.elementBytes != 1 && layout.elementBytes != 2 && layout.elementBytes != 4)
         throw Error("Invalid element size");
-    const std::string outputName = RomTableOutputName(inputPath, layout.format);
-    if (inputPath == outputName || fileio::SameFile(inputPath, outputName))
-        throw Error("The table would overwrite its own input file " + outputName);
+    const bool standardInput = inputPath == kStandardStream;
+    const bool standardOutput = outputPath == kStandardStream;
+    if (!standardInput && !standardOutput &&
+        (inputPath == outputPath || fileio::SameFile(inputPath, outputPath)))
+        throw Error("The table would overwrite its own input file " + outputPath);
 
     try {
-        fileio::InputFile input = fileio::InputFile::Open(inputPath);
-        const std::uint64_t inputBytes = input.Size().value_or(0);
-        fileio::OutputFile output(outputName);
+        fileio::InputFile input =
+            standardInput ? fileio::InputFile::StandardInput() : fileio::InputFile::Open(inputPath);
+        // The table states its element count first: a stream of unknown length is held whole.
+        std::string held;
+        if (!input.Size())
+            held = ReadToEnd(input);
+        const std::uint64_t inputBytes = input.Size() ? *input.Size() : held.size();
+        std::size_t heldOffset = 0;
+        fileio::OutputFile output =
+            standardOutput ? fileio::OutputFile::StandardOutput() : fileio::OutputFile(outputPath);
         WriteRomTable(
             inputBytes, layout,
             [&](char *buffer, std::size_t count) {
-                if (input.ReadFull(buffer, count) != count)
+                if (input.Size()) {
+                    if (input.ReadFull(buffer, count) != count)
+                        ThrowIoError(kReadBeyondEnd);
+                    return;
+                }
+                if (held.size() - heldOffset < count)
                     ThrowIoError(kReadBeyondEnd);
+                held.copy(buffer, count, heldOffset);
+                heldOffset += count;
             },
             [&](const char *data, std::size_t count) { output.Write(data, count); });
         output.Commit();
     } catch (const fileio::FileError &error) {
         ThrowFileError(error);
     }
-    return outputName;
 }
 
 }  // namespace zolvik

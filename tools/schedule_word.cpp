@@ -1,6 +1,7 @@
 #include "tools/schedule_word.h"
 
 #include "common/errors.h"
+#include "common/number_text.h"
 
 namespace zolvik {
 
@@ -62,5 +63,7 @@ PickerTime PickerTimeOf(std::int32_t minutes)
         throw Error(kTimeEncodeError);
     return {hour, minute};
 }
+
+std::string ScheduleHexText(std::int32_t word) { return "0x" + IntToHex(word, 8); }
 
 }  // namespace zolvik

@@ -7,6 +7,7 @@
 // The decimal form is the signed 32-bit reading of the bits.
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace zolvik {
 
@@ -27,6 +28,9 @@ std::int32_t EncodeScheduleWord(std::int32_t duration, std::int32_t start, std::
 std::int32_t ScheduleDuration(std::int32_t word);
 std::int32_t ScheduleStart(std::int32_t word);
 ScheduleFlags ScheduleFlagsOf(std::int32_t word);
+
+// The word as the page's caption shows it: "0x" and eight upper-case hex digits.
+std::string ScheduleHexText(std::int32_t word);
 
 // a + b wrapping around in 32 bits, as the end time of a slot is computed.
 std::int32_t WrappingSum(std::int32_t a, std::int32_t b);

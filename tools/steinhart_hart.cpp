@@ -147,4 +147,9 @@ long double KelvinToCelsius(double kelvin)
     return Checked(static_cast<long double>(kelvin) - kZeroCelsiusInKelvin);
 }
 
+std::string SteinhartTemperatureText(long double temperature, char decimalSeparator)
+{
+    return Format("%10.2f", {temperature}, decimalSeparator);
+}
+
 }  // namespace zolvik

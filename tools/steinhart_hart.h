@@ -14,6 +14,15 @@ inline constexpr double kUnreadableTemperature = 10000.0;
 inline constexpr double kUnreadableResistance = 0.0;
 inline constexpr double kUnreadableTestResistance = -1.0;
 
+// What the page says of points it cannot use, of a test before any calculation, and of a test
+// resistance it cannot read (UTF-8).
+inline constexpr const char *kSteinhartPointsInvalid =
+    "H\u00e1 valores na temperatura ou resistecia que \u00e9 inv\u00e1lido";
+inline constexpr const char *kSteinhartNotCalculated =
+    "Ainda n\u00e3o foi calculado os valores das constantes";
+inline constexpr const char *kSteinhartResistanceInvalid =
+    "Valor da resistencia do termistor \u00e9 inv\u00e1lido";
+
 // 0 degrees Celsius in kelvin, as an extended-precision constant.
 inline constexpr long double kZeroCelsiusInKelvin = 273.15L;
 
@@ -62,5 +71,8 @@ double SteinhartKelvin(const SteinhartConstants &constants, double resistance);
 
 // Kelvin to degrees Celsius, kept in extended precision.
 long double KelvinToCelsius(double kelvin);
+
+// A tested temperature as the page shows it: two decimals, right-aligned in ten characters.
+std::string SteinhartTemperatureText(long double temperature, char decimalSeparator);
 
 }  // namespace zolvik

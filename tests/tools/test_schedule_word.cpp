@@ -94,6 +94,17 @@ TEST(ScheduleFields, RoundTripOfFieldsInRange)
             }
 }
 
+TEST(ScheduleHexText, EightUpperCaseDigitsOfTheBitPattern)
+{
+    const struct {
+        std::int32_t word;
+        const char *text;
+    } cases[] = {{0, "0x00000000"}, {0x0F0168BE, "0x0F0168BE"}, {-1, "0xFFFFFFFF"},
+                 {std::numeric_limits<std::int32_t>::min(), "0x80000000"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(ScheduleHexText(c.word), c.text) << c.word;
+}
+
 TEST(WrappingSum, WrapsAroundThirtyTwoBits)
 {
     EXPECT_EQ(WrappingSum(360, 240), 600);

@@ -233,5 +233,17 @@ TEST(SteinhartFaults, ZeroDenominator)
     ExpectFault([&] { SteinhartKelvin(k, 2.0); }, kFloatDivByZero);
 }
 
+TEST(SteinhartTemperatureText, TwoDecimalsRightAlignedInTenCharacters)
+{
+    const struct {
+        long double value;
+        char separator;
+        const char *text;
+    } cases[] = {{298.15L, '.', "    298.15"}, {-20.004L, ',', "    -20,00"}, {0.125L, '.', "      0.13"},
+                 {12345678.9L, '.', "12345678.90"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(SteinhartTemperatureText(c.value, c.separator), c.text);
+}
+
 }  // namespace
 }  // namespace zolvik

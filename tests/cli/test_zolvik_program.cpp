@@ -1,0 +1,240 @@
+// The built `zolvik` program as scripts use it: exit statuses, the one-line messages on
+// standard error for bad input with no output file left behind, and standard input and output.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tests/support/scratch_folder.h"
+#include "tools/cursor_image.h"
+#include "tools/modulo_table.h"
+#include "tools/rom_table.h"
+
+namespace {
+
+using zolvik::test::ScratchFolder;
+
+std::string Quoted(const std::string &text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the program in `folder` with the arguments, standard input from `input` (a shell
+// redirection such as "< FILE" or a pipe "cat FILE |"), and collects what it printed.
+Outcome RunZolvik(const ScratchFolder &folder, const std::vector<std::string> &args, const std::string &feed = "")
+{
+    std::string command = "cd " + Quoted(folder.Path().string()) + " && " + feed + " " + Quoted(ZOLVIK_PROGRAM);
+    for (const std::string &arg : args)
+        command += " " + Quoted(arg);
+    const std::string out = (folder.Path() / ".out").string();
+    const std::string err = (folder.Path() / ".err").string();
+    command += " > " + Quoted(out) + " 2> " + Quoted(err);
+    if (feed.empty())
+        command += " < /dev/null";
+    const int raw = std::system(("sh -c " + Quoted(command)).c_str());
+    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ScratchFolder::Read(out), ScratchFolder::Read(err)};
+    std::filesystem::remove(out);
+    std::filesystem::remove(err);
+    return outcome;
+}
+
+std::set<std::string> Entries(const ScratchFolder &folder)
+{
+    std::set<std::string> names;
+    for (const auto &entry : std::filesystem::directory_iterator(folder.Path()))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+std::string Bytes(std::size_t count)
+{
+    std::string bytes(count, '\0');
+    for (std::size_t i = 0; i < count; ++i)
+        bytes[i] = static_cast<char>((i * 151 + 7) & 0xFF);
+    return bytes;
+}
+
+// A 24-bit BMP of the given size, all grey.
+std::string GreyBmp(int width, int height)
+{
+    const int rowBytes = (width * 3 + 3) & ~3;
+    const int size = 54 + rowBytes * height;
+    std::string bmp(size, '\x80');
+    const auto put = [&](int at, std::uint32_t value, int count) {
+        for (int i = 0; i < count; ++i)
+            bmp[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    bmp[0] = 'B';
+    bmp[1] = 'M';
+    put(2, size, 4);
+    put(6, 0, 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, width, 4);
+    put(22, height, 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    put(30, 0, 4);
+    put(34, rowBytes * height, 4);
+    put(38, 2835, 4);
+    put(42, 2835, 4);
+    put(46, 0, 4);
+    put(50, 0, 4);
+    return bmp;
+}
+
+TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
+{
+    ScratchFolder folder;
+    folder.Write("data.bin", Bytes(64));
+    folder.Write("table.txt", "an older table");
+    folder.Write("short.bin", Bytes(100));
+    folder.Write("bad.hex", ":0400000001020304F3\n:00000001FF\n");
+    folder.Write("text.bmp", "not a picture");
+    folder.Write("odd.bmp", GreyBmp(50, 48));
+    std::filesystem::create_directory(folder.Path() / "folder");
+
+    const struct {
+        std::vector<std::string> args;
+        std::string err;
+    } cases[] = {
+        {{"table", "missing.bin"}, "zolvik table: missing.bin: The specified file was not found\n"},
+        {{"table", "table.txt"}, "zolvik table: table.txt: The table would overwrite its own input file table.txt\n"},
+        {{"table", "data.bin", "-o", "folder"}, "zolvik table: data.bin: folder: Is a folder, not a file\n"},
+        {{"table", "data.bin", "-c", "many"}, "zolvik table: 'many' is not a valid integer value\n"},
+        {{"hex2bin", "bad.hex"}, "zolvik hex2bin: bad.hex:1: bad checksum 0xF3, the record's bytes need 0xF2\n"},
+        {{"cursor", "short.bin", "-o", "cursor.h"}, "zolvik cursor: short.bin: a cursor binary holds 16384 bytes, this one 100\n"},
+        {{"icons", "text.bmp"}, "zolvik icons: text.bmp: Bitmap image is not valid\n"},
+        {{"icons", "odd.bmp"}, "zolvik icons: odd.bmp: Imagem deve estar no padr\u00e3o 48x48\n"},
+        {{"font", "--family", "No Such Family Anywhere", "--size", "12"},
+         "zolvik font: No Such Family Anywhere: no installed font has this family name\n"},
+        {{"font", "--font-file", "data.bin", "--size", "12"}, "zolvik font: data.bin: not a TrueType or OpenType font\n"},
+        {{"lcd", "0", "1", "2", "3", "4", "5", "6", "32"}, "zolvik lcd: 32: a value from 0 to 31 is needed\n"},
+        {{"thermistor", "coefficients", "warm:100", "25:50", "50:20"},
+         "zolvik thermistor coefficients: H\u00e1 valores na temperatura ou resistecia que \u00e9 inv\u00e1lido\n"},
+        {{"thermistor", "coefficients", "0:100", "25:100", "50:100"},
+         "zolvik thermistor coefficients: Floating point division by zero\n"},
+        {{"thermistor", "temperature", "100", "--abc", "0,0,0"},
+         "zolvik thermistor temperature: Ainda n\u00e3o foi calculado os valores das constantes\n"},
+        {{"thermistor", "temperature", "lots", "--abc", "1e-3,2e-4,1e-7"},
+         "zolvik thermistor temperature: lots: Valor da resistencia do termistor \u00e9 inv\u00e1lido\n"},
+        {{"timer", "--clock", "fast", "--ms", "1"}, "zolvik timer: 'fast' is not a valid integer value\n"},
+        {{"schedule", "decode", "12x"}, "zolvik schedule decode: '12x' is not a valid integer value\n"},
+        {{"schedule", "encode", "--start", "-30", "--duration", "10"},
+         "zolvik schedule encode: Invalid argument to time encode\n"},
+        {{"mod", "1", "10", "0"}, "zolvik mod: Division by zero\n"},
+        {{"mod", "0", "2000000", "7"}, "zolvik mod: " + zolvik::TooManyModuloLinesMessage(2000001) + "\n"},
+        {{"temp", "warm", "c"}, "zolvik temp: 'warm' is not a valid floating point value\n"},
+    };
+    const std::set<std::string> before = Entries(folder);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.front() + " " + c.args.at(1));
+        const Outcome outcome = RunZolvik(folder, c.args);
+        EXPECT_EQ(outcome.status, 1);
+        EXPECT_EQ(outcome.err, c.err);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(Entries(folder), before);
+    }
+    EXPECT_EQ(ScratchFolder::Read(folder.File("table.txt")), "an older table");
+}
+
+TEST(ZolvikProgram, UsageFaultsGiveStatusTwoAndTheUsageOnStandardError)
+{
+    ScratchFolder folder;
+    const struct {
+        std::vector<std::string> args;
+        std::string firstLine;
+        std::string usage;
+    } cases[] = {
+        {{}, "zolvik: A subcommand is required", "Usage: zolvik [OPTIONS] SUBCOMMAND"},
+        {{"tabel", "x"}, "zolvik: unknown subcommand 'tabel'", "Usage: zolvik [OPTIONS] SUBCOMMAND"},
+        {{"--colour"}, "zolvik: unknown option '--colour'", "Usage: zolvik [OPTIONS] SUBCOMMAND"},
+        {{"table", "x", "--wide"}, "zolvik table: The following argument was not expected: --wide",
+         "Usage: zolvik table [OPTIONS] INPUT"},
+        {{"table", "x", "-w", "12"}, "zolvik table: --width: 12 not in {8,16,32}", "Usage: zolvik table [OPTIONS] INPUT"},
+        {{"timer", "--clock", "1"}, "zolvik timer: --ms is required", "Usage: zolvik timer [OPTIONS]"},
+        {{"schedule", "encode", "--start", "1", "--duration", "1", "--days", "12"},
+         "zolvik schedule encode: --days: seven digits 0 or 1 are needed, Sunday first",
+         "Usage: zolvik schedule encode [OPTIONS]"},
+        {{"font", "--size", "9"}, "zolvik font: --family or --font-file is required", "Usage: zolvik font [OPTIONS]"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.firstLine);
+        const Outcome outcome = RunZolvik(folder, c.args);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.out, "");
+        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), c.firstLine);
+        EXPECT_NE(outcome.err.find(c.usage), std::string::npos) << outcome.err;
+    }
+}
+
+TEST(ZolvikProgram, HelpAndVersionGoToStandardOutput)
+{
+    ScratchFolder folder;
+    const Outcome version = RunZolvik(folder, {"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, std::string(ZOLVIK_EXPECTED_VERSION) + "\n");
+    for (const std::string command : {"table", "font", "icons", "cursor", "lcd", "timer", "mod", "temp"}) {
+        const Outcome help = RunZolvik(folder, {command, "--help"});
+        EXPECT_EQ(help.status, 0) << command;
+        EXPECT_NE(help.out.find("Usage: zolvik " + command + " "), std::string::npos) << help.out;
+        EXPECT_EQ(help.err, "");
+    }
+    const Outcome converter = RunZolvik(folder, {"hex2bin", "-h"});
+    EXPECT_EQ(converter.status, 0);
+    EXPECT_TRUE(converter.out.starts_with("Usage: zolvik hex2bin [options] FILE.hex\n")) << converter.out;
+}
+
+TEST(ZolvikProgram, StandardInputAndOutputCarryTheSameBytesAsFiles)
+{
+    ScratchFolder folder;
+    const std::string data = Bytes(5000);
+    folder.Write("data.bin", data);
+    folder.Write("cursor.bin", Bytes(zolvik::kCursorBinarySize));
+    folder.Write("sheet.bmp", GreyBmp(48, 96));
+
+    zolvik::RomTableLayout layout;
+    layout.elementBytes = 2;
+    layout.format = zolvik::RomFormat::Vhdl;
+    layout.columns = 6;
+    layout.tabs = 1;
+    const std::string table = zolvik::RomTableText(data, layout);
+    const std::vector<std::string> tableOptions = {"-f", "vhdl", "-w", "16", "-c", "6"};
+
+    const auto withOptions = [&](std::vector<std::string> args) {
+        args.insert(args.end(), tableOptions.begin(), tableOptions.end());
+        return args;
+    };
+    const Outcome redirected = RunZolvik(folder, withOptions({"table", "-"}), "");
+    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "-"}), "cat data.bin |").out, table);
+    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "-"}), "exec < data.bin;").out, table);
+    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "data.bin", "-o", "-"})).out, table);
+    EXPECT_EQ(redirected.out, zolvik::RomTableText("", layout));
+    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "data.bin"})).status, 0);
+    EXPECT_EQ(ScratchFolder::Read(folder.File("data.txt")), table);
+
+    ASSERT_EQ(RunZolvik(folder, {"cursor", "cursor.bin", "-o", "cursor.h"}).status, 0);
+    EXPECT_EQ(RunZolvik(folder, {"cursor", "-"}, "cat cursor.bin |").out, ScratchFolder::Read(folder.File("cursor.h")));
+
+    ASSERT_EQ(RunZolvik(folder, {"icons", "sheet.bmp"}).status, 0);
+    const std::string records = ScratchFolder::Read(folder.File("sheet.bmb"));
+    EXPECT_EQ(records, std::string(2 * 48 * 48 * 3, '\x80'));
+    EXPECT_EQ(RunZolvik(folder, {"icons", "-"}, "cat sheet.bmp |").out, records);
+    EXPECT_EQ(RunZolvik(folder, {"icons", "sheet.bmp", "-o", "-"}).out, records);
+}
+
+}  // namespace
