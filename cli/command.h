@@ -47,5 +47,6 @@ void AddTimerCommand(CLI::App &app, CommandRun &run);
 void AddScheduleCommand(CLI::App &app, CommandRun &run);
 void AddModCommand(CLI::App &app, CommandRun &run);
 void AddTempCommand(CLI::App &app, CommandRun &run);
+void AddBin2HexCommand(CLI::App &app, CommandRun &run);
 
 }  // namespace zolvik::cli

@@ -62,6 +62,7 @@ int RunZolvik(const std::vector<std::string> &args, std::ostream &out, std::ostr
     CommandRun run;
     AddTableCommand(app, run);
     AddHex2BinCommand(app, run);
+    AddBin2HexCommand(app, run);
     AddFontCommand(app, run);
     AddIconsCommand(app, run);
     AddCursorCommand(app, run);

@@ -33,6 +33,8 @@ std::optional<std::uint64_t> ParseNumber(std::string_view text, std::uint64_t ma
 
 std::string DefaultOutputName(const std::string &input)
 {
+    if (input == "-")
+        return "-";
     std::filesystem::path path(input);
     path.replace_extension(".bin");
     return path.string();
@@ -122,7 +124,7 @@ and prints one line: the file written, the address range it covers, its size and
 address if the file gives one.
 
 Options:
-  -o FILE     write the image to FILE instead of FILE.bin
+  -o FILE     write the image to FILE instead of FILE.bin (- for standard output)
   -f BYTE     value of the bytes no record writes (default 0xFF)
   -s ADDRESS  first address of the image (default: the lowest address written)
   -l LENGTH   size of the image in bytes (default: up to the highest address written)
@@ -157,8 +159,10 @@ checksum, a malformed record, a record length that does not match the line, an u
 type, anything after the end-of-file record, an address written twice with different data, or a
 missing end-of-file record. Reading stops at the first such line, so a file that is no record text
 at all is read no further than its first line. FILE must be a regular file: a FIFO, a device or a
-folder is refused at once. The image is written to a temporary file that replaces FILE.bin only
-when complete, so a refused or interrupted run leaves no output behind.
+folder is refused at once. FILE - reads standard input (held whole in memory) and, without -o,
+writes the image to standard output, without the summary line. The image is written to a
+temporary file that replaces FILE.bin only when complete, so a refused or interrupted run leaves
+no output behind.
 )";
 }
 

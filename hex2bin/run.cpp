@@ -34,15 +34,43 @@ bool SameFile(const std::string &a, const std::string &b)
     return !error && first == second;
 }
 
+constexpr const char *kStandardStream = "-";
+
+// Standard input, read whole: a stream cannot be read again for a later pass.
+std::shared_ptr<const std::string> ReadStandardInput()
+{
+    InputFile input = InputFile::StandardInput();
+    auto text = std::make_shared<std::string>();
+    char buffer[64 * 1024];
+    while (const std::size_t got = input.Read(buffer, sizeof buffer))
+        text->append(buffer, got);
+    return text;
+}
+
 // The text of `path` in pieces; opened at the first call, opened anew at every later one.
 class FileOpener {
 public:
-    explicit FileOpener(const std::string &path) : path_(path), first_(InputFile::Open(path)) {}
+    explicit FileOpener(const std::string &path) : path_(path)
+    {
+        if (path == kStandardStream)
+            held_ = ReadStandardInput();
+        else
+            first_.emplace(InputFile::Open(path));
+    }
 
-    std::uint64_t Size() const { return first_ ? first_->Size().value_or(0) : 0; }
+    std::uint64_t Size() const
+    {
+        return held_ ? held_->size() : first_ ? first_->Size().value_or(0) : 0;
+    }
 
     TextSource operator()()
     {
+        if (held_)
+            return [text = held_, at = std::size_t{0}](char *buffer, std::size_t count) mutable {
+                const std::size_t n = text->copy(buffer, count, at);
+                at += n;
+                return n;
+            };
         auto file = first_ ? std::make_shared<InputFile>(std::move(*first_))
                            : std::make_shared<InputFile>(InputFile::Open(path_));
         first_.reset();
@@ -52,6 +80,7 @@ public:
 private:
     std::string path_;
     std::optional<InputFile> first_;
+    std::shared_ptr<const std::string> held_;
 };
 
 }  // namespace
@@ -69,7 +98,9 @@ int RunHex2Bin(const std::vector<std::string> &args, std::ostream &out, std::ost
         out << HelpText(program);
         return 0;
     }
-    if (!command.info && SameFile(command.input, command.output)) {
+    const bool toStandardOutput = command.output == kStandardStream;
+    if (!command.info && command.input != kStandardStream && !toStandardOutput &&
+        SameFile(command.input, command.output)) {
         err << program << ": " << command.input << ": the output would replace the HEX file itself\n";
         return 1;
     }
@@ -97,11 +128,12 @@ int RunHex2Bin(const std::vector<std::string> &args, std::ostream &out, std::ost
             return 0;
         }
         doing = "cannot create";
-        OutputFile file(command.output);
+        OutputFile file =
+            toStandardOutput ? OutputFile::StandardOutput() : OutputFile(command.output);
         doing = "cannot write";
         WriteImage(conversion.image(), file);
         file.Commit();
-        if (!command.quiet)
+        if (!command.quiet && !toStandardOutput)
             out << DescribeWritten(command.output, conversion.image(), conversion.startAddress());
     } catch (const FileError &e) {
         err << program << ": ";

@@ -237,4 +237,44 @@ TEST(ZolvikProgram, StandardInputAndOutputCarryTheSameBytesAsFiles)
     EXPECT_EQ(RunZolvik(folder, {"icons", "sheet.bmp", "-o", "-"}).out, records);
 }
 
+// The formats and options of the table writer, and the converter both ways through pipes: a
+// binary as Intel HEX and back gives the binary again.
+TEST(ZolvikProgram, TableFormatsAndTheConverterBothWays)
+{
+    ScratchFolder folder;
+    const std::string data = Bytes(4099);
+    folder.Write("boot-2.bin", data);
+
+    struct Case { std::vector<std::string> options; zolvik::RomFormat format; std::string name; };
+    const Case cases[] = {
+        {{"-f", "c-stdint", "-w", "32", "--pad", "0xEE"}, zolvik::RomFormat::CStdint, "boot_2_bin"},
+        {{"-f", "vhdl-package", "-w", "16", "--big-endian", "--name", "rom"}, zolvik::RomFormat::VhdlPackage, "rom"},
+        {{"-f", "mif"}, zolvik::RomFormat::Mif, ""},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> args = {"table", "boot-2.bin", "-o", "-"};
+        args.insert(args.end(), c.options.begin(), c.options.end());
+        zolvik::RomTableLayout layout;
+        layout.format = c.format;
+        layout.name = c.name;
+        layout.elementBytes = c.options[2] == "-w" ? std::stoi(c.options[3]) / 8 : 1;
+        layout.bigEndian = c.format == zolvik::RomFormat::VhdlPackage;
+        if (c.format == zolvik::RomFormat::CStdint)
+            layout.pad = 0xEE;
+        EXPECT_EQ(RunZolvik(folder, args).out, zolvik::RomTableText(data, layout)) << c.options[1];
+    }
+    EXPECT_EQ(RunZolvik(folder, {"table", "boot-2.bin", "-f", "cpp"}).status, 0);
+    EXPECT_TRUE(Entries(folder).count("boot-2.hpp"));
+
+    const Outcome hex = RunZolvik(folder, {"bin2hex", "-", "--address", "0x0800FFF0"}, "cat boot-2.bin |");
+    ASSERT_EQ(hex.status, 0) << hex.err;
+    folder.Write("image.hex", hex.out);
+    EXPECT_EQ(RunZolvik(folder, {"hex2bin", "-", "-f", "0x00"}, "cat image.hex |").out, data);
+    const Outcome file = RunZolvik(folder, {"hex2bin", "image.hex"});
+    EXPECT_EQ(file.out, "image.bin: 0x0800FFF0-0x08010FF2, 4099 bytes\n");
+    EXPECT_EQ(ScratchFolder::Read(folder.File("image.bin")), data);
+    EXPECT_EQ(RunZolvik(folder, {"bin2hex", "boot-2.bin", "--address", "0x0800FFF0"}).status, 0);
+    EXPECT_EQ(ScratchFolder::Read(folder.File("boot-2.hex")), hex.out);
+}
+
 }  // namespace

@@ -35,8 +35,8 @@ TEST(BashCompletion, OffersSubcommandsOptionsAndTheirValues)
         const char *offered;
     } cases[] = {
         {"zolvik t", "table temp thermistor timer"},
-        {"zolvik table -", "--help -c -f -o -t -w"},
-        {"zolvik table -f ", "c vhdl"},
+        {"zolvik table -", "--big-endian --help --name --pad -c -f -o -t -w"},
+        {"zolvik table -f ", "c c-stdint coe cpp mif verilog vhdl vhdl-package"},
         {"zolvik table -c ", ""},
         {"zolvik font --", "--family --font-file --help --id --sheet --size"},
         {"zolvik lcd --base ", "bin dec hex"},
