@@ -396,6 +396,18 @@ TEST_F(CursorsPage, FifoToLoadIsRefusedAtOnce)
     EXPECT_EQ(CellsWithText("2"), 4096);
 }
 
+TEST_F(CursorsPage, ReadOnlyFileIsNotReplacedEvenByRoot)
+{
+    const QString path = FilePath("kept.h");
+    WriteFile(path, "mine");
+    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    auto box = ChooseFileThenCaptureBox(path);
+    Click("btn_CurCreate");
+    ASSERT_TRUE(box->seen);
+    EXPECT_EQ(box->text, "Cannot create file \"" + path + "\". Permission denied.");
+    EXPECT_EQ(ReadFile(path), "mine");
+}
+
 TEST_F(CursorsPage, FileThatCannotBeCreatedIsReported)
 {
     const QString path = FilePath("no such folder/cursor.h");
