@@ -1,6 +1,7 @@
 // "Files - Converters and Creators": the ROM table generator and the HEX-to-BIN launcher;
 // the bit and byte editor and the temperature converter live in page_files_bits.cpp and
 // page_files_temperature.cpp.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,6 +27,7 @@ void TfrmMain::CreateFilesPage(QWidget *page)
     CreateHexToBinPanel(page);
     CreateBitEditorPanel(page);
     CreateTemperaturePanel(page);
+    CreateTableFormatsPanel(page);
 }
 
 void TfrmMain::CreateRomTablePanel(QWidget *page)
@@ -104,6 +106,8 @@ void TfrmMain::WriteRomTable(const QString &FileName, int ElementBytes)
     layout.format = rgVHDL->isChecked() ? zolvik::RomFormat::Vhdl : zolvik::RomFormat::C;
     layout.columns = zolvik::StrToIntDef(edtCol->text().toStdString(), 8);
     layout.tabs = zolvik::StrToIntDef(edtTab->text().toStdString(), 0);
+    if (cbxTableFormat->isChecked())
+        ApplyTableFormats(layout);
     zolvik::WriteRomTableFile(QFile::encodeName(FileName).toStdString(), layout);
 }
 
