@@ -31,6 +31,9 @@ namespace zolvik {
 class SettingsFile;
 struct RomTableLayout;
 }
+namespace platform {
+struct ProgramOutcome;
+}
 
 class TfrmMain : public QWidget {
     Q_OBJECT
@@ -155,6 +158,8 @@ private:
     void TableFormatsEnable();
     // The table panel's layout with the "Table Formats" panel's format and options over it.
     void ApplyTableFormats(zolvik::RomTableLayout &layout) const;
+    // The converter's end as one report line: what it printed in blue, or its error in red.
+    void ReportConversion(const QString &converter, const platform::ProgramOutcome &outcome);
     void CreateBitEditorPanel(QWidget *page);
     void CreateTemperaturePanel(QWidget *page);
     QFrame *CreateBitBlock(QWidget *parent, int left, int top, int width, int height,
