@@ -1,10 +1,11 @@
 // The "Convert" button of the Files page: the converter runs on its own and its end shows as
 // one line of the report.
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -15,133 +16,103 @@
 namespace {
 
 using zolvik_test::ReadFile;
-using zolvik_test::WindowTest;
 using zolvik_test::WriteFile;
 
-class ConverterReportTest : public WindowTest {
+const QColor kBlue(0, 0, 255);
+const QColor kRed(255, 0, 0);
+
+class ConverterReportTest : public zolvik_test::WindowTest {
 protected:
-    TfrmMain &OpenOnFilesPage()
+    // Answers the next file dialog with `path` and clicks "Convert", with `searchPath` in front
+    // of the search path while it starts.
+    void Convert(const QString &path, const QString &searchPath = {})
     {
-        TfrmMain &frm = Open();
-        Find<QTabWidget>("PageControl")->setCurrentIndex(1);
-        return frm;
+        const QByteArray savedPath = qgetenv("PATH");
+        if (!searchPath.isEmpty())
+            qputenv("PATH", searchPath.toLocal8Bit() + ":" + savedPath);
+        prompts.Answer(path);
+        QTest::mouseClick(Find<QPushButton>("btnConverter"), Qt::LeftButton);
+        qputenv("PATH", savedPath);
+    }
+
+    // Puts a converter running `script` on the search path under the Windows name, found first.
+    QString StandIn(const QByteArray &script)
+    {
+        const QString program = QDir(bin.path()).filePath("hex2bin.exe");
+        WriteFile(program, "#!/bin/sh\n" + script);
+        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        WriteFile(PathOf("any.hex"), ":00000001FF\n");
+        return bin.path();
+    }
+
+    // The report's lines with their colours, once `count` of them are there.
+    QList<std::pair<QString, QColor>> ReportLines(int count) const
+    {
+        const QTextDocument *log = Find<QTextEdit>("memoLog")->document();
+        const auto lines = [log] { return log->isEmpty() ? 0 : log->blockCount(); };
+        EXPECT_TRUE(QTest::qWaitFor([&] { return lines() >= count; }, 10000));
+        QList<std::pair<QString, QColor>> result;
+        for (QTextBlock line = log->begin(); line.isValid() && !log->isEmpty(); line = line.next())
+            result.append({line.text(), line.begin().fragment().charFormat().foreground().color()});
+        return result;
     }
 
     QString PathOf(const QString &name) const { return QDir(files.path()).filePath(name); }
-
-    // Answers the next file dialog with `path` and clicks "Convert"; returns the message box
-    // the click may show.
-    std::shared_ptr<zolvik_test::CapturedBox> Convert(const QString &path)
-    {
-        prompts.Answer(path);
-        auto box = CaptureNextMessageBox();
-        QTest::mouseClick(Find<QPushButton>("btnConverter"), Qt::LeftButton);
-        return box;
-    }
-
-    QTextBlock LastLine() const { return Find<QTextEdit>("memoLog")->document()->lastBlock(); }
-    QColor LastLineColour() const { return LastLine().begin().fragment().charFormat().foreground().color(); }
-    int Lines() const
-    {
-        const QTextDocument *log = Find<QTextEdit>("memoLog")->document();
-        return log->isEmpty() ? 0 : log->blockCount();
-    }
-
     QTemporaryDir files;
+    QTemporaryDir bin;
 };
 
 TEST_F(ConverterReportTest, EachConversionEndsInOneLineOfTheReport)
 {
     ASSERT_TRUE(QFileInfo(QDir(QCoreApplication::applicationDirPath()).filePath("hex2bin")).isExecutable());
-    OpenOnFilesPage();
+    Open();
     // "%d" in the folder name reaches the report as it is.
     ASSERT_TRUE(QDir(files.path()).mkdir("100%d"));
     const QString good = PathOf("100%d/good.hex");
     const QString bad = PathOf("100%d/bad.hex");
     WriteFile(good, ":0400100001020304E2\n:00000001FF\n");
     WriteFile(bad, ":0400100001020304E3\n:00000001FF\n");
+    auto box = CaptureNextMessageBox();
+    // Both run at once: nothing waits for the first, and the button stays free.
+    Convert(good);
+    EXPECT_TRUE(Find<QPushButton>("btnConverter")->isEnabled());
+    Convert(bad);
 
-    const struct {
-        QString file;
-        QString line;
-        QColor colour;
-    } cases[] = {
-        {good, PathOf("100%d/good.bin") + ": 0x00000010-0x00000013, 4 bytes", QColor(0, 0, 255)},
-        {bad, "hex2bin: " + bad + ":1: bad checksum 0xE3, the record's bytes need 0xE2", QColor(255, 0, 0)},
-    };
-    for (const auto &test : cases) {
-        const int before = Lines();
-        const auto box = Convert(test.file);
-        // Nothing waits for the converter: the button is free at once, and no box is shown.
-        EXPECT_TRUE(Find<QPushButton>("btnConverter")->isEnabled());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Lines() > before; }, 10000));
-        EXPECT_FALSE(box->seen);
-        EXPECT_EQ(Lines(), before + 1);
-        EXPECT_EQ(LastLine().text(), test.line);
-        EXPECT_EQ(LastLineColour(), test.colour);
-    }
+    auto lines = ReportLines(2);
+    std::sort(lines.begin(), lines.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    EXPECT_EQ(lines, (QList<std::pair<QString, QColor>>{
+                         {PathOf("100%d/good.bin") + ": 0x00000010-0x00000013, 4 bytes", kBlue},
+                         {"hex2bin: " + bad + ":1: bad checksum 0xE3, the record's bytes need 0xE2", kRed}}));
+    EXPECT_FALSE(box->seen);
 }
 
-TEST_F(ConverterReportTest, ConversionsRunSideBySide)
+TEST_F(ConverterReportTest, SilentEndsAreNamed)
 {
-    OpenOnFilesPage();
-    const int before = Lines();
-    for (int n = 0; n < 3; ++n) {
-        const QString file = PathOf(QString("part%1.hex").arg(n));
-        WriteFile(file, ":0100000000FF\n:00000001FF\n");
-        Convert(file);
-    }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return Lines() == before + 3; }, 10000));
-    for (int n = 0; n < 3; ++n)
-        EXPECT_TRUE(QFile::exists(PathOf(QString("part%1.bin").arg(n)))) << n;
-}
-
-// A stand-in converter, found first on the search path under the Windows name, running
-// `script`.
-class StandInConverterTest : public ConverterReportTest {
-protected:
-    void ClickWithStandIn(const QByteArray &script)
-    {
-        const QString program = QDir(bin.path()).filePath("hex2bin.exe");
-        WriteFile(program, "#!/bin/sh\n" + script);
-        QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        WriteFile(PathOf("any.hex"), ":00000001FF\n");
-        const QByteArray savedPath = qgetenv("PATH");
-        qputenv("PATH", bin.path().toLocal8Bit() + ":" + savedPath);
-        Convert(PathOf("any.hex"));
-        qputenv("PATH", savedPath);
-    }
-
-    QTemporaryDir bin;
-};
-
-TEST_F(StandInConverterTest, SilentEndsAreNamed)
-{
-    OpenOnFilesPage();
+    Open();
     const struct {
         QByteArray script;
         QString line;
         QColor colour;
     } cases[] = {
-        {"exit 3\n", "hex2bin.exe failed with exit code 3", QColor(255, 0, 0)},
-        {"kill -9 $$\n", "hex2bin.exe stopped unexpectedly", QColor(255, 0, 0)},
-        {"exit 0\n", "hex2bin.exe finished", QColor(0, 0, 255)},
+        {"exit 3\n", "hex2bin.exe failed with exit code 3", kRed},
+        {"kill -9 $$\n", "hex2bin.exe stopped unexpectedly", kRed},
+        {"exit 0\n", "hex2bin.exe finished", kBlue},
     };
-    for (const auto &test : cases) {
-        const int before = Lines();
-        ClickWithStandIn(test.script);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return Lines() > before; }, 10000)) << test.script.toStdString();
-        EXPECT_EQ(LastLine().text(), test.line);
-        EXPECT_EQ(LastLineColour(), test.colour);
+    for (int n = 0; n < 3; ++n) {
+        Convert(PathOf("any.hex"), StandIn(cases[n].script));
+        const auto lines = ReportLines(n + 1);
+        ASSERT_EQ(lines.size(), n + 1);
+        EXPECT_EQ(lines.last(), std::make_pair(cases[n].line, cases[n].colour));
     }
 }
 
-TEST_F(StandInConverterTest, ClosingTheWindowStopsAConversionStillRunning)
+TEST_F(ConverterReportTest, ClosingTheWindowStopsAConversionStillRunning)
 {
-    OpenOnFilesPage();
-    const QString pidFile = PathOf("pid");
-    ClickWithStandIn("echo $$ > '" + pidFile.toUtf8() + ".part'\nmv '" + pidFile.toUtf8() + ".part' '" +
-                     pidFile.toUtf8() + "'\nexec sleep 30\n");
+    Open();
+    const QByteArray pidFile = PathOf("pid").toUtf8();
+    Convert(PathOf("any.hex"),
+            StandIn("echo $$ > '" + pidFile + ".part'\nmv '" + pidFile + ".part' '" + pidFile +
+                    "'\nexec sleep 30\n"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pidFile); }, 10000));
     const QString process = "/proc/" + QString::fromLatin1(ReadFile(pidFile).trimmed());
     ASSERT_TRUE(QFileInfo::exists(process));
