@@ -12,6 +12,7 @@
 #include "common/number_text.h"
 
 class QCheckBox;
+class QComboBox;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -28,6 +29,10 @@ class QTimeEdit;
 
 namespace zolvik {
 class SettingsFile;
+struct RomTableLayout;
+}
+namespace platform {
+struct ProgramOutcome;
 }
 
 class TfrmMain : public QWidget {
@@ -112,6 +117,17 @@ public:
     QLabel *Panel4 = nullptr;
     QPushButton *btnConverter = nullptr;
 
+    // "Table Formats": when ticked, "Create" writes the chosen format with these options
+    QFrame *PanelTableFormats = nullptr;
+    QLabel *PanelTableFormatsTitle = nullptr;
+    QCheckBox *cbxTableFormat = nullptr;
+    QComboBox *cbbTableFormat = nullptr;
+    QLabel *lblTableName = nullptr;
+    QLineEdit *edtTableName = nullptr;   // empty: the name made from the file's name
+    QCheckBox *cbxTableBigEndian = nullptr;
+    QCheckBox *cbxTablePad = nullptr;
+    QLineEdit *edtTablePad = nullptr;    // the pad byte, 0 to 255 in decimal or hexadecimal
+
     // "Convert Bin to Hex": bit n is cbx<n>, cbx0 the least significant
     QCheckBox *cbx0 = nullptr, *cbx1 = nullptr, *cbx2 = nullptr, *cbx3 = nullptr;
     QCheckBox *cbx4 = nullptr, *cbx5 = nullptr, *cbx6 = nullptr, *cbx7 = nullptr;
@@ -138,6 +154,12 @@ public:
 private:
     void CreateRomTablePanel(QWidget *page);
     void CreateHexToBinPanel(QWidget *page);
+    void CreateTableFormatsPanel(QWidget *page);
+    void TableFormatsEnable(QObject *Sender = nullptr);
+    // The table panel's layout with the "Table Formats" panel's format and options over it.
+    void ApplyTableFormats(zolvik::RomTableLayout &layout) const;
+    // The converter's end as one report line: what it printed in blue, or its error in red.
+    void ReportConversion(const QString &converter, const platform::ProgramOutcome &outcome);
     void CreateBitEditorPanel(QWidget *page);
     void CreateTemperaturePanel(QWidget *page);
     QFrame *CreateBitBlock(QWidget *parent, int left, int top, int width, int height,

@@ -1,6 +1,7 @@
 // "Files - Converters and Creators": the ROM table generator and the HEX-to-BIN launcher;
 // the bit and byte editor and the temperature converter live in page_files_bits.cpp and
 // page_files_temperature.cpp.
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,8 +13,8 @@
 
 #include "main/controls.h"
 #include "main/main.h"
-#include "main/run_program.h"
 #include "platform/platform.h"
+#include "platform/program_run.h"
 #include "platform/prompts.h"
 #include "tools/rom_table.h"
 
@@ -34,12 +35,18 @@ QPushButton *MakeActionButton(QWidget *panel, const char *name, const controls::
 
 }  // namespace
 
+namespace {
+const QColor kReportBlue(0, 0, 255);
+const QColor kReportRed(255, 0, 0);
+}  // namespace
+
 void TfrmMain::CreateFilesPage(QWidget *page)
 {
     CreateRomTablePanel(page);
     CreateHexToBinPanel(page);
     CreateBitEditorPanel(page);
     CreateTemperaturePanel(page);
+    CreateTableFormatsPanel(page);
 }
 
 void TfrmMain::CreateRomTablePanel(QWidget *page)
@@ -118,6 +125,8 @@ void TfrmMain::WriteRomTable(const QString &FileName, int ElementBytes)
     layout.format = rgVHDL->isChecked() ? zolvik::RomFormat::Vhdl : zolvik::RomFormat::C;
     layout.columns = zolvik::StrToIntDef(edtCol->text().toStdString(), 8);
     layout.tabs = zolvik::StrToIntDef(edtTab->text().toStdString(), 0);
+    if (cbxTableFormat->isChecked())
+        ApplyTableFormats(layout);
     zolvik::WriteRomTableFile(QFile::encodeName(FileName).toStdString(), layout);
 }
 
@@ -128,10 +137,30 @@ void TfrmMain::btnConverterClick(QObject *)
             this, {.filter = "hex (*.hex)", .defaultSuffix = "hex"}));
         if (!file.isFile())
             return;
-        // The converter may carry the Windows name or the plain one; whether it starts is
-        // not examined.
+        // The converter may carry the Windows name or the plain one.
         const QString converter =
             platform::FindProgram("hex2bin.exe").isEmpty() ? QString("hex2bin") : QString("hex2bin.exe");
-        RunProgram(converter, QDir::toNativeSeparators(file.absoluteFilePath()));
+        // It runs on its own; its outcome arrives as one line of the report when it ends.
+        platform::RunProgramInBackground(
+            this, converter, {QDir::toNativeSeparators(file.absoluteFilePath())},
+            [this, converter](const platform::ProgramOutcome &outcome) {
+                HandleErrors([&] { ReportConversion(converter, outcome); });
+            });
     });
+}
+
+void TfrmMain::ReportConversion(const QString &converter, const platform::ProgramOutcome &outcome)
+{
+    const bool succeeded = outcome.started && !outcome.crashed && outcome.exitCode == 0;
+    QString line = (succeeded ? outcome.output : outcome.errors).trimmed();
+    if (line.isEmpty()) {
+        if (succeeded)
+            line = QString("%1 finished").arg(converter);
+        else if (outcome.crashed)
+            line = QString("%1 stopped unexpectedly").arg(converter);
+        else
+            line = QString("%1 failed with exit code %2").arg(converter).arg(outcome.exitCode);
+    }
+    // Through "%s": a path may hold a "%" that must reach the report as it is.
+    LogFmt(succeeded ? kReportBlue : kReportRed, "%s", {line.toStdString()});
 }

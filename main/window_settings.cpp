@@ -1,5 +1,7 @@
 // The window's settings: one table of every stored value, read at start (the window position
 // when first shown) and written back at exit, in one rewrite of the file.
+#include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -28,7 +30,7 @@ std::string Environment(const char *name)
     return value ? value : "";
 }
 
-enum class Stored { PageIndex, WindowLeft, WindowTop, Text, Choice };
+enum class Stored { PageIndex, WindowLeft, WindowTop, Text, Choice, Tick, ListItem };
 
 struct StoredValue {
     const char *section;
@@ -37,6 +39,8 @@ struct StoredValue {
     Stored kind;
     QLineEdit *TfrmMain::*text = nullptr;       // Stored::Text
     QRadioButton *TfrmMain::*choice = nullptr;  // Stored::Choice
+    QCheckBox *TfrmMain::*tick = nullptr;       // Stored::Tick, 1 or 0
+    QComboBox *TfrmMain::*list = nullptr;       // Stored::ListItem, the item's text
 };
 
 // In the order they are written; a new file lists them so.
@@ -63,6 +67,16 @@ const StoredValue kStoredValues[] = {
     {"EDIT", "EDT_R1", "", Stored::Text, &TfrmMain::edtR1},
     {"EDIT", "EDT_R2", "", Stored::Text, &TfrmMain::edtR2},
     {"EDIT", "EDT_R3", "", Stored::Text, &TfrmMain::edtR3},
+    {.section = "TABLE", .key = "ON", .defaultValue = "0", .kind = Stored::Tick,
+     .tick = &TfrmMain::cbxTableFormat},
+    {.section = "TABLE", .key = "FORMAT", .defaultValue = "c-stdint", .kind = Stored::ListItem,
+     .list = &TfrmMain::cbbTableFormat},
+    {"TABLE", "NAME", "", Stored::Text, &TfrmMain::edtTableName},
+    {.section = "TABLE", .key = "BIG_ENDIAN", .defaultValue = "0", .kind = Stored::Tick,
+     .tick = &TfrmMain::cbxTableBigEndian},
+    {.section = "TABLE", .key = "PAD", .defaultValue = "0", .kind = Stored::Tick,
+     .tick = &TfrmMain::cbxTablePad},
+    {"TABLE", "PAD_BYTE", "0xFF", Stored::Text, &TfrmMain::edtTablePad},
 };
 
 constexpr int kPageCount = 11;
@@ -112,6 +126,18 @@ void TfrmMain::ReadSettings()
             SetRadioChecked(this->*stored.choice,
                             ini.ReadBool(stored.section, stored.key, *stored.defaultValue == '1'));
             break;
+        case Stored::Tick:
+            (this->*stored.tick)
+                ->setChecked(ini.ReadBool(stored.section, stored.key, *stored.defaultValue == '1'));
+            break;
+        case Stored::ListItem: {
+            QComboBox *list = this->*stored.list;
+            // An item the list does not hold keeps the default.
+            int item = list->findText(QString::fromStdString(
+                ini.ReadString(stored.section, stored.key, stored.defaultValue)));
+            list->setCurrentIndex(item >= 0 ? item : list->findText(stored.defaultValue));
+            break;
+        }
         case Stored::WindowLeft:
         case Stored::WindowTop:
             break;  // read when the window is first shown
@@ -136,6 +162,8 @@ void TfrmMain::WriteSettings()
         case Stored::WindowTop: value = std::to_string(y()); break;
         case Stored::Text: value = (this->*stored.text)->text().toStdString(); break;
         case Stored::Choice: value = std::to_string((this->*stored.choice)->isChecked() ? 1 : 0); break;
+        case Stored::Tick: value = std::to_string((this->*stored.tick)->isChecked() ? 1 : 0); break;
+        case Stored::ListItem: value = (this->*stored.list)->currentText().toStdString(); break;
         }
         values.push_back({stored.section, stored.key, value});
     }

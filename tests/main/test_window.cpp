@@ -61,7 +61,7 @@ TEST_F(WindowTest, FirstStartShowsPageZeroWithKeyTableDefaults)
 
     Close();
     const QByteArray ini = ReadSettings();
-    EXPECT_EQ(SectionsIn(ini), (QStringList{"APP", "WINDOWS", "EDT", "EDIT", "RG"}));
+    EXPECT_EQ(SectionsIn(ini), (QStringList{"APP", "WINDOWS", "EDT", "EDIT", "RG", "TABLE"}));
     EXPECT_TRUE(ini.contains("PC=0"));
     EXPECT_TRUE(ini.contains("MOD_FIM=20"));
     EXPECT_TRUE(ini.contains("BYTE=1"));
