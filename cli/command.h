@@ -43,6 +43,9 @@ void AddIconsCommand(CLI::App &app, CommandRun &run);
 void AddCursorCommand(CLI::App &app, CommandRun &run);
 void AddLcdCommand(CLI::App &app, CommandRun &run);
 void AddThermistorCommand(CLI::App &app, CommandRun &run);
+// `thermistor fit` and `thermistor lut`, under the thermistor subcommand.
+void AddThermistorFitCommand(CLI::App &thermistor, CommandRun &run);
+void AddThermistorLutCommand(CLI::App &thermistor, CommandRun &run);
 void AddTimerCommand(CLI::App &app, CommandRun &run);
 void AddScheduleCommand(CLI::App &app, CommandRun &run);
 void AddModCommand(CLI::App &app, CommandRun &run);

@@ -1,4 +1,5 @@
-// zolvik thermistor: "Calculate Constants" and "Testing" of the Steinhart-Hart page.
+// zolvik thermistor: "Calculate Constants" and "Testing" of the Steinhart-Hart page, and the
+// least-squares fit and lookup tables beside them.
 #include <CLI/CLI.hpp>
 
 #include <array>
@@ -94,6 +95,9 @@ void AddThermistorCommand(CLI::App &app, CommandRun &run)
             return PrintTemperature(options->resistance, options->abc, out);
         };
     });
+
+    AddThermistorFitCommand(*sub, run);
+    AddThermistorLutCommand(*sub, run);
 }
 
 }  // namespace zolvik::cli

@@ -2,14 +2,13 @@
 // standard error for bad input with no output file left behind, and standard input and output.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "tests/cli/zolvik_run.h"
 #include "tests/support/scratch_folder.h"
 #include "tools/cursor_image.h"
 #include "tools/modulo_table.h"
@@ -17,40 +16,9 @@
 
 namespace {
 
+using zolvik::test::Outcome;
+using zolvik::test::RunZolvik;
 using zolvik::test::ScratchFolder;
-
-std::string Quoted(const std::string &text)
-{
-    std::string quoted = "'";
-    for (const char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// Runs the program in `folder` with the arguments, standard input from `input` (a shell
-// redirection such as "< FILE" or a pipe "cat FILE |"), and collects what it printed.
-Outcome RunZolvik(const ScratchFolder &folder, const std::vector<std::string> &args, const std::string &feed = "")
-{
-    std::string command = "cd " + Quoted(folder.Path().string()) + " && " + feed + " " + Quoted(ZOLVIK_PROGRAM);
-    for (const std::string &arg : args)
-        command += " " + Quoted(arg);
-    const std::string out = (folder.Path() / ".out").string();
-    const std::string err = (folder.Path() / ".err").string();
-    command += " > " + Quoted(out) + " 2> " + Quoted(err);
-    if (feed.empty())
-        command += " < /dev/null";
-    const int raw = std::system(("sh -c " + Quoted(command)).c_str());
-    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ScratchFolder::Read(out), ScratchFolder::Read(err)};
-    std::filesystem::remove(out);
-    std::filesystem::remove(err);
-    return outcome;
-}
 
 std::set<std::string> Entries(const ScratchFolder &folder)
 {
