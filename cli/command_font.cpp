@@ -11,6 +11,10 @@
 #include "cli/number_arguments.h"
 #include "render/font_files.h"
 #include "render/raster_image.h"
+#include "tools/font_array_text.h"
+#include "tools/glyph_table_text.h"
+
+#include <stdexcept>
 
 namespace zolvik::cli {
 namespace {
@@ -24,7 +28,37 @@ struct Options {
     std::string id = "0";
     std::string output;
     std::string sheet;
+    std::string first = "0";
+    std::string last = "255";
+    bool proportional = false;
+    std::string layout = "rows";
+    std::string form = "string";
+    std::string name;
+    bool keepMissing = false;
 };
+
+// The fonts page's own header (string form, fixed cells, rows) keeps the renderer's
+// replacement for codes the font lacks, byte for byte as the window writes it; every other form
+// leaves them empty unless --keep-missing.
+bool IsFontsPageForm(const Options &options)
+{
+    return options.form == "string" && !options.proportional && options.layout == "rows";
+}
+
+// The header in the chosen form: today's string form, or the C99 array of `name` (by default
+// "font" and the id).
+std::string HeaderText(const Options &options, int fontId, const zolvik::FontHeader *fixed,
+                       const zolvik::ProportionalFontHeader *proportional)
+{
+    if (options.form == "string")
+        return fixed ? zolvik::FontHeaderText(*fixed) : zolvik::ProportionalFontHeaderText(*proportional);
+    const std::string name = options.name.empty() ? "font" + std::to_string(fontId) : options.name;
+    try {
+        return fixed ? zolvik::FontArrayText(name, *fixed) : zolvik::FontArrayText(name, *proportional);
+    } catch (const std::invalid_argument &) {
+        throw InputFault(name, "not a C identifier");
+    }
+}
 
 // The family to render: the one named, or the first one a font file holds.
 QString FamilyOf(const Options &options)
@@ -47,18 +81,33 @@ int WriteFontFiles(const Options &options)
 {
     const std::int32_t pointSize = WholeArgumentIn(options.size, 1, 1000);
     const std::int32_t fontId = WholeArgument(options.id);
+    GlyphChoice choice;
+    choice.first = WholeArgumentIn(options.first, zolvik::kFirstGlyphCode, zolvik::kLastGlyphCode);
+    choice.last = WholeArgumentIn(options.last, choice.first, zolvik::kLastGlyphCode);
+    choice.layout = *zolvik::GlyphLayoutNamed(options.layout);
+    choice.keepMissing = options.keepMissing || IsFontsPageForm(options);
     const GuiSession gui;
     const QString family = FamilyOf(options);
-    const std::optional<FontFiles> files = RenderFontFiles(family, pointSize, fontId, kRenderDpi);
-    if (!files)
-        throw InputFault(family.toStdString(), kFontLeavesNoInk);
-    if (!options.sheet.empty()) {
-        const std::optional<QByteArray> sheet = EncodeImage(files->sheet, "BMP");
-        if (!sheet)
-            throw InputFault(options.sheet, "Write error");
-        WriteOutput(options.sheet, std::string_view(sheet->constData(), std::size_t(sheet->size())));
+    std::string header;
+    if (options.proportional) {
+        const std::optional<zolvik::ProportionalFontHeader> font =
+            RenderProportionalFont(family, pointSize, fontId, kRenderDpi, choice);
+        if (!font)
+            throw InputFault(family.toStdString(), kFontLeavesNoInk);
+        header = HeaderText(options, fontId, nullptr, &*font);
+    } else {
+        const std::optional<FixedFont> font = RenderFixedFont(family, pointSize, fontId, kRenderDpi, choice);
+        if (!font)
+            throw InputFault(family.toStdString(), kFontLeavesNoInk);
+        header = HeaderText(options, fontId, &font->header, nullptr);
+        if (!options.sheet.empty()) {
+            const std::optional<QByteArray> sheet = EncodeImage(font->sheet, "BMP");
+            if (!sheet)
+                throw InputFault(options.sheet, "Write error");
+            WriteOutput(options.sheet, std::string_view(sheet->constData(), std::size_t(sheet->size())));
+        }
     }
-    WriteOutput(options.output.empty() ? FontHeaderName(fontId).toStdString() : options.output, files->header);
+    WriteOutput(options.output.empty() ? FontHeaderName(fontId).toStdString() : options.output, header);
     return 0;
 }
 
@@ -75,7 +124,22 @@ void AddFontCommand(CLI::App &app, CommandRun &run)
     sub->add_option("--id", options->id, "The font's number in the header (default 0)");
     sub->add_option("-o,--output", options->output,
                     "The header's file, or - for standard output (default: fontmapN.h here)");
-    sub->add_option("--sheet", options->sheet, "Also write the measuring sheet (campo.bmp) to this file");
+    CLI::Option *sheet =
+        sub->add_option("--sheet", options->sheet, "Also write the measuring sheet (campo.bmp) to this file");
+    sub->add_option("--first", options->first, "The range's first character code, 0 to 255 (default 0)");
+    sub->add_option("--last", options->last, "The range's last character code, --first to 255 (default 255)");
+    sub->add_flag("--proportional", options->proportional,
+                  "Each glyph its own width and ink box, with a table of glyph metrics (default: fixed cells)")
+        ->excludes(sheet);
+    sub->add_option("--layout", options->layout, "Bit layout: rows or pages (default rows)")
+        ->check(CLI::IsMember({"rows", "pages"}));
+    CLI::Option *form = sub->add_option("--form", options->form,
+                                        "string (the fonts page's header) or array (a C99 uint8_t array and "
+                                        "descriptor struct); default string")
+                            ->check(CLI::IsMember({"string", "array"}));
+    sub->add_option("--name", options->name, "The array form's C name (default fontID)")->needs(form);
+    sub->add_flag("--keep-missing", options->keepMissing,
+                  "Draw the renderer's replacement for a character the font lacks (default: an empty glyph)");
     sub->callback([options, family, file, &run] {
         if (family->count() == 0 && file->count() == 0)
             throw CLI::RequiredError("--family or --font-file");

@@ -33,6 +33,19 @@ zolvik::RgbRaster ToRgbRaster(const QImage &image)
     return raster;
 }
 
+zolvik::RgbaRaster ToRgbaRaster(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    zolvik::RgbaRaster raster{argb.width(), argb.height(), {}};
+    raster.pixels.reserve(std::size_t(argb.width()) * std::size_t(argb.height()));
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x)
+            raster.pixels.push_back(ToBgr(line[x]) | (static_cast<std::uint32_t>(qAlpha(line[x])) << 24));
+    }
+    return raster;
+}
+
 QImage ToIndexedImage(const zolvik::RgbRaster &raster)
 {
     QList<QRgb> table;

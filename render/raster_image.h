@@ -6,9 +6,13 @@
 #include <optional>
 
 #include "tools/rgb_raster.h"
+#include "tools/rgba_raster.h"
 
 // The colours of an image as 0x00BBGGRR values; alpha is dropped.
 zolvik::RgbRaster ToRgbRaster(const QImage &image);
+
+// The colours and alpha of an image as 0xAABBGGRR values, not premultiplied.
+zolvik::RgbaRaster ToRgbaRaster(const QImage &image);
 
 // An 8-bit image with a full colour table of 256 entries holding the raster's colours.
 QImage ToIndexedImage(const zolvik::RgbRaster &raster);

@@ -8,9 +8,18 @@
 #include <string>
 #include <vector>
 
+#include <QFontDatabase>
+
+#include "cli/gui_session.h"
+#include "render/font_files.h"
+#include "render/raster_image.h"
 #include "tests/cli/zolvik_run.h"
 #include "tests/support/scratch_folder.h"
+#include "tests/tools/c_compiler.h"
 #include "tools/cursor_image.h"
+#include "tools/font_array_text.h"
+#include "tools/icon_header_text.h"
+#include "tools/tile_sheet.h"
 #include "tools/modulo_table.h"
 #include "tools/rom_table.h"
 
@@ -65,6 +74,33 @@ std::string GreyBmp(int width, int height)
     return bmp;
 }
 
+// A sheet of every colour step and four alphas: transparent, half, nearly and fully opaque.
+zolvik::RgbaRaster TestSheet(int width, int height)
+{
+    zolvik::RgbaRaster sheet{width, height, {}};
+    constexpr std::uint32_t kAlphas[] = {0x00, 0x80, 0x7F, 0xFF};
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            sheet.pixels.push_back(std::uint32_t(x * 37 + y) % 256 | (std::uint32_t(y * 53 + x) % 256) << 8 |
+                                   (std::uint32_t(x * y * 11) % 256) << 16 | kAlphas[(x + 3 * y) % 4] << 24);
+    return sheet;
+}
+
+// The raster as a PNG file, alpha kept.
+std::string PngOf(const zolvik::RgbaRaster &raster)
+{
+    QImage image(raster.width, raster.height, QImage::Format_ARGB32);
+    for (int y = 0; y < raster.height; ++y)
+        for (int x = 0; x < raster.width; ++x) {
+            const std::uint32_t c = raster.At(x, y);
+            image.setPixel(x, y, qRgba(zolvik::RedOf(c), zolvik::GreenOf(c), zolvik::BlueOf(c), zolvik::AlphaOf(c)));
+        }
+    const std::optional<QByteArray> png = EncodeImage(image, "PNG");
+    return png ? png->toStdString() : std::string();
+}
+
+std::string AsText(const std::vector<std::uint8_t> &bytes) { return std::string(bytes.begin(), bytes.end()); }
+
 TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
 {
     ScratchFolder folder;
@@ -74,6 +110,9 @@ TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
     folder.Write("bad.hex", ":0400000001020304F3\n:00000001FF\n");
     folder.Write("text.bmp", "not a picture");
     folder.Write("odd.bmp", GreyBmp(50, 48));
+    const std::string png = PngOf(TestSheet(8, 6));
+    folder.Write("sheet.png", png);
+    folder.Write("cut.png", png.substr(0, png.size() - 1));
     std::filesystem::create_directory(folder.Path() / "folder");
 
     const struct {
@@ -88,6 +127,18 @@ TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
         {{"cursor", "short.bin", "-o", "cursor.h"}, "zolvik cursor: short.bin: a cursor binary holds 16384 bytes, this one 100\n"},
         {{"icons", "text.bmp"}, "zolvik icons: text.bmp: Bitmap image is not valid\n"},
         {{"icons", "odd.bmp"}, "zolvik icons: odd.bmp: Imagem deve estar no padr\u00e3o 48x48\n"},
+        {{"icons", "cut.png", "--tile", "8x6"}, "zolvik icons: cut.png: Bitmap image is not valid\n"},
+        {{"icons", "sheet.png"}, "zolvik icons: sheet.png: Imagem deve estar no padr\u00e3o 48x48\n"},
+        {{"icons", "sheet.png", "--tile", "3x3"}, "zolvik icons: sheet.png: Imagem deve estar no padr\u00e3o 3x3\n"},
+        {{"icons", "sheet.png", "--tile", "4x3", "--header", "2icons"}, "zolvik icons: 2icons: not a C identifier\n"},
+        {{"font", "--family", "DejaVu Sans", "--size", "9", "--first", "200", "--last", "100"},
+         "zolvik font: 100: a value from 200 to 255 is needed\n"},
+        {{"font", "--family", "DejaVu Sans", "--size", "9", "--first", "256"},
+         "zolvik font: 256: a value from 0 to 255 is needed\n"},
+        {{"font", "--family", "DejaVu Sans", "--size", "9", "--form", "array", "--name", "sans-9"},
+         "zolvik font: sans-9: not a C identifier\n"},
+        {{"font", "--family", "DejaVu Sans", "--size", "9", "--form", "array", "--id", "-1"},
+         "zolvik font: font-1: not a C identifier\n"},
         {{"font", "--family", "No Such Family Anywhere", "--size", "12"},
          "zolvik font: No Such Family Anywhere: no installed font has this family name\n"},
         {{"font", "--font-file", "data.bin", "--size", "12"}, "zolvik font: data.bin: not a TrueType or OpenType font\n"},
@@ -139,6 +190,16 @@ TEST(ZolvikProgram, UsageFaultsGiveStatusTwoAndTheUsageOnStandardError)
          "zolvik schedule encode: --days: seven digits 0 or 1 are needed, Sunday first",
          "Usage: zolvik schedule encode [OPTIONS]"},
         {{"font", "--size", "9"}, "zolvik font: --family or --font-file is required", "Usage: zolvik font [OPTIONS]"},
+        {{"font", "--family", "x", "--size", "9", "--layout", "columns"},
+         "zolvik font: --layout: columns not in {rows,pages}", "Usage: zolvik font [OPTIONS]"},
+        {{"font", "--family", "x", "--size", "9", "--form", "bytes"}, "zolvik font: --form: bytes not in {string,array}",
+         "Usage: zolvik font [OPTIONS]"},
+        {{"font", "--family", "x", "--size", "9", "--proportional", "--sheet", "c.bmp"},
+         "zolvik font: --sheet excludes --proportional", "Usage: zolvik font [OPTIONS]"},
+        {{"icons", "x.png", "--tile", "4y2"}, "zolvik icons: --tile: '4y2' is not WxH", "Usage: zolvik icons [OPTIONS] SHEET"},
+        {{"icons", "x.png", "--format", "rgb555"},
+         "zolvik icons: --format: rgb555 not in {rgb888,rgb565,rgb565be,bgr565,rgb332,argb8888,mono}",
+         "Usage: zolvik icons [OPTIONS] SHEET"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.firstLine);
@@ -243,6 +304,107 @@ TEST(ZolvikProgram, TableFormatsAndTheConverterBothWays)
     EXPECT_EQ(ScratchFolder::Read(folder.File("image.bin")), data);
     EXPECT_EQ(RunZolvik(folder, {"bin2hex", "boot-2.bin", "--address", "0x0800FFF0"}).status, 0);
     EXPECT_EQ(ScratchFolder::Read(folder.File("boot-2.hex")), hex.out);
+}
+
+// Every pixel format and tile size, from a PNG with transparency, gives the engine's own
+// records; the C header of the same records compiles as C99 and holds them.
+TEST(ZolvikProgram, IconsInEveryFormatAndTileSizeAreTheEnginesRecords)
+{
+    ScratchFolder folder;
+    const zolvik::RgbaRaster sheet = TestSheet(24, 12);
+    folder.Write("sheet.png", PngOf(sheet));
+    const struct {
+        std::string format;
+        std::string tile;
+    } cases[] = {{"rgb888", "24x12"}, {"rgb565", "8x4"}, {"rgb565be", "12x12"}, {"bgr565", "3x6"},
+                 {"rgb332", "6x2"},   {"argb8888", "4x4"}, {"mono", "8x3"},    {"mono", "1X1"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.format + " " + c.tile);
+        const zolvik::PixelFormat format = *zolvik::PixelFormatNamed(c.format);
+        const zolvik::TileSize tile = *zolvik::ParseTileSize(c.tile);
+        const std::vector<std::uint8_t> records = zolvik::TileRecords(sheet, tile, format);
+        const Outcome raw = RunZolvik(folder, {"icons", "sheet.png", "--format", c.format, "--tile", c.tile, "-o", "-"});
+        EXPECT_EQ(raw.status, 0) << raw.err;
+        EXPECT_EQ(raw.out, AsText(records));
+        const Outcome header = RunZolvik(folder, {"icons", "-", "--format", c.format, "--tile", c.tile, "--header", "sheet"},
+                                         "cat sheet.png |");
+        const int count = zolvik::TileCount(sheet.width, sheet.height, tile);
+        ASSERT_EQ(header.out, zolvik::IconHeaderText("sheet", tile, count, format, records));
+        if (!zolvik::test::HaveGcc())
+            continue;
+        const zolvik::test::CRun run = zolvik::test::CompileAndRun(
+            {{"sheet.h", header.out}}, std::string(zolvik::test::kDumpFunction) +
+                                           "#include \"sheet.h\"\n"
+                                           "int main(void)\n{\n"
+                                           "    printf(\"%d %d %d\\n\", SHEET_TILE_WIDTH, SHEET_TILE_HEIGHT, SHEET_TILE_COUNT);\n"
+                                           "    dump(sheet_pixels, sizeof sheet_pixels);\n    return 0;\n}\n");
+        ASSERT_TRUE(run.compiled) << run.diagnostics;
+        EXPECT_EQ(run.output, std::to_string(tile.width) + " " + std::to_string(tile.height) + " " +
+                                  std::to_string(count) + "\n" + zolvik::test::Hex(records) + "\n");
+    }
+    // One pixel worked by hand: a quarter-opaque 0x112233 keeps its alpha in argb8888.
+    folder.Write("one.png", PngOf({1, 1, {0x44332211}}));
+    EXPECT_EQ(RunZolvik(folder, {"icons", "one.png", "--format", "argb8888", "--tile", "1x1", "-o", "-"}).out,
+              std::string("\x33\x22\x11\x44", 4));
+    EXPECT_EQ(RunZolvik(folder, {"icons", "one.png", "--tile", "1x1", "--header", "one"}).status, 0);
+    EXPECT_TRUE(Entries(folder).count("one.h"));
+}
+
+// The new forms of the font header are the engines' own text for the rendered glyphs, and the
+// array form compiles as C99 with its descriptor pointing at its bitmaps.
+TEST(ZolvikProgram, FontRangesLayoutsAndTheArrayForm)
+{
+    ScratchFolder folder;
+    const zolvik::cli::GuiSession gui;
+    const QString family = "DejaVu Sans";
+    if (!QFontDatabase::hasFamily(family))
+        GTEST_SKIP() << "DejaVu Sans is not installed";
+    const struct {
+        std::vector<std::string> options;
+        bool proportional;
+        GlyphChoice choice;
+    } cases[] = {
+        {{"--first", "32", "--last", "126"}, false, {32, 126, zolvik::GlyphLayout::Rows, true}},
+        {{"--layout", "pages", "--first", "0x7E", "--last", "161"}, false, {126, 161, zolvik::GlyphLayout::Pages, false}},
+        {{"--layout", "pages", "--first", "0x7E", "--last", "161", "--keep-missing"}, false,
+         {126, 161, zolvik::GlyphLayout::Pages, true}},
+        {{"--proportional"}, true, {0, 255, zolvik::GlyphLayout::Rows, false}},
+        {{"--proportional", "--layout", "pages", "--first", "65", "--last", "90"}, true,
+         {65, 90, zolvik::GlyphLayout::Pages, false}},
+    };
+    for (const auto &c : cases) {
+        for (const bool array : {false, true}) {
+            std::vector<std::string> args = {"font", "--family", "DejaVu Sans", "--size", "10", "--id", "3", "-o", "-"};
+            args.insert(args.end(), c.options.begin(), c.options.end());
+            if (array)
+                args.insert(args.end(), {"--form", "array", "--name", "sans10"});
+            SCOPED_TRACE(args.back() + " " + c.options.front() + " " + c.options.back());
+            std::string expected;
+            if (c.proportional) {
+                const auto header = RenderProportionalFont(family, 10, 3, zolvik::cli::kRenderDpi, c.choice);
+                ASSERT_TRUE(header);
+                expected = array ? zolvik::FontArrayText("sans10", *header) : zolvik::ProportionalFontHeaderText(*header);
+            } else {
+                const auto font = RenderFixedFont(family, 10, 3, zolvik::cli::kRenderDpi, c.choice);
+                ASSERT_TRUE(font);
+                expected = array ? zolvik::FontArrayText("sans10", font->header) : zolvik::FontHeaderText(font->header);
+            }
+            const Outcome outcome = RunZolvik(folder, args);
+            EXPECT_EQ(outcome.status, 0) << outcome.err;
+            EXPECT_EQ(outcome.out, expected);
+            if (!array || !zolvik::test::HaveGcc())
+                continue;
+            const zolvik::test::CRun run = zolvik::test::CompileAndRun(
+                {{"sans10.h", outcome.out}},
+                "#include <stdio.h>\n#include \"sans10.h\"\n"
+                "int main(void)\n{\n"
+                "    printf(\"%d %d %d %d\\n\", sans10.first, sans10.last, sans10.layout,\n"
+                "           sans10.bitmaps == sans10_bitmaps);\n    return 0;\n}\n");
+            ASSERT_TRUE(run.compiled) << run.diagnostics;
+            EXPECT_EQ(run.output, std::to_string(c.choice.first) + " " + std::to_string(c.choice.last) + " " +
+                                      (c.choice.layout == zolvik::GlyphLayout::Pages ? "1" : "0") + " 1\n");
+        }
+    }
 }
 
 }  // namespace

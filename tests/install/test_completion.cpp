@@ -38,7 +38,10 @@ TEST(BashCompletion, OffersSubcommandsOptionsAndTheirValues)
         {"zolvik table -", "--big-endian --help --name --pad -c -f -o -t -w"},
         {"zolvik table -f ", "c c-stdint coe cpp mif verilog vhdl vhdl-package"},
         {"zolvik table -c ", ""},
-        {"zolvik font --", "--family --font-file --help --id --sheet --size"},
+        {"zolvik font --", "--family --first --font-file --form --help --id --keep-missing --last --layout --name "
+                            "--proportional --sheet --size"},
+        {"zolvik font --layout ", "pages rows"},
+        {"zolvik icons x.png --format rgb5", "rgb565 rgb565be"},
         {"zolvik lcd --base ", "bin dec hex"},
         {"zolvik thermistor ", "--help coefficients fit lut temperature"},
         {"zolvik thermistor fit -", "--beta --help --point --table"},
