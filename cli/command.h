@@ -26,8 +26,7 @@ class InputFault : public std::runtime_error {
 public:
     InputFault(std::string subject, const std::string &message)
         : std::runtime_error(message), FSubject(std::move(subject))
-    {
-    }
+    {}
     const std::string &Subject() const { return FSubject; }
 
 private:

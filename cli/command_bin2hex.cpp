@@ -21,7 +21,8 @@ void AddBin2HexCommand(CLI::App &app, CommandRun &run)
         std::string output;
     };
     auto options = std::make_shared<Options>();
-    CLI::App *sub = app.add_subcommand("bin2hex", "A binary image as Intel HEX (the converter's reverse)");
+    CLI::App *sub =
+        app.add_subcommand("bin2hex", "A binary image as Intel HEX (the converter's reverse)");
     sub->add_option("FILE", options->input, "The binary, or - for standard input")->required();
     sub->add_option("--address", options->address,
                     "Where the first byte goes, decimal or 0x hexadecimal (default 0)");
@@ -33,18 +34,21 @@ void AddBin2HexCommand(CLI::App &app, CommandRun &run)
             const auto address = static_cast<std::uint32_t>(WholeArgument(options->address));
             std::string output = options->output;
             if (output.empty())
-                output = options->input == kStandardStream
-                             ? kStandardStream
-                             : std::filesystem::path(options->input).replace_extension(".hex").string();
+                output =
+                    options->input == kStandardStream
+                        ? kStandardStream
+                        : std::filesystem::path(options->input).replace_extension(".hex").string();
             fileio::InputFile input = options->input == kStandardStream
                                           ? fileio::InputFile::StandardInput()
                                           : fileio::InputFile::Open(options->input);
-            fileio::OutputFile file = output == kStandardStream ? fileio::OutputFile::StandardOutput()
-                                                                : fileio::OutputFile(output);
+            fileio::OutputFile file = output == kStandardStream
+                                          ? fileio::OutputFile::StandardOutput()
+                                          : fileio::OutputFile(output);
             try {
                 hex2bin::WriteIntelHex(input, address, file);
             } catch (const std::out_of_range &) {
-                throw InputFault(options->input, "the image runs past the 4 GiB that Intel HEX addresses");
+                throw InputFault(options->input,
+                                 "the image runs past the 4 GiB that Intel HEX addresses");
             }
             file.Commit();
             return 0;

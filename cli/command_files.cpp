@@ -8,8 +8,8 @@ namespace zolvik::cli {
 
 std::string ReadInput(const std::string &path, std::uint64_t limit)
 {
-    fileio::InputFile input =
-        path == kStandardStream ? fileio::InputFile::StandardInput() : fileio::InputFile::Open(path);
+    fileio::InputFile input = path == kStandardStream ? fileio::InputFile::StandardInput()
+                                                      : fileio::InputFile::Open(path);
     std::string bytes;
     constexpr std::size_t kPiece = 256 * 1024;
     for (;;) {
@@ -32,7 +32,8 @@ void WriteOutput(const std::string &path, std::string_view bytes)
     output.Commit();
 }
 
-std::string OutputPath(const std::string &input, const std::string &option, const std::string &besideInput)
+std::string OutputPath(const std::string &input, const std::string &option,
+                       const std::string &besideInput)
 {
     if (!option.empty())
         return option;

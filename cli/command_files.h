@@ -15,6 +15,7 @@ void WriteOutput(const std::string &path, std::string_view bytes);
 
 // Where a file-writing subcommand writes: the -o name when given, standard output for an input
 // read from standard input, else `besideInput`.
-std::string OutputPath(const std::string &input, const std::string &option, const std::string &besideInput);
+std::string OutputPath(const std::string &input, const std::string &option,
+                       const std::string &besideInput);
 
 }  // namespace zolvik::cli

@@ -51,10 +51,12 @@ std::string HeaderText(const Options &options, int fontId, const zolvik::FontHea
                        const zolvik::ProportionalFontHeader *proportional)
 {
     if (options.form == "string")
-        return fixed ? zolvik::FontHeaderText(*fixed) : zolvik::ProportionalFontHeaderText(*proportional);
+        return fixed ? zolvik::FontHeaderText(*fixed)
+                     : zolvik::ProportionalFontHeaderText(*proportional);
     const std::string name = options.name.empty() ? "font" + std::to_string(fontId) : options.name;
     try {
-        return fixed ? zolvik::FontArrayText(name, *fixed) : zolvik::FontArrayText(name, *proportional);
+        return fixed ? zolvik::FontArrayText(name, *fixed)
+                     : zolvik::FontArrayText(name, *proportional);
     } catch (const std::invalid_argument &) {
         throw InputFault(name, "not a C identifier");
     }
@@ -65,8 +67,10 @@ QString FamilyOf(const Options &options)
 {
     if (!options.fontFile.empty()) {
         const std::string bytes = ReadInput(options.fontFile, kMaxFontFileBytes);
-        const int id = QFontDatabase::addApplicationFontFromData(QByteArray(bytes.data(), qsizetype(bytes.size())));
-        const QStringList families = id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
+        const int id = QFontDatabase::addApplicationFontFromData(
+            QByteArray(bytes.data(), qsizetype(bytes.size())));
+        const QStringList families =
+            id < 0 ? QStringList() : QFontDatabase::applicationFontFamilies(id);
         if (families.isEmpty())
             throw InputFault(options.fontFile, "not a TrueType or OpenType font");
         return families.constFirst();
@@ -96,7 +100,8 @@ int WriteFontFiles(const Options &options)
             throw InputFault(family.toStdString(), kFontLeavesNoInk);
         header = HeaderText(options, fontId, nullptr, &*font);
     } else {
-        const std::optional<FixedFont> font = RenderFixedFont(family, pointSize, fontId, kRenderDpi, choice);
+        const std::optional<FixedFont> font =
+            RenderFixedFont(family, pointSize, fontId, kRenderDpi, choice);
         if (!font)
             throw InputFault(family.toStdString(), kFontLeavesNoInk);
         header = HeaderText(options, fontId, &font->header, nullptr);
@@ -104,10 +109,12 @@ int WriteFontFiles(const Options &options)
             const std::optional<QByteArray> sheet = EncodeImage(font->sheet, "BMP");
             if (!sheet)
                 throw InputFault(options.sheet, "Write error");
-            WriteOutput(options.sheet, std::string_view(sheet->constData(), std::size_t(sheet->size())));
+            WriteOutput(options.sheet,
+                        std::string_view(sheet->constData(), std::size_t(sheet->size())));
         }
     }
-    WriteOutput(options.output.empty() ? FontHeaderName(fontId).toStdString() : options.output, header);
+    WriteOutput(options.output.empty() ? FontHeaderName(fontId).toStdString() : options.output,
+                header);
     return 0;
 }
 
@@ -116,30 +123,38 @@ int WriteFontFiles(const Options &options)
 void AddFontCommand(CLI::App &app, CommandRun &run)
 {
     auto options = std::make_shared<Options>();
-    CLI::App *sub = app.add_subcommand("font", "A C header of glyph bitmaps from a font (the font header button)");
-    CLI::Option *family = sub->add_option("--family", options->family, "An installed font's family name");
+    CLI::App *sub = app.add_subcommand(
+        "font", "A C header of glyph bitmaps from a font (the font header button)");
+    CLI::Option *family =
+        sub->add_option("--family", options->family, "An installed font's family name");
     CLI::Option *file = sub->add_option("--font-file", options->fontFile, "A .ttf or .otf file");
     family->excludes(file);
     sub->add_option("--size", options->size, "The size in points")->required();
     sub->add_option("--id", options->id, "The font's number in the header (default 0)");
     sub->add_option("-o,--output", options->output,
                     "The header's file, or - for standard output (default: fontmapN.h here)");
-    CLI::Option *sheet =
-        sub->add_option("--sheet", options->sheet, "Also write the measuring sheet (campo.bmp) to this file");
-    sub->add_option("--first", options->first, "The range's first character code, 0 to 255 (default 0)");
-    sub->add_option("--last", options->last, "The range's last character code, --first to 255 (default 255)");
+    CLI::Option *sheet = sub->add_option("--sheet", options->sheet,
+                                         "Also write the measuring sheet (campo.bmp) to this file");
+    sub->add_option("--first", options->first,
+                    "The range's first character code, 0 to 255 (default 0)");
+    sub->add_option("--last", options->last,
+                    "The range's last character code, --first to 255 (default 255)");
     sub->add_flag("--proportional", options->proportional,
-                  "Each glyph its own width and ink box, with a table of glyph metrics (default: fixed cells)")
+                  "Each glyph its own width and ink box, with a table of glyph metrics (default: "
+                  "fixed cells)")
         ->excludes(sheet);
     sub->add_option("--layout", options->layout, "Bit layout: rows or pages (default rows)")
         ->check(CLI::IsMember({"rows", "pages"}));
-    CLI::Option *form = sub->add_option("--form", options->form,
-                                        "string (the fonts page's header) or array (a C99 uint8_t array and "
-                                        "descriptor struct); default string")
-                            ->check(CLI::IsMember({"string", "array"}));
-    sub->add_option("--name", options->name, "The array form's C name (default fontID)")->needs(form);
-    sub->add_flag("--keep-missing", options->keepMissing,
-                  "Draw the renderer's replacement for a character the font lacks (default: an empty glyph)");
+    CLI::Option *form =
+        sub->add_option("--form", options->form,
+                        "string (the fonts page's header) or array (a C99 uint8_t array and "
+                        "descriptor struct); default string")
+            ->check(CLI::IsMember({"string", "array"}));
+    sub->add_option("--name", options->name, "The array form's C name (default fontID)")
+        ->needs(form);
+    sub->add_flag(
+        "--keep-missing", options->keepMissing,
+        "Draw the renderer's replacement for a character the font lacks (default: an empty glyph)");
     sub->callback([options, family, file, &run] {
         if (family->count() == 0 && file->count() == 0)
             throw CLI::RequiredError("--family or --font-file");

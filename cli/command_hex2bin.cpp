@@ -8,8 +8,9 @@ namespace zolvik::cli {
 
 void AddHex2BinCommand(CLI::App &app, CommandRun &run)
 {
-    CLI::App *sub = app.add_subcommand(
-        "hex2bin", "An Intel HEX or S-record file into a binary image (the converter; zolvik hex2bin -h for its options)");
+    CLI::App *sub =
+        app.add_subcommand("hex2bin", "An Intel HEX or S-record file into a binary image (the "
+                                      "converter; zolvik hex2bin -h for its options)");
     // Every argument goes to the converter as it is, help included.
     sub->set_help_flag();
     sub->prefix_command();

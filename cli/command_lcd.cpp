@@ -17,7 +17,8 @@ void AddLcdCommand(CLI::App &app, CommandRun &run)
         std::string name;
     };
     auto options = std::make_shared<Options>();
-    CLI::App *sub = app.add_subcommand("lcd", "The C initialiser of a 5x8 LCD character (the LCD page)");
+    CLI::App *sub =
+        app.add_subcommand("lcd", "The C initialiser of a 5x8 LCD character (the LCD page)");
     sub->add_option("ROW", options->rows, "Eight row values from 0 to 31, top row first")
         ->required()
         ->expected(kLcdRows);

@@ -17,14 +17,16 @@ void AddModCommand(CLI::App &app, CommandRun &run)
         std::string modulus;
     };
     auto options = std::make_shared<Options>();
-    CLI::App *sub = app.add_subcommand("mod", "The remainders of a range of integers (the MOD page)");
+    CLI::App *sub =
+        app.add_subcommand("mod", "The remainders of a range of integers (the MOD page)");
     sub->add_option("FROM", options->first, "The first integer")->required();
     sub->add_option("TO", options->last, "The last integer")->required();
     sub->add_option("MODULUS", options->modulus, "The modulus")->required();
     sub->callback([options, &run] {
         run = [options](std::ostream &out, std::ostream &) {
-            const std::string table = ModuloTable(WholeArgument(options->first), WholeArgument(options->last),
-                                                  WholeArgument(options->modulus));
+            const std::string table =
+                ModuloTable(WholeArgument(options->first), WholeArgument(options->last),
+                            WholeArgument(options->modulus));
             if (!table.empty())
                 out << table << '\n';
             return 0;

@@ -34,10 +34,12 @@ void AddScheduleCommand(CLI::App &app, CommandRun &run)
         std::string value;
     };
     auto options = std::make_shared<Options>();
-    CLI::App *sub = app.add_subcommand("schedule", "The weekly schedule word, both ways (the WorkTemp page)");
+    CLI::App *sub =
+        app.add_subcommand("schedule", "The weekly schedule word, both ways (the WorkTemp page)");
     sub->require_subcommand(1);
 
-    CLI::App *encode = sub->add_subcommand("encode", "Start, duration, days and enable into the word (Convert >>)");
+    CLI::App *encode = sub->add_subcommand(
+        "encode", "Start, duration, days and enable into the word (Convert >>)");
     encode->add_option("--start", options->start, "Start, minutes after midnight")->required();
     encode->add_option("--duration", options->duration, "Duration in minutes")->required();
     encode->add_option("--days", options->days, "Seven 0/1 digits, Sunday first (default 1111111)")
@@ -57,12 +59,14 @@ void AddScheduleCommand(CLI::App &app, CommandRun &run)
             flags[kEnableBit] = !options->disabled;
             const std::int32_t word = EncodeScheduleWord(duration, start, ScheduleFlagBits(flags));
             CheckPickerTimes(start, duration);
-            out << "value = " << IntToStr(word) << '\n' << "hex = " << ScheduleHexText(word) << '\n';
+            out << "value = " << IntToStr(word) << '\n'
+                << "hex = " << ScheduleHexText(word) << '\n';
             return 0;
         };
     });
 
-    CLI::App *decode = sub->add_subcommand("decode", "The word into start, duration, days and enable (<< Convert)");
+    CLI::App *decode = sub->add_subcommand(
+        "decode", "The word into start, duration, days and enable (<< Convert)");
     decode->add_option("VALUE", options->value, "The word, in any whole-number form")->required();
     decode->callback([options, &run] {
         run = [options](std::ostream &out, std::ostream &) {

@@ -27,7 +27,8 @@ void AddTableCommand(CLI::App &app, CommandRun &run)
     };
     auto options = std::make_shared<Options>();
     CLI::App *sub = app.add_subcommand(
-        "table", "Any file as a C array, a VHDL ROM constant or a memory file (the ROM table button)");
+        "table",
+        "Any file as a C array, a VHDL ROM constant or a memory file (the ROM table button)");
     std::vector<std::string> formats;
     for (const RomFormatName &known : kRomFormatNames)
         formats.emplace_back(known.name);
@@ -60,8 +61,8 @@ void AddTableCommand(CLI::App &app, CommandRun &run)
                 layout.pad = static_cast<std::uint8_t>(WholeArgumentIn(options->pad, 0, 255));
             if (options->input != "-")
                 layout = RomTableLayoutForInput(layout, options->input);
-            const std::string output = OutputPath(options->input, options->output,
-                                                  RomTableOutputName(options->input, layout.format));
+            const std::string output = OutputPath(
+                options->input, options->output, RomTableOutputName(options->input, layout.format));
             try {
                 WriteRomTableFile(options->input, output, layout);
             } catch (const Error &error) {

@@ -18,10 +18,14 @@ void AddTempCommand(CLI::App &app, CommandRun &run)
         std::string decimals = "1";
     };
     auto options = std::make_shared<Options>();
-    CLI::App *sub = app.add_subcommand("temp", "Celsius, Fahrenheit and kelvin (the temperature converter)");
+    CLI::App *sub =
+        app.add_subcommand("temp", "Celsius, Fahrenheit and kelvin (the temperature converter)");
     sub->add_option("VALUE", options->value, "The temperature")->required();
-    sub->add_option("SCALE", options->scale, "c, f or k")->required()->check(CLI::IsMember({"c", "f", "k"}));
-    sub->add_option("--decimals", options->decimals, "1 or 2 (default 1)")->check(CLI::IsMember({"1", "2"}));
+    sub->add_option("SCALE", options->scale, "c, f or k")
+        ->required()
+        ->check(CLI::IsMember({"c", "f", "k"}));
+    sub->add_option("--decimals", options->decimals, "1 or 2 (default 1)")
+        ->check(CLI::IsMember({"1", "2"}));
     sub->callback([options, &run] {
         run = [options](std::ostream &out, std::ostream &) {
             // The field shows the text with its separator put right, and that text converts.

@@ -40,7 +40,8 @@ int PrintCoefficients(const std::vector<std::string> &pointTexts, std::ostream &
     return 0;
 }
 
-int PrintTemperature(const std::string &resistanceText, const std::string &abcText, std::ostream &out)
+int PrintTemperature(const std::string &resistanceText, const std::string &abcText,
+                     std::ostream &out)
 {
     std::array<double, 3> abc{};
     std::size_t from = 0;
@@ -74,16 +75,20 @@ void AddThermistorCommand(CLI::App &app, CommandRun &run)
         std::string abc;
     };
     auto options = std::make_shared<Options>();
-    CLI::App *sub = app.add_subcommand("thermistor", "Steinhart-Hart constants and temperatures (the Steinhart-Hart page)");
+    CLI::App *sub = app.add_subcommand(
+        "thermistor", "Steinhart-Hart constants and temperatures (the Steinhart-Hart page)");
     sub->require_subcommand(1);
 
     CLI::App *coefficients =
         sub->add_subcommand("coefficients", "A, B and C from three points (Calculate Constants)");
-    coefficients->add_option("POINT", options->points, "T1:R1 T2:R2 T3:R3, degrees Celsius and ohms")
+    coefficients
+        ->add_option("POINT", options->points, "T1:R1 T2:R2 T3:R3, degrees Celsius and ohms")
         ->required()
         ->expected(3);
     coefficients->callback([options, &run] {
-        run = [options](std::ostream &out, std::ostream &) { return PrintCoefficients(options->points, out); };
+        run = [options](std::ostream &out, std::ostream &) {
+            return PrintCoefficients(options->points, out);
+        };
     });
 
     CLI::App *temperature =

@@ -16,7 +16,8 @@ namespace {
 std::string Reproducible(double value)
 {
     char text[32];
-    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17).ptr;
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17).ptr;
     return std::string(text, end);
 }
 

@@ -38,10 +38,13 @@ ThermistorCircuit CircuitOf(const Options &options)
         circuit.minCelsius = kBetaRangeLow;
         circuit.maxCelsius = kBetaRangeHigh;
     } else {
-        circuit.model = BlameInput(SourceSubject(options.source), [&] { return FitSteinhartHart(input.points); });
-        const auto [coldest, hottest] = std::minmax_element(
-            input.points.begin(), input.points.end(),
-            [](const ThermistorPoint &a, const ThermistorPoint &b) { return a.celsius < b.celsius; });
+        circuit.model = BlameInput(SourceSubject(options.source),
+                                   [&] { return FitSteinhartHart(input.points); });
+        const auto [coldest, hottest] =
+            std::minmax_element(input.points.begin(), input.points.end(),
+                                [](const ThermistorPoint &a, const ThermistorPoint &b) {
+                                    return a.celsius < b.celsius;
+                                });
         circuit.minCelsius = coldest->celsius;
         circuit.maxCelsius = hottest->celsius;
     }
@@ -60,15 +63,19 @@ std::string LutText(const Options &options)
     const ThermistorCircuit circuit = CircuitOf(options);
     if (options.maxError.empty()) {
         const int entries = WholeArgumentIn(options.entries, 2, 4096);
-        const AdcTable table = BlameInput(SourceSubject(options.source), [&] { return MakeAdcTable(circuit, entries); });
+        const AdcTable table = BlameInput(SourceSubject(options.source),
+                                          [&] { return MakeAdcTable(circuit, entries); });
         return BlameInput(options.name, [&] { return AdcTableText(circuit, table, options.name); });
     }
     const double bound = static_cast<double>(DecimalArgument(options.maxError));
     if (!(bound > 0.05))
-        throw InputFault(options.maxError, "the error bound must be above 0.05 K, the rounding to tenths");
-    const AdcKnots knots = BlameInput(SourceSubject(options.source), [&] { return MakeAdcKnots(circuit, bound); });
+        throw InputFault(options.maxError,
+                         "the error bound must be above 0.05 K, the rounding to tenths");
+    const AdcKnots knots =
+        BlameInput(SourceSubject(options.source), [&] { return MakeAdcKnots(circuit, bound); });
     // --entries beside --max-error is the most pairs the table may take.
-    if (!options.entries.empty() && knots.knots.size() > static_cast<std::size_t>(WholeArgument(options.entries)))
+    if (!options.entries.empty() &&
+        knots.knots.size() > static_cast<std::size_t>(WholeArgument(options.entries)))
         throw InputFault(options.maxError, "the bound needs " + std::to_string(knots.knots.size()) +
                                                " pairs, more than --entries " + options.entries);
     return BlameInput(options.name, [&] { return AdcKnotsText(circuit, knots, options.name); });
@@ -79,20 +86,26 @@ std::string LutText(const Options &options)
 void AddThermistorLutCommand(CLI::App &thermistor, CommandRun &run)
 {
     auto options = std::make_shared<Options>();
-    CLI::App *sub = thermistor.add_subcommand("lut", "A C table from ADC codes to tenths of a degree Celsius");
+    CLI::App *sub =
+        thermistor.add_subcommand("lut", "A C table from ADC codes to tenths of a degree Celsius");
     AddThermistorSourceOptions(*sub, options->source);
-    sub->add_option("--series", options->series, "The divider's fixed resistor in ohms")->required();
+    sub->add_option("--series", options->series, "The divider's fixed resistor in ohms")
+        ->required();
     sub->add_option("--topology", options->topology,
                     "pullup: the fixed resistor to the reference; pulldown: to ground")
         ->required()
         ->check(CLI::IsMember({"pullup", "pulldown"}));
-    sub->add_option("--adc-bits", options->adcBits, "The converter's resolution, 8 to 16 bits")->required();
-    CLI::Option *entries = sub->add_option(
-        "--entries", options->entries, "Equally spaced entries, 2 to 4096 (with --max-error: the most pairs)");
-    CLI::Option *maxError = sub->add_option(
-        "--max-error", options->maxError, "Instead the fewest (code, tenths) pairs within this many kelvin");
+    sub->add_option("--adc-bits", options->adcBits, "The converter's resolution, 8 to 16 bits")
+        ->required();
+    CLI::Option *entries =
+        sub->add_option("--entries", options->entries,
+                        "Equally spaced entries, 2 to 4096 (with --max-error: the most pairs)");
+    CLI::Option *maxError =
+        sub->add_option("--max-error", options->maxError,
+                        "Instead the fewest (code, tenths) pairs within this many kelvin");
     sub->add_option("--name", options->name, "The C name of the table")->required();
-    sub->add_option("-o,--output", options->output, "The file to write, or - for standard output (the default)");
+    sub->add_option("-o,--output", options->output,
+                    "The file to write, or - for standard output (the default)");
     sub->callback([options, sub, entries, maxError, &run] {
         RequireOneThermistorSource(*sub);
         if (entries->count() == 0 && maxError->count() == 0)

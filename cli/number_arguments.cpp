@@ -9,7 +9,10 @@
 
 namespace zolvik::cli {
 
-std::int32_t WholeArgument(std::string_view text) { return StrToInt(text); }
+std::int32_t WholeArgument(std::string_view text)
+{
+    return StrToInt(text);
+}
 
 std::int32_t WholeArgumentIn(std::string_view text, std::int32_t low, std::int32_t high)
 {
@@ -24,7 +27,8 @@ std::uint64_t UnsignedArgumentIn(std::string_view text, std::uint64_t low, std::
 {
     std::uint64_t value = 0;
     const auto [end, fault] = std::from_chars(text.data(), text.data() + text.size(), value);
-    const bool digitsOnly = !text.empty() && text.front() != '-' && end == text.data() + text.size();
+    const bool digitsOnly =
+        !text.empty() && text.front() != '-' && end == text.data() + text.size();
     if (fault == std::errc::invalid_argument || !digitsOnly)
         throw Error("'" + std::string(text) + "' is not a valid integer value");
     if (fault == std::errc::result_out_of_range || value < low || value > high)

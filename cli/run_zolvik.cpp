@@ -20,8 +20,9 @@ std::string CommandName(const CLI::App &app)
     std::string name = app.get_name();
     for (const CLI::App *sub = &app;;) {
         const std::vector<const CLI::App *> chosen = sub->get_subcommands({});
-        const auto parsed = std::find_if(chosen.begin(), chosen.end(),
-                                         [](const CLI::App *candidate) { return candidate->parsed(); });
+        const auto parsed =
+            std::find_if(chosen.begin(), chosen.end(),
+                         [](const CLI::App *candidate) { return candidate->parsed(); });
         if (parsed == chosen.end())
             return name;
         sub = *parsed;
@@ -39,7 +40,8 @@ void Report(std::ostream &err, const std::string &command, const std::string &su
 }
 
 // CLI11's words, except for a first word that is neither a subcommand nor an option of zolvik.
-std::string UsageFault(const CLI::App &app, const std::vector<std::string> &args, const CLI::ParseError &error)
+std::string UsageFault(const CLI::App &app, const std::vector<std::string> &args,
+                       const CLI::ParseError &error)
 {
     const bool chosen = !app.get_subcommands().empty();
     if (chosen || args.empty())

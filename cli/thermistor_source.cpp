@@ -22,7 +22,8 @@ std::vector<std::string> ColonFields(const std::string &text)
     std::size_t from = 0;
     for (;;) {
         const std::size_t colon = text.find(':', from);
-        fields.push_back(text.substr(from, colon == std::string::npos ? std::string::npos : colon - from));
+        fields.push_back(
+            text.substr(from, colon == std::string::npos ? std::string::npos : colon - from));
         if (colon == std::string::npos)
             return fields;
         from = colon + 1;
@@ -63,11 +64,13 @@ BetaModel ReadBeta(const std::string &text)
 
 void AddThermistorSourceOptions(CLI::App &sub, ThermistorSource &source)
 {
-    CLI::Option *point = sub.add_option("--point", source.points,
-                                        "T:R, degrees Celsius and ohms, once per point (at least 3)");
-    CLI::Option *table = sub.add_option("--table", source.table,
-                                        "A datasheet table or CSV file of T R lines, or - for standard input");
-    CLI::Option *beta = sub.add_option("--beta", source.beta, "A Beta model R0:T0:B (ohms, degrees Celsius, kelvin)");
+    CLI::Option *point = sub.add_option(
+        "--point", source.points, "T:R, degrees Celsius and ohms, once per point (at least 3)");
+    CLI::Option *table =
+        sub.add_option("--table", source.table,
+                       "A datasheet table or CSV file of T R lines, or - for standard input");
+    CLI::Option *beta = sub.add_option("--beta", source.beta,
+                                       "A Beta model R0:T0:B (ohms, degrees Celsius, kelvin)");
     point->excludes(table)->excludes(beta);
     table->excludes(beta);
 }
@@ -88,7 +91,8 @@ std::string SourceSubject(const ThermistorSource &source)
 std::vector<ThermistorPoint> SampleBetaModel(const BetaModel &model)
 {
     std::vector<ThermistorPoint> points;
-    const int steps = static_cast<int>(std::lround((kBetaRangeHigh - kBetaRangeLow) / kBetaSampleStep));
+    const int steps =
+        static_cast<int>(std::lround((kBetaRangeHigh - kBetaRangeLow) / kBetaSampleStep));
     for (int i = 0; i <= steps; ++i) {
         const double celsius = kBetaRangeLow + i * kBetaSampleStep;
         points.push_back({celsius, ModelOhms(model, celsius)});

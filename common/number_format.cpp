@@ -187,7 +187,8 @@ Specifier ReadSpecifier(std::string_view format, std::size_t &pos)
     if (pos >= format.size())
         ThrowFormatError(format);
     const char letter = format[pos++];
-    specifier.kind = (letter >= 'A' && letter <= 'Z') ? static_cast<char>(letter - 'A' + 'a') : letter;
+    specifier.kind =
+        (letter >= 'A' && letter <= 'Z') ? static_cast<char>(letter - 'A' + 'a') : letter;
     return specifier;
 }
 
@@ -207,8 +208,8 @@ std::uint64_t UnsignedPattern(std::int64_t value)
     return static_cast<std::uint64_t>(value);
 }
 
-std::string ConvertArgument(const Specifier &specifier, const FormatArg &arg, std::string_view format,
-                            char decimalSeparator)
+std::string ConvertArgument(const Specifier &specifier, const FormatArg &arg,
+                            std::string_view format, char decimalSeparator)
 {
     switch (specifier.kind) {
     case 'd':
@@ -219,14 +220,15 @@ std::string ConvertArgument(const Specifier &specifier, const FormatArg &arg, st
             ThrowFormatError(format);
         std::string digits = specifier.kind == 'd'   ? IntToStr(*integer)
                              : specifier.kind == 'u' ? std::to_string(UnsignedPattern(*integer))
-                                                : IntToHex(*integer, 0);
+                                                     : IntToHex(*integer, 0);
         return ZeroPadDigits(std::move(digits), specifier.precision);
     }
     case 's': {
         const auto *text = std::get_if<std::string>(&arg);
         if (!text)
             ThrowFormatError(format);
-        if (specifier.precision >= 0 && static_cast<std::size_t>(specifier.precision) < text->size())
+        if (specifier.precision >= 0 &&
+            static_cast<std::size_t>(specifier.precision) < text->size())
             return text->substr(0, static_cast<std::size_t>(specifier.precision));
         return *text;
     }
@@ -236,13 +238,13 @@ std::string ConvertArgument(const Specifier &specifier, const FormatArg &arg, st
         if (!number)
             ThrowFormatError(format);
         if (specifier.kind == 'f')
-            return FormatFixed(*number, specifier.precision < 0 ? 2 : specifier.precision, decimalSeparator);
+            return FormatFixed(*number, specifier.precision < 0 ? 2 : specifier.precision,
+                               decimalSeparator);
         const int precision = specifier.precision < 0 ? 15 : specifier.precision;
         return GeneralNotation(*number, std::clamp(precision, 1, kDecomposedDigits),
                                decimalSeparator);
     }
-    default:
-        ThrowFormatError(format);
+    default: ThrowFormatError(format);
     }
 }
 

@@ -13,7 +13,10 @@ namespace zolvik {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 int HexDigitValue(char c)
 {
@@ -200,6 +203,9 @@ std::string IntToHex(std::int64_t value, int digits)
     return text;
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value)
+{
+    return std::to_string(value);
+}
 
 }  // namespace zolvik

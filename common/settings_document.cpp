@@ -21,7 +21,8 @@ struct Document {
     std::vector<Line> lines;
 };
 
-Document Split(std::string_view content) {
+Document Split(std::string_view content)
+{
     Document doc;
     if (content.substr(0, kUtf8Bom.size()) == kUtf8Bom) {
         doc.bom = content.substr(0, kUtf8Bom.size());
@@ -41,7 +42,8 @@ Document Split(std::string_view content) {
     return doc;
 }
 
-std::string_view NewlineOf(const Document &doc) {
+std::string_view NewlineOf(const Document &doc)
+{
     for (const Line &line : doc.lines)
         if (!line.end.empty())
             return line.end;
@@ -55,7 +57,8 @@ struct Location {
     LineInfo keyInfo;
 };
 
-Location Locate(const Document &doc, std::string_view section, std::string_view key) {
+Location Locate(const Document &doc, std::string_view section, std::string_view key)
+{
     Location where;
     for (std::size_t i = 0; i < doc.lines.size(); ++i) {
         const LineInfo info = ClassifyLine(doc.lines[i].text);
@@ -78,7 +81,8 @@ Location Locate(const Document &doc, std::string_view section, std::string_view 
 }
 
 std::string Join(const Document &doc, const std::vector<std::string> &extraAfter,
-                 std::size_t insertAfter, std::string_view newline) {
+                 std::size_t insertAfter, std::string_view newline)
+{
     std::string out(doc.bom);
     for (std::size_t i = 0; i < doc.lines.size(); ++i) {
         out += doc.lines[i].text;
@@ -96,7 +100,8 @@ std::string Join(const Document &doc, const std::vector<std::string> &extraAfter
 }  // namespace
 
 std::optional<std::string> FindRawValue(std::string_view content, std::string_view section,
-                                        std::string_view key) {
+                                        std::string_view key)
+{
     const Document doc = Split(content);
     const Location where = Locate(doc, section, key);
     if (!where.keyLine)
@@ -105,7 +110,8 @@ std::optional<std::string> FindRawValue(std::string_view content, std::string_vi
 }
 
 std::string WithValue(std::string_view content, std::string_view section, std::string_view key,
-                      std::string_view value) {
+                      std::string_view value)
+{
     Document doc = Split(content);
     const std::string_view newline = NewlineOf(doc);
     const Location where = Locate(doc, section, key);

@@ -8,20 +8,21 @@
 
 namespace zolvik::settings {
 
-FileContent ReadWholeFile(const std::string &path) {
+FileContent ReadWholeFile(const std::string &path)
+{
     FileContent result;
     try {
         result.bytes = fileio::ReadWholeFile(path, kLargestSettingsFile);
         result.status = FileContent::Status::Read;
     } catch (const fileio::FileError &error) {
-        const bool missing =
-            error.Fault() == fileio::FileFault::System && error.Code() == ENOENT;
+        const bool missing = error.Fault() == fileio::FileFault::System && error.Code() == ENOENT;
         result.status = missing ? FileContent::Status::Missing : FileContent::Status::Unreadable;
     }
     return result;
 }
 
-bool ReplaceWholeFile(const std::string &path, std::string_view bytes) {
+bool ReplaceWholeFile(const std::string &path, std::string_view bytes)
+{
     try {
         fileio::WriteWholeFile(path, bytes);
         return true;

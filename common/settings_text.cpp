@@ -4,17 +4,30 @@ namespace zolvik::settings {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char LowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 // Length in UTF-16 units of the UTF-8 sequence led by `lead`: code points beyond U+FFFF need
 // a surrogate pair. Stray continuation bytes count one each.
-std::size_t Utf16Units(unsigned char lead) { return lead >= 0xF0 && lead <= 0xF7 ? 2 : 1; }
+std::size_t Utf16Units(unsigned char lead)
+{
+    return lead >= 0xF0 && lead <= 0xF7 ? 2 : 1;
+}
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c)
+{
+    return (c & 0xC0) == 0x80;
+}
 
-std::string_view CutToMaxLength(std::string_view text) {
+std::string_view CutToMaxLength(std::string_view text)
+{
     std::size_t units = 0;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -33,7 +46,8 @@ std::string_view CutToMaxLength(std::string_view text) {
 
 }  // namespace
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view TrimBlanks(std::string_view text)
+{
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
     while (!text.empty() && IsBlank(text.back()))
@@ -41,7 +55,8 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-bool SameName(std::string_view a, std::string_view b) {
+bool SameName(std::string_view a, std::string_view b)
+{
     a = TrimBlanks(a);
     b = TrimBlanks(b);
     if (a.size() != b.size())
@@ -52,7 +67,8 @@ bool SameName(std::string_view a, std::string_view b) {
     return true;
 }
 
-LineInfo ClassifyLine(std::string_view line) {
+LineInfo ClassifyLine(std::string_view line)
+{
     LineInfo info;
     const std::string_view body = TrimBlanks(line);
     if (body.empty() || body.front() == ';' || body.front() == '#')
@@ -76,7 +92,8 @@ LineInfo ClassifyLine(std::string_view line) {
     return info;
 }
 
-std::string CleanValue(std::string_view raw) {
+std::string CleanValue(std::string_view raw)
+{
     std::string_view value = TrimBlanks(raw);
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())

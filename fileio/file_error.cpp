@@ -6,13 +6,9 @@
 namespace zolvik::fileio {
 
 FileError::FileError(FileFault fault, std::string path, int code, std::string reason)
-    : std::runtime_error(path + ": " + reason),
-      FFault(fault),
-      FPath(std::move(path)),
-      FCode(code),
+    : std::runtime_error(path + ": " + reason), FFault(fault), FPath(std::move(path)), FCode(code),
       FReason(std::move(reason))
-{
-}
+{}
 
 void ThrowSystemError(const std::string &path, int code)
 {

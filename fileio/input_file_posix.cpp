@@ -25,8 +25,7 @@ namespace {
 
 InputFile::InputFile(int fd, std::string path, std::optional<std::uint64_t> size, bool owned)
     : FFd(fd), FPath(std::move(path)), FSize(size), FOwned(owned)
-{
-}
+{}
 
 InputFile InputFile::Open(const std::string &path)
 {
@@ -62,12 +61,9 @@ InputFile InputFile::StandardInput()
 }
 
 InputFile::InputFile(InputFile &&other) noexcept
-    : FFd(std::exchange(other.FFd, -1)),
-      FPath(std::move(other.FPath)),
-      FSize(other.FSize),
+    : FFd(std::exchange(other.FFd, -1)), FPath(std::move(other.FPath)), FSize(other.FSize),
       FOwned(other.FOwned)
-{
-}
+{}
 
 InputFile &InputFile::operator=(InputFile &&other) noexcept
 {
@@ -81,7 +77,10 @@ InputFile &InputFile::operator=(InputFile &&other) noexcept
     return *this;
 }
 
-InputFile::~InputFile() { Close(); }
+InputFile::~InputFile()
+{
+    Close();
+}
 
 void InputFile::Close() noexcept
 {
@@ -141,7 +140,8 @@ bool Exists(const std::string &path)
 
 bool SameFile(const std::string &first, const std::string &second)
 {
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
            a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

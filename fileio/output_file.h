@@ -46,9 +46,9 @@ private:
     void Flush();
     void Discard() noexcept;
 
-    std::string FPath;         // as given
-    std::string FTarget;       // the regular file to replace: the link's final target
-    std::string FTemporary;    // a named temporary, empty while unnamed
+    std::string FPath;       // as given
+    std::string FTarget;     // the regular file to replace: the link's final target
+    std::string FTemporary;  // a named temporary, empty while unnamed
     int FFd = -1;
     bool FUnnamed = false;
     bool FStandardOutput = false;

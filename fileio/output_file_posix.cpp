@@ -84,7 +84,8 @@ extern "C" void RemoveTemporariesAndDie(int signalNumber)
 // A fresh hidden name beside `target`; its length never passes the file system's limit.
 std::string HiddenName(const std::string &target, std::mt19937_64 &random)
 {
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     std::string base = BaseOf(target);
     const std::size_t room = kNameMax - 8;  // ".", "-" and six letters
     if (base.size() > room)
@@ -117,7 +118,8 @@ std::string CheckedTarget(const std::string &path)
         }
         if (!S_ISLNK(info.st_mode)) {
             if (!S_ISREG(info.st_mode))
-                throw FileError(FileFault::NotRegular, path, S_ISDIR(info.st_mode) ? EISDIR : EINVAL,
+                throw FileError(FileFault::NotRegular, path,
+                                S_ISDIR(info.st_mode) ? EISDIR : EINVAL,
                                 NotRegularReason(info.st_mode));
             const bool noWriteBit = ::geteuid() == 0 && (info.st_mode & 0222) == 0;
             if (noWriteBit)
@@ -135,7 +137,8 @@ std::string CheckedTarget(const std::string &path)
             throw FileError(FileFault::UnsafeLink, current, EACCES,
                             "Symbolic link owned by another user in a shared folder; "
                             "not followed");
-        std::string linked(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4095) + 1, '\0');
+        std::string linked(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4095) + 1,
+                           '\0');
         const ssize_t length = ::readlink(current.c_str(), linked.data(), linked.size());
         if (length < 0)
             ThrowSystemError(path, errno);
@@ -200,8 +203,8 @@ OutputFile::OutputFile(const std::string &path) : FPath(path)
     if (exists) {
         // The owner first: changing it clears the set-user-ID bits the mode then restores.
         // Only a privileged process can give the file back to another owner.
-        if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid())
-            [[maybe_unused]] const int ignored = ::fchown(FFd, existing.st_uid, existing.st_gid);
+        if (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()) [[maybe_unused]]
+            const int ignored = ::fchown(FFd, existing.st_uid, existing.st_gid);
         if (::fchmod(FFd, existing.st_mode & 07777) != 0) {
             const int error = errno;
             Discard();
@@ -216,17 +219,16 @@ OutputFile::OutputFile(StandardOutputTag) : FPath("-"), FFd(STDOUT_FILENO), FSta
     FBuffer.reserve(kBufferSize);
 }
 
-OutputFile OutputFile::StandardOutput() { return OutputFile(StandardOutputTag{}); }
+OutputFile OutputFile::StandardOutput()
+{
+    return OutputFile(StandardOutputTag{});
+}
 
 OutputFile::OutputFile(OutputFile &&other) noexcept
-    : FPath(std::move(other.FPath)),
-      FTarget(std::move(other.FTarget)),
-      FTemporary(std::move(other.FTemporary)),
-      FFd(std::exchange(other.FFd, -1)),
-      FUnnamed(other.FUnnamed),
-      FStandardOutput(other.FStandardOutput),
-      FCommitted(std::exchange(other.FCommitted, true)),
-      FBuffer(std::move(other.FBuffer))
+    : FPath(std::move(other.FPath)), FTarget(std::move(other.FTarget)),
+      FTemporary(std::move(other.FTemporary)), FFd(std::exchange(other.FFd, -1)),
+      FUnnamed(other.FUnnamed), FStandardOutput(other.FStandardOutput),
+      FCommitted(std::exchange(other.FCommitted, true)), FBuffer(std::move(other.FBuffer))
 {
     other.FTemporary.clear();
 }
@@ -289,7 +291,8 @@ void OutputFile::Commit()
         for (int attempt = 0; attempt < 100 && FTemporary.empty(); ++attempt) {
             const std::string name = HiddenName(FTarget, random);
             RegisterTemporary(name);
-            if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0 ||
+            if (::linkat(AT_FDCWD, procPath.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) ==
+                    0 ||
                 ::linkat(FFd, "", AT_FDCWD, name.c_str(), AT_EMPTY_PATH) == 0) {
                 FTemporary = name;
                 break;
@@ -331,7 +334,10 @@ void RemoveTemporariesOnSignals()
 }
 
 namespace testing {
-void UseNamedTemporaries(bool named) { gNamedOnly.store(named); }
+void UseNamedTemporaries(bool named)
+{
+    gNamedOnly.store(named);
+}
 }  // namespace testing
 
 }  // namespace zolvik::fileio

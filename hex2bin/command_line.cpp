@@ -89,7 +89,8 @@ std::variant<CommandLine, std::string> ParseCommandLine(const std::vector<std::s
             if (auto fill = ParseNumber(value, 0xFF))
                 line.options.fill = static_cast<std::uint8_t>(*fill);
             else
-                return "option -f needs a byte from 0 to 255 (or 0x00 to 0xFF), not '" + value + "'";
+                return "option -f needs a byte from 0 to 255 (or 0x00 to 0xFF), not '" + value +
+                       "'";
             break;
         case 's':
             if (auto start = ParseNumber(value, 0xFFFFFFFF))

@@ -27,16 +27,21 @@ HexError DescribeConflict(const TextOpener &open, std::uint64_t address)
     HexError error;
     std::optional<std::uint32_t> start;
     LineReader lines(open());
-    ReadRecords(lines, [&](std::size_t line, std::uint64_t at, const std::uint8_t *bytes, std::size_t count) {
-        if (!error.message.empty() || address < at || address >= at + count)
-            return;
-        const std::uint8_t value = bytes[address - at];
-        if (!first)
-            first = value;
-        else if (value != *first)
-            error = HexError{line, "address " + HexAddress(address) + " written twice with different data: "
-                                       + HexByte(*first) + " before, " + HexByte(value) + " here"};
-    }, start);
+    ReadRecords(
+        lines,
+        [&](std::size_t line, std::uint64_t at, const std::uint8_t *bytes, std::size_t count) {
+            if (!error.message.empty() || address < at || address >= at + count)
+                return;
+            const std::uint8_t value = bytes[address - at];
+            if (!first)
+                first = value;
+            else if (value != *first)
+                error =
+                    HexError{line, "address " + HexAddress(address) +
+                                       " written twice with different data: " + HexByte(*first) +
+                                       " before, " + HexByte(value) + " here"};
+        },
+        start);
     return error;
 }
 
@@ -59,7 +64,8 @@ std::vector<std::uint8_t> Conversion::Bytes() const
     return bytes;
 }
 
-Conversion ConvertText(const TextOpener &open, const ConvertOptions &options, std::uint64_t sizeHint)
+Conversion ConvertText(const TextOpener &open, const ConvertOptions &options,
+                       std::uint64_t sizeHint)
 {
     Conversion result;
     SparseImage &data = result.data_;
@@ -67,10 +73,11 @@ Conversion ConvertText(const TextOpener &open, const ConvertOptions &options, st
     data.Reserve(static_cast<std::size_t>(std::min(sizeHint / 2, kMaxReserve)));
     std::optional<std::uint32_t> &start = result.startAddress_;
     LineReader lines(open());
-    if (auto fault = ReadRecords(lines, [&data](std::size_t, std::uint64_t address,
-                                            const std::uint8_t *bytes, std::size_t count) {
-            data.Write(address, bytes, count);
-        }, start)) {
+    if (auto fault = ReadRecords(
+            lines,
+            [&data](std::size_t, std::uint64_t address, const std::uint8_t *bytes,
+                    std::size_t count) { data.Write(address, bytes, count); },
+            start)) {
         result.error_ = std::move(fault);
         return result;
     }
@@ -86,8 +93,8 @@ Conversion ConvertText(const TextOpener &open, const ConvertOptions &options, st
     else if (!data.Empty() && data.End() > first)
         length = data.End() - first;
     if (length > options.maxSize) {
-        result.error_ = HexError{0, "image larger than " + std::to_string(options.maxSize >> 20)
-                                        + " MiB: " + Size(length) + " from " + HexAddress(first)};
+        result.error_ = HexError{0, "image larger than " + std::to_string(options.maxSize >> 20) +
+                                        " MiB: " + Size(length) + " from " + HexAddress(first)};
         return result;
     }
     result.start_ = first;

@@ -18,9 +18,9 @@ namespace hex2bin {
 inline constexpr std::uint64_t kMaxImageSize = std::uint64_t{256} << 20;
 
 struct ConvertOptions {
-    std::uint8_t fill = 0xFF;               // value of the bytes no record writes
-    std::optional<std::uint64_t> start;     // first address written; lowest data address if unset
-    std::optional<std::uint64_t> length;    // bytes written; up to the highest data address if unset
+    std::uint8_t fill = 0xFF;             // value of the bytes no record writes
+    std::optional<std::uint64_t> start;   // first address written; lowest data address if unset
+    std::optional<std::uint64_t> length;  // bytes written; up to the highest data address if unset
     std::uint64_t maxSize = kMaxImageSize;  // larger images are refused
 };
 
@@ -92,7 +92,8 @@ using TextOpener = std::function<TextSource()>;
 // twice with different bytes (the lowest such address, naming the first record that disagrees
 // there), then a range larger than `options.maxSize` (line 0). `sizeHint`, the size of the text
 // when known, lets the image make room for its bytes at once.
-Conversion ConvertText(const TextOpener &open, const ConvertOptions &options, std::uint64_t sizeHint = 0);
+Conversion ConvertText(const TextOpener &open, const ConvertOptions &options,
+                       std::uint64_t sizeHint = 0);
 
 // The same on a text held in memory.
 Conversion ConvertHex(std::string_view text, const ConvertOptions &options = {});

@@ -47,7 +47,8 @@ std::optional<std::string> BlankOrNulInside(std::string_view record)
     return std::nullopt;
 }
 
-std::optional<std::string> DecodeHexBytes(std::string_view digits, std::uint8_t *bytes, unsigned &sum)
+std::optional<std::string> DecodeHexBytes(std::string_view digits, std::uint8_t *bytes,
+                                          unsigned &sum)
 {
     const auto *text = reinterpret_cast<const unsigned char *>(digits.data());
     const std::size_t count = digits.size() / 2;

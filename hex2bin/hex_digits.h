@@ -15,7 +15,8 @@ std::optional<std::string> BlankOrNulInside(std::string_view record);
 
 // Decodes the digit pairs of `digits` (an even number of them) into `bytes`, adding every byte
 // to `sum`. Returns what is wrong with the first character that is not a hexadecimal digit.
-std::optional<std::string> DecodeHexBytes(std::string_view digits, std::uint8_t *bytes, unsigned &sum);
+std::optional<std::string> DecodeHexBytes(std::string_view digits, std::uint8_t *bytes,
+                                          unsigned &sum);
 
 // What is said of a line cut at the reader's limit: its first fault if it shows one before the
 // cut, else that it is longer than `longest` characters, the most a record of its kind takes.

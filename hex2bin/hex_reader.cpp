@@ -32,9 +32,9 @@ std::optional<HexError> ReadHex(LineReader &lines, const DataSink &sink,
         if (auto fault = DecodeRecord(line, buffer, record))
             return HexError{lineNumber, std::move(*fault)};
 
-        const std::uint32_t value = record.length >= 2
-            ? static_cast<std::uint32_t>(record.data[0] << 8 | record.data[1])
-            : 0;
+        const std::uint32_t value =
+            record.length >= 2 ? static_cast<std::uint32_t>(record.data[0] << 8 | record.data[1])
+                               : 0;
         switch (record.type) {
         case RecordType::Data: {
             if (record.length == 0)
@@ -51,9 +51,7 @@ std::optional<HexError> ReadHex(LineReader &lines, const DataSink &sink,
             sink(lineNumber, address, record.data, record.length);
             break;
         }
-        case RecordType::EndOfFile:
-            ended = true;
-            break;
+        case RecordType::EndOfFile: ended = true; break;
         case RecordType::ExtendedSegmentAddress:
             base = std::uint64_t{value} << 4;
             segmented = true;
@@ -71,7 +69,8 @@ std::optional<HexError> ReadHex(LineReader &lines, const DataSink &sink,
         }
     }
     if (!ended)
-        return HexError{lines.LineNumber() == 0 ? 1 : lines.LineNumber(), "missing end-of-file record"};
+        return HexError{lines.LineNumber() == 0 ? 1 : lines.LineNumber(),
+                        "missing end-of-file record"};
     return std::nullopt;
 }
 

@@ -52,8 +52,8 @@ std::string HexAddress(std::uint64_t value)
 
 namespace {
 
-std::optional<std::string> DecodeFields(std::string_view line, std::uint8_t (&buffer)[kMaxRecordBytes],
-                                        HexRecord &record)
+std::optional<std::string> DecodeFields(std::string_view line,
+                                        std::uint8_t (&buffer)[kMaxRecordBytes], HexRecord &record)
 {
     if (line.empty() || line.front() != ':')
         return "malformed record: it does not start with ':'";
@@ -62,11 +62,11 @@ std::optional<std::string> DecodeFields(std::string_view line, std::uint8_t (&bu
         return "malformed record: odd number of hexadecimal digits";
     const std::size_t byteCount = digits.size() / 2;
     if (byteCount < 5)
-        return "malformed record: too short (" + std::to_string(byteCount)
-            + " bytes, a record has at least 5)";
+        return "malformed record: too short (" + std::to_string(byteCount) +
+               " bytes, a record has at least 5)";
     if (byteCount > kMaxRecordBytes)
-        return "malformed record: too long (" + std::to_string(byteCount)
-            + " bytes, a record has at most " + std::to_string(kMaxRecordBytes) + ")";
+        return "malformed record: too long (" + std::to_string(byteCount) +
+               " bytes, a record has at most " + std::to_string(kMaxRecordBytes) + ")";
 
     unsigned sum = 0;
     if (auto fault = DecodeHexBytes(digits, buffer, sum))
@@ -74,8 +74,8 @@ std::optional<std::string> DecodeFields(std::string_view line, std::uint8_t (&bu
 
     const unsigned declared = buffer[0];
     if (declared != byteCount - 5)
-        return "record length " + HexByte(declared) + " does not match the line, which holds "
-            + std::to_string(byteCount - 5) + " data bytes";
+        return "record length " + HexByte(declared) + " does not match the line, which holds " +
+               std::to_string(byteCount - 5) + " data bytes";
     if ((sum & 0xFFu) != 0) {
         const unsigned found = buffer[byteCount - 1];
         const unsigned expected = (found - sum) & 0xFFu;
@@ -91,16 +91,15 @@ std::optional<std::string> DecodeFields(std::string_view line, std::uint8_t (&bu
 
     const int required = RequiredLength(record.type);
     if (required >= 0 && record.length != required)
-        return "malformed record: " + std::string(TypeName(record.type)) + " record with "
-            + std::to_string(record.length) + " data bytes instead of " + std::to_string(required);
+        return "malformed record: " + std::string(TypeName(record.type)) + " record with " +
+               std::to_string(record.length) + " data bytes instead of " + std::to_string(required);
     return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<std::string> DecodeRecord(std::string_view line,
-                                        std::uint8_t (&buffer)[kMaxRecordBytes],
-                                        HexRecord &record)
+                                        std::uint8_t (&buffer)[kMaxRecordBytes], HexRecord &record)
 {
     auto fault = DecodeFields(line, buffer, record);
     // Looked for only in a line that fails, which any blank or NUL inside makes it do.

@@ -21,17 +21,16 @@ inline constexpr std::size_t kMaxRecordBytes = 255 + 5;
 
 struct HexRecord {
     RecordType type = RecordType::Data;
-    std::uint16_t offset = 0;       // the record's 16-bit address field
+    std::uint16_t offset = 0;  // the record's 16-bit address field
     const std::uint8_t *data = nullptr;
-    std::uint8_t length = 0;        // number of data bytes
+    std::uint8_t length = 0;  // number of data bytes
 };
 
 // Decodes one line, already stripped of its line end and surrounding blanks, into `record`.
 // The data bytes are decoded into `buffer`, which `record.data` then points into.
 // Returns the description of what is wrong with the line, or nothing when it is a valid record.
 std::optional<std::string> DecodeRecord(std::string_view line,
-                                        std::uint8_t (&buffer)[kMaxRecordBytes],
-                                        HexRecord &record);
+                                        std::uint8_t (&buffer)[kMaxRecordBytes], HexRecord &record);
 
 // Two hexadecimal digits and the 0x prefix, e.g. "0x0A".
 std::string HexByte(unsigned value);

@@ -19,7 +19,8 @@ char *PutByte(char *at, std::uint8_t byte)
 
 }  // namespace
 
-IntelHexWriter::IntelHexWriter(std::uint64_t address, TextSink sink) : sink_(std::move(sink)), next_(address)
+IntelHexWriter::IntelHexWriter(std::uint64_t address, TextSink sink)
+    : sink_(std::move(sink)), next_(address)
 {
     text_.reserve(kTextPiece + 64);
 }
@@ -57,7 +58,8 @@ void IntelHexWriter::EmitData()
     const std::uint64_t address = next_ - pendingCount_;
     const auto upper = static_cast<std::uint32_t>(address >> 16);
     if (upper != upper_) {
-        const std::uint8_t base[2] = {static_cast<std::uint8_t>(upper >> 8), static_cast<std::uint8_t>(upper)};
+        const std::uint8_t base[2] = {static_cast<std::uint8_t>(upper >> 8),
+                                      static_cast<std::uint8_t>(upper)};
         EmitRecord(0x04, 0, base, 2);
         upper_ = upper;
     }
@@ -103,7 +105,8 @@ void WriteIntelHex(std::span<const std::uint8_t> bytes, std::uint64_t address,
     writer.Finish();
 }
 
-void WriteIntelHex(zolvik::fileio::InputFile &in, std::uint64_t address, zolvik::fileio::OutputFile &out)
+void WriteIntelHex(zolvik::fileio::InputFile &in, std::uint64_t address,
+                   zolvik::fileio::OutputFile &out)
 {
     IntelHexWriter writer(address, [&out](std::string_view piece) { out.Write(piece); });
     std::vector<char> buffer(256 * 1024);

@@ -29,14 +29,15 @@ public:
     void Finish();
 
 private:
-    void EmitRecord(std::uint8_t type, std::uint16_t offset, const std::uint8_t *data, std::size_t count);
+    void EmitRecord(std::uint8_t type, std::uint16_t offset, const std::uint8_t *data,
+                    std::size_t count);
     void EmitData();
 
     TextSink sink_;
     std::string text_;
-    std::uint64_t next_;            // address of the next byte appended
-    std::uint32_t upper_ = 0;       // the upper 16 bits the last 04 record set
-    std::uint8_t pending_[16];      // bytes of the data record being gathered
+    std::uint64_t next_;        // address of the next byte appended
+    std::uint32_t upper_ = 0;   // the upper 16 bits the last 04 record set
+    std::uint8_t pending_[16];  // bytes of the data record being gathered
     std::size_t pendingCount_ = 0;
 };
 

@@ -78,7 +78,8 @@ bool LineReader::Next(std::string_view &line)
     for (;;) {
         const void *found = std::memchr(buffer_.data() + searched, '\n', end_ - searched);
         if (found) {
-            const auto at = static_cast<std::size_t>(static_cast<const char *>(found) - buffer_.data());
+            const auto at =
+                static_cast<std::size_t>(static_cast<const char *>(found) - buffer_.data());
             if (at - begin_ <= kMaxLineLength) {
                 line = Trim(std::string_view(buffer_.data() + begin_, at - begin_));
                 begin_ = at + 1;

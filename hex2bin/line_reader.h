@@ -43,7 +43,7 @@ private:
     std::size_t begin_ = 0;  // first byte not yet handed out
     std::size_t end_ = 0;    // one past the last byte read
     std::size_t line_ = 0;
-    bool started_ = false;   // the byte-order mark was looked for
+    bool started_ = false;  // the byte-order mark was looked for
     bool ended_ = false;
     bool cut_ = false;
 };

@@ -101,7 +101,8 @@ int RunHex2Bin(const std::vector<std::string> &args, std::ostream &out, std::ost
     const bool toStandardOutput = command.output == kStandardStream;
     if (!command.info && command.input != kStandardStream && !toStandardOutput &&
         SameFile(command.input, command.output)) {
-        err << program << ": " << command.input << ": the output would replace the HEX file itself\n";
+        err << program << ": " << command.input
+            << ": the output would replace the HEX file itself\n";
         return 1;
     }
 

@@ -20,8 +20,8 @@ void SparseImage::Write(std::uint64_t address, const std::uint8_t *bytes, std::s
     // bytes_ only ever grows at its end, so the last chunk can be extended in place.
     if (!runs_.empty()) {
         Chunk &last = runs_.back();
-        if (last.End() == address && last.offset + last.count == bytes_.size()
-            && last.count <= std::numeric_limits<std::uint32_t>::max() - count) {
+        if (last.End() == address && last.offset + last.count == bytes_.size() &&
+            last.count <= std::numeric_limits<std::uint32_t>::max() - count) {
             bytes_.insert(bytes_.end(), bytes, bytes + count);
             last.count += static_cast<std::uint32_t>(count);
             return;
@@ -57,8 +57,9 @@ void SparseImage::Fold()
         if (folded > 0) {
             const std::uint64_t foldedEnd = runs_[folded - 1].End();
             // Folded chunks neither overlap nor fall out of order, so their ends ascend too.
-            auto held = std::partition_point(runs_.begin(), runs_.begin() + folded,
-                                             [&](const Chunk &c) { return c.End() <= chunk.address; });
+            auto held =
+                std::partition_point(runs_.begin(), runs_.begin() + folded,
+                                     [&](const Chunk &c) { return c.End() <= chunk.address; });
             const bool settled = conflict_ && *conflict_ < chunk.address;
             for (; !settled && held != runs_.begin() + folded && held->address < chunkEnd; ++held) {
                 const std::uint64_t from = std::max<std::uint64_t>(held->address, chunk.address);
@@ -79,7 +80,8 @@ void SparseImage::Fold()
         if (covered >= chunkEnd)
             continue;
         const auto skip = static_cast<std::uint32_t>(covered - chunk.address);
-        const Chunk rest{chunk.offset + skip, static_cast<std::uint32_t>(covered), chunk.count - skip};
+        const Chunk rest{chunk.offset + skip, static_cast<std::uint32_t>(covered),
+                         chunk.count - skip};
         if (folded > 0) {
             Chunk &last = runs_[folded - 1];
             if (last.End() == rest.address && last.offset + last.count == rest.offset) {
@@ -100,7 +102,8 @@ void SparseImage::Compact()
     if (live == bytes_.size())
         return;
     // In the order of their bytes, each chunk's bytes move down or stay.
-    std::sort(runs_.begin(), runs_.end(), [](const Chunk &a, const Chunk &b) { return a.offset < b.offset; });
+    std::sort(runs_.begin(), runs_.end(),
+              [](const Chunk &a, const Chunk &b) { return a.offset < b.offset; });
     std::size_t at = 0;
     for (Chunk &chunk : runs_) {
         std::memmove(bytes_.data() + at, bytes_.data() + chunk.offset, chunk.count);
@@ -108,7 +111,8 @@ void SparseImage::Compact()
         at += chunk.count;
     }
     bytes_.resize(at);
-    std::sort(runs_.begin(), runs_.end(), [](const Chunk &a, const Chunk &b) { return a.address < b.address; });
+    std::sort(runs_.begin(), runs_.end(),
+              [](const Chunk &a, const Chunk &b) { return a.address < b.address; });
 }
 
 std::optional<std::uint64_t> SparseImage::Seal()

@@ -34,7 +34,8 @@ std::string DescribeData(const SparseImage &data, std::optional<std::uint32_t> s
     }
     if (start)
         text += "start address " + HexAddress(*start) + '\n';
-    return text + Counted(total, "byte", "bytes") + " in " + Counted(ranges, "range", "ranges") + '\n';
+    return text + Counted(total, "byte", "bytes") + " in " + Counted(ranges, "range", "ranges") +
+           '\n';
 }
 
 std::string DescribeWritten(const std::string &output, const BinaryImage &image,
@@ -44,7 +45,8 @@ std::string DescribeWritten(const std::string &output, const BinaryImage &image,
     if (image.length == 0)
         text += "no addresses, 0 bytes";
     else
-        text += Range(image.start, image.start + image.length) + ", " + Counted(image.length, "byte", "bytes");
+        text += Range(image.start, image.start + image.length) + ", " +
+                Counted(image.length, "byte", "bytes");
     if (start)
         text += ", start address " + HexAddress(*start);
     return text + '\n';

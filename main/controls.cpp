@@ -33,8 +33,8 @@ QFont InterfaceFont(int pixelSize, int style)
 
 QLabel *MakeTitleBar(QWidget *panel, const QString &name, const QString &caption, int inset)
 {
-    QLabel *title = Centred(Make<QLabel>(
-        panel, name, QRect(inset, inset, panel->width() - 2 * inset, 28), caption));
+    QLabel *title = Centred(
+        Make<QLabel>(panel, name, QRect(inset, inset, panel->width() - 2 * inset, 28), caption));
     title->setFont(InterfaceFont(15, kBold));
     return title;
 }

@@ -79,7 +79,8 @@ template <typename Sender, typename Signal, typename Owner>
 void On(Sender *sender, Signal signal, Owner *owner, void (Owner::*handler)(QObject *),
         QObject *reported)
 {
-    QObject::connect(sender, signal, owner, [owner, handler, reported] { (owner->*handler)(reported); });
+    QObject::connect(sender, signal, owner,
+                     [owner, handler, reported] { (owner->*handler)(reported); });
 }
 
 template <typename Sender, typename Signal, typename Owner>

@@ -51,10 +51,10 @@ void LoadTahomaWhereMissing()
     if (tried || QFontDatabase::hasFamily("Tahoma"))
         return;
     tried = true;
-    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+    for (const char *file :
+         {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
         QFontDatabase::addApplicationFont(file);
 }
-
 
 }  // namespace
 
@@ -82,7 +82,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     setFixedSize(kClientWidth, kClientHeight);
     setFont(controls::InterfaceFont(11));
 
-    PageControl = controls::Make<QTabWidget>(this, "PageControl", {0, 0, kClientWidth, kClientHeight});
+    PageControl =
+        controls::Make<QTabWidget>(this, "PageControl", {0, 0, kClientWidth, kClientHeight});
 
     struct PageInfo {
         QWidget *TfrmMain::*member;
@@ -91,8 +92,10 @@ TfrmMain::TfrmMain(QWidget *parent)
         void (TfrmMain::*build)(QWidget *);
     };
     const PageInfo pages[kPageCount] = {
-        {&TfrmMain::TabSheet6, "TabSheet6", "Calculate Steinhart-Hart", &TfrmMain::CreateSteinhartPage},
-        {&TfrmMain::TabSheet1, "TabSheet1", "Files - Converters and Creators", &TfrmMain::CreateFilesPage},
+        {&TfrmMain::TabSheet6, "TabSheet6", "Calculate Steinhart-Hart",
+         &TfrmMain::CreateSteinhartPage},
+        {&TfrmMain::TabSheet1, "TabSheet1", "Files - Converters and Creators",
+         &TfrmMain::CreateFilesPage},
         {&TfrmMain::TabSheet5, "TabSheet5", "Links", &TfrmMain::CreateLinksPage},
         {&TfrmMain::TabSheet2, "TabSheet2", "Cursors", &TfrmMain::CreateCursorsPage},
         {&TfrmMain::TabSheet4, "TabSheet4", "Fonts", &TfrmMain::CreateFontsPage},
@@ -113,7 +116,8 @@ TfrmMain::TfrmMain(QWidget *parent)
     PageControl->setCurrentWidget(TabSheet5);  // design-time page, replaced by the stored one
 
     Button2 = controls::Make<CaptionOverPictureButton>(
-        this, "Button2", {828, 708, 81, 75}, "Exit", style()->standardIcon(QStyle::SP_DialogCloseButton));
+        this, "Button2", {828, 708, 81, 75}, "Exit",
+        style()->standardIcon(QStyle::SP_DialogCloseButton));
     Button2->raise();
     controls::OnClick(Button2, this, &TfrmMain::Button2Click);
     controls::TabChain({PageControl, Button2});
@@ -121,7 +125,10 @@ TfrmMain::TfrmMain(QWidget *parent)
     FormCreate(this);
 }
 
-TfrmMain::~TfrmMain() { FormDestroy(this); }
+TfrmMain::~TfrmMain()
+{
+    FormDestroy(this);
+}
 
 void TfrmMain::FormCreate(QObject *)
 {
@@ -131,8 +138,8 @@ void TfrmMain::FormCreate(QObject *)
     });
     HandleErrors([&] {
         // The colour list of the trial page: no callback, 10 x 10 slots of 15 pixels.
-        ColorList = std::make_unique<TListColor>(sbxRemoveColor, TSlotColorFunction(), 2, 2, 15,
-                                                 15, 0, 10, 10);
+        ColorList = std::make_unique<TListColor>(sbxRemoveColor, TSlotColorFunction(), 2, 2, 15, 15,
+                                                 0, 10, 10);
     });
     HandleErrors([&] {
         btn_CurClearClick(nullptr);
@@ -239,7 +246,10 @@ QString TfrmMain::ApplicationTitle()
     return title.left(1) + title.mid(1).toLower();
 }
 
-char TfrmMain::DecimalSeparator() { return CurrentDecimalSeparator(); }
+char TfrmMain::DecimalSeparator()
+{
+    return CurrentDecimalSeparator();
+}
 
 void TfrmMain::ShowError(const QString &message)
 {

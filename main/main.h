@@ -30,7 +30,7 @@ class QTimeEdit;
 namespace zolvik {
 class SettingsFile;
 struct RomTableLayout;
-}
+}  // namespace zolvik
 namespace platform {
 struct ProgramOutcome;
 }
@@ -76,7 +76,8 @@ public:
 
     // ---- Report page ----------------------------------------------------------------------
     void memoLogDblClick(QObject *Sender = nullptr);
-    void LogFmt(QColor colour, std::string_view format, std::initializer_list<zolvik::FormatArg> args);
+    void LogFmt(QColor colour, std::string_view format,
+                std::initializer_list<zolvik::FormatArg> args);
     void Log(QColor colour, const QString &text);
     void ScrollLogToEnd(QTextEdit *view);
 
@@ -123,10 +124,10 @@ public:
     QCheckBox *cbxTableFormat = nullptr;
     QComboBox *cbbTableFormat = nullptr;
     QLabel *lblTableName = nullptr;
-    QLineEdit *edtTableName = nullptr;   // empty: the name made from the file's name
+    QLineEdit *edtTableName = nullptr;  // empty: the name made from the file's name
     QCheckBox *cbxTableBigEndian = nullptr;
     QCheckBox *cbxTablePad = nullptr;
-    QLineEdit *edtTablePad = nullptr;    // the pad byte, 0 to 255 in decimal or hexadecimal
+    QLineEdit *edtTablePad = nullptr;  // the pad byte, 0 to 255 in decimal or hexadecimal
 
     // "Convert Bin to Hex": bit n is cbx<n>, cbx0 the least significant
     QCheckBox *cbx0 = nullptr, *cbx1 = nullptr, *cbx2 = nullptr, *cbx3 = nullptr;

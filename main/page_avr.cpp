@@ -37,7 +37,8 @@ void TfrmMain::CreateAvrPage(QWidget *page)
     };
     for (const auto &field : fields) {
         Make<QLabel>(page, {}, {field.left, field.top, 121, 14}, field.caption);
-        QLineEdit *edit = Bold(Centred(Make<QLineEdit>(page, field.name, {field.left, field.top + 16, 121, 24})));
+        QLineEdit *edit =
+            Bold(Centred(Make<QLineEdit>(page, field.name, {field.left, field.top + 16, 121, 24})));
         if (field.text)
             edit->setText(field.text);
         else

@@ -62,9 +62,10 @@ void TfrmMain::CreateCursorEditor(QWidget *page)
                                                 "Create a Image Cursor 64x64")),
                            QFrame::Panel | QFrame::Raised);
 
-    auto *grid = Make<TPixelGrid>(page, "stg_Cursor",
-                                  {8, 33, zolvik::kCursorSide * kCellSize, zolvik::kCursorSide * kCellSize},
-                                  zolvik::kCursorSide, zolvik::kCursorSide, kCellSize, false);
+    auto *grid =
+        Make<TPixelGrid>(page, "stg_Cursor",
+                         {8, 33, zolvik::kCursorSide * kCellSize, zolvik::kCursorSide * kCellSize},
+                         zolvik::kCursorSide, zolvik::kCursorSide, kCellSize, false);
     stg_Cursor = grid;
     grid->setFrameShape(QFrame::NoFrame);
     for (int row = 0; row < zolvik::kCursorSide; ++row) {
@@ -83,11 +84,13 @@ void TfrmMain::CreateCursorTools(QWidget *page)
     PanelCurTools = Framed(Make<QFrame>(page, "PanelCurTools", {8, 677, 808, 82}),
                            QFrame::Panel | QFrame::Raised);
 
-    rad_CurColor = Make<QGroupBox>(PanelCurTools, "rad_CurColor", {4, 2, 160, 76}, "  Pixel Color ");
+    rad_CurColor =
+        Make<QGroupBox>(PanelCurTools, "rad_CurColor", {4, 2, 160, 76}, "  Pixel Color ");
     const char *const colourItems[] = {"Color for Palette 0", "Color for Palette 1", "Transparent",
                                        "Transparent Inverted"};
     for (int i = 0; i < 4; ++i)
-        Make<QRadioButton>(rad_CurColor, {}, {8, 17 + 14 * i, 148, 14}, colourItems[i])->setChecked(i == 0);
+        Make<QRadioButton>(rad_CurColor, {}, {8, 17 + 14 * i, 148, 14}, colourItems[i])
+            ->setChecked(i == 0);
 
     const Row<QPushButton, TfrmMain> buttons[] = {
         {&TfrmMain::btn_CurCreate, "btn_CurCreate", {172, 8, 96, 30}, "Create File ,H"},
@@ -122,8 +125,8 @@ void TfrmMain::CreateCursorTools(QWidget *page)
          "spi_CurYPoint", 42, &TfrmMain::spi_CurYPointChange},
     };
     for (const auto &edit : hotSpot) {
-        this->*edit.label = Make<QLabel>(PanelCurTools, edit.labelName, {530, edit.top + 3, 80, 16},
-                                         edit.caption);
+        this->*edit.label =
+            Make<QLabel>(PanelCurTools, edit.labelName, {530, edit.top + 3, 80, 16}, edit.caption);
         auto *spin = Make<QSpinBox>(PanelCurTools, edit.spinName, {612, edit.top, 52, 22});
         spin->setRange(0, zolvik::kCursorSide - 1);
         spin->setValue(31);
@@ -147,8 +150,8 @@ void TfrmMain::CurRefreshGrid()
 {
     for (int column = 0; column < zolvik::kCursorSide; ++column)
         for (int row = 0; row < zolvik::kCursorSide; ++row)
-            stg_Cursor->item(row, column)->setText(
-                CodeText(CursorPixels[zolvik::CursorIndex(column, row)]));
+            stg_Cursor->item(row, column)
+                ->setText(CodeText(CursorPixels[zolvik::CursorIndex(column, row)]));
     stg_Cursor->viewport()->update();
 }
 
@@ -179,7 +182,8 @@ void TfrmMain::stg_CursorSelectCell(QObject *, int ACol, int ARow)
 void TfrmMain::CurStampShape(int shape)
 {
     const std::int32_t code = RadioGroupIndex(rad_CurColor);
-    for (const auto &[column, row] : zolvik::CursorShapeCells(static_cast<zolvik::CursorShape>(shape)))
+    for (const auto &[column, row] :
+         zolvik::CursorShapeCells(static_cast<zolvik::CursorShape>(shape)))
         CurSetPixel(column, row, code);
     CurRefreshGrid();
 }

@@ -75,7 +75,8 @@ void TfrmMain::CreateRomTablePanel(QWidget *page)
     MakeRows(this, Panel8, sizes);
     rgByte->setChecked(true);
 
-    Panel7 = Framed(Make<QFrame>(Panel1, "Panel7", {24, 122, 201, 31}), QFrame::Box | QFrame::Plain);
+    Panel7 =
+        Framed(Make<QFrame>(Panel1, "Panel7", {24, 122, 201, 31}), QFrame::Box | QFrame::Plain);
     Label2 = Make<QLabel>(Panel7, "Label2", {9, 7}, "Format");
     const Row<QRadioButton, TfrmMain> formats[] = {
         {&TfrmMain::rgVHDL, "rgVHDL", {60, 6}, "HEX - VHDL"},
@@ -112,11 +113,20 @@ void TfrmMain::btnCreateTableClick(QObject *)
     });
 }
 
-void TfrmMain::WriteRomTable8(const QString &FileName) { WriteRomTable(FileName, 1); }
+void TfrmMain::WriteRomTable8(const QString &FileName)
+{
+    WriteRomTable(FileName, 1);
+}
 
-void TfrmMain::WriteRomTable16(const QString &FileName) { WriteRomTable(FileName, 2); }
+void TfrmMain::WriteRomTable16(const QString &FileName)
+{
+    WriteRomTable(FileName, 2);
+}
 
-void TfrmMain::WriteRomTable32(const QString &FileName) { WriteRomTable(FileName, 4); }
+void TfrmMain::WriteRomTable32(const QString &FileName)
+{
+    WriteRomTable(FileName, 4);
+}
 
 void TfrmMain::WriteRomTable(const QString &FileName, int ElementBytes)
 {
@@ -138,8 +148,9 @@ void TfrmMain::btnConverterClick(QObject *)
         if (!file.isFile())
             return;
         // The converter may carry the Windows name or the plain one.
-        const QString converter =
-            platform::FindProgram("hex2bin.exe").isEmpty() ? QString("hex2bin") : QString("hex2bin.exe");
+        const QString converter = platform::FindProgram("hex2bin.exe").isEmpty()
+                                      ? QString("hex2bin")
+                                      : QString("hex2bin.exe");
         // It runs on its own; its outcome arrives as one line of the report when it ends.
         platform::RunProgramInBackground(
             this, converter, {QDir::toNativeSeparators(file.absoluteFilePath())},

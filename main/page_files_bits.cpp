@@ -33,8 +33,8 @@ constexpr EditMember kWords[2] = {&TfrmMain::edt_w0, &TfrmMain::edt_w1};
 constexpr EditMember kEntries[4] = {&TfrmMain::edtv0, &TfrmMain::edtv1, &TfrmMain::edtv2,
                                     &TfrmMain::edtv3};
 using Handler = void (TfrmMain::*)(QObject *);
-constexpr Handler kEntryChanges[4] = {
-    &TfrmMain::edtv0Change, &TfrmMain::edtv1Change, &TfrmMain::edtv2Change, &TfrmMain::edtv3Change};
+constexpr Handler kEntryChanges[4] = {&TfrmMain::edtv0Change, &TfrmMain::edtv1Change,
+                                      &TfrmMain::edtv2Change, &TfrmMain::edtv3Change};
 
 // Geometry, in pixels. A nibble group holds four boxes in a row under its bit numbers and
 // above its digit field; a byte block two groups above its byte field; a word block two
@@ -42,36 +42,43 @@ constexpr Handler kEntryChanges[4] = {
 constexpr int kMargin = 4;
 constexpr int kBoxPitch = 16;
 constexpr int kFieldHeight = 20;
-constexpr int kNibbleWidth = 2 * kMargin + 4 * kBoxPitch;          // 72
+constexpr int kNibbleWidth = 2 * kMargin + 4 * kBoxPitch;  // 72
 constexpr int kNibbleHeight = 58;
-constexpr int kByteWidth = 3 * kMargin + 2 * kNibbleWidth;         // 156
+constexpr int kByteWidth = 3 * kMargin + 2 * kNibbleWidth;                               // 156
 constexpr int kByteHeight = kMargin + kNibbleHeight + kMargin + kFieldHeight + kMargin;  // 90
-constexpr int kWordWidth = 3 * kMargin + 2 * kByteWidth;           // 324
+constexpr int kWordWidth = 3 * kMargin + 2 * kByteWidth;                                 // 324
 constexpr int kWordHeight = kMargin + kByteHeight + kMargin + kFieldHeight + kMargin;    // 122
 constexpr int kPanelLeft = 177;
 constexpr int kPanelTop = 250;
 constexpr int kWordLeft[2] = {340, 8};  // word 0 on the right, word 1 on the left
 constexpr int kWordTop = 78;
-constexpr int kPanelWidth = kWordLeft[0] + kWordWidth + 8;        // 672
-constexpr int kDoubleWordTop = kWordTop + kWordHeight + 8;         // 208
-constexpr int kPanelHeight = kDoubleWordTop + 21 + 8;              // 237
+constexpr int kPanelWidth = kWordLeft[0] + kWordWidth + 8;  // 672
+constexpr int kDoubleWordTop = kWordTop + kWordHeight + 8;  // 208
+constexpr int kPanelHeight = kDoubleWordTop + 21 + 8;       // 237
 
 const QColor kWordColour(0xC8, 0xD8, 0xEC);
 const QColor kByteColour(0xDD, 0xE8, 0xF6);
 const QColor kNibbleColour(0xF2, 0xF6, 0xFC);
 
 // Left edge of byte k's block inside its word block: the higher byte on the left.
-int ByteLeftInWord(int byteIndex) { return byteIndex % 2 == 1 ? kMargin : 2 * kMargin + kByteWidth; }
+int ByteLeftInWord(int byteIndex)
+{
+    return byteIndex % 2 == 1 ? kMargin : 2 * kMargin + kByteWidth;
+}
 
 }  // namespace
 
-QCheckBox *TfrmMain::BitBox(int bit) const { return this->*kBitBoxes[bit]; }
+QCheckBox *TfrmMain::BitBox(int bit) const
+{
+    return this->*kBitBoxes[bit];
+}
 
 QFrame *TfrmMain::CreateBitBlock(QWidget *parent, int left, int top, int width, int height,
                                  QColor background)
 {
     using namespace controls;
-    auto *block = Framed(Make<QFrame>(parent, {}, {left, top, width, height}), QFrame::Box | QFrame::Plain);
+    auto *block =
+        Framed(Make<QFrame>(parent, {}, {left, top, width, height}), QFrame::Box | QFrame::Plain);
     SetBackground(block, background);
     return block;
 }
@@ -96,40 +103,42 @@ void TfrmMain::CreateNibbleGroup(QWidget *parent, int left, int top, int firstBi
 
     const int byteIndex = firstBit / 8;
     const bool high = firstBit % 8 == 4;
-    this->*(high ? kHighNibbles : kLowNibbles)[byteIndex] = Bold(Centred(Make<QLineEdit>(
-        group, QString(high ? "edt_bh%1" : "edt_bl%1").arg(byteIndex),
-        {kMargin, 34, kNibbleWidth - 2 * kMargin, kFieldHeight}, "0")));
+    this->*(high ? kHighNibbles : kLowNibbles)[byteIndex] = Bold(
+        Centred(Make<QLineEdit>(group, QString(high ? "edt_bh%1" : "edt_bl%1").arg(byteIndex),
+                                {kMargin, 34, kNibbleWidth - 2 * kMargin, kFieldHeight}, "0")));
 }
 
 void TfrmMain::CreateBitEditorPanel(QWidget *page)
 {
     using namespace controls;
-    QFrame *panel = Framed(Make<QFrame>(page, "PanelBinToHex", {kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight}),
-                           QFrame::Box | QFrame::Plain);
+    QFrame *panel = Framed(
+        Make<QFrame>(page, "PanelBinToHex", {kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight}),
+        QFrame::Box | QFrame::Plain);
     MakeTitleBar(panel, "PanelBinToHexTitle", "Convert Bin to Hex", 2);
 
     Make<QLabel>(panel, {}, {12, 33, kPanelWidth - 24, 14},
                  "Enter the decimal value from 0 to 255, or hexadecimal value from $0 to $FF");
     for (int k = 3; k >= 0; --k) {
         const int left = kWordLeft[k / 2] + ByteLeftInWord(k);
-        this->*kEntries[k] =
-            Centred(Make<QLineEdit>(panel, QString("edtv%1").arg(k), {left, 50, kByteWidth, 21}, "0"));
+        this->*kEntries[k] = Centred(
+            Make<QLineEdit>(panel, QString("edtv%1").arg(k), {left, 50, kByteWidth, 21}, "0"));
     }
     for (int k = 0; k < 4; ++k)
         On(this->*kEntries[k], &QLineEdit::textChanged, this, kEntryChanges[k]);
 
     for (int w = 1; w >= 0; --w) {
-        QFrame *word = CreateBitBlock(panel, kWordLeft[w], kWordTop, kWordWidth, kWordHeight,
-                                      kWordColour);
+        QFrame *word =
+            CreateBitBlock(panel, kWordLeft[w], kWordTop, kWordWidth, kWordHeight, kWordColour);
         for (int k = 2 * w + 1; k >= 2 * w; --k) {
-            QFrame *byte = CreateBitBlock(word, ByteLeftInWord(k), kMargin, kByteWidth,
-                                          kByteHeight, kByteColour);
+            QFrame *byte = CreateBitBlock(word, ByteLeftInWord(k), kMargin, kByteWidth, kByteHeight,
+                                          kByteColour);
             CreateNibbleGroup(byte, kMargin, kMargin, 8 * k + 4);
             CreateNibbleGroup(byte, 2 * kMargin + kNibbleWidth, kMargin, 8 * k);
-            this->*kBytes[k] = Centred(Make<QLineEdit>(
-                byte, QString("edt_b%1").arg(k),
-                {kMargin, kByteHeight - kMargin - kFieldHeight, kByteWidth - 2 * kMargin, kFieldHeight},
-                "0x00 (0)"));
+            this->*kBytes[k] =
+                Centred(Make<QLineEdit>(byte, QString("edt_b%1").arg(k),
+                                        {kMargin, kByteHeight - kMargin - kFieldHeight,
+                                         kByteWidth - 2 * kMargin, kFieldHeight},
+                                        "0x00 (0)"));
         }
         this->*kWords[w] = Centred(Make<QLineEdit>(
             word, QString("edt_w%1").arg(w),
@@ -193,10 +202,22 @@ void TfrmMain::BitsEntryChange(int byteIndex, QLineEdit *entry)
     });
 }
 
-void TfrmMain::edtv0Change(QObject *) { BitsEntryChange(0, edtv0); }
+void TfrmMain::edtv0Change(QObject *)
+{
+    BitsEntryChange(0, edtv0);
+}
 
-void TfrmMain::edtv1Change(QObject *) { BitsEntryChange(1, edtv1); }
+void TfrmMain::edtv1Change(QObject *)
+{
+    BitsEntryChange(1, edtv1);
+}
 
-void TfrmMain::edtv2Change(QObject *) { BitsEntryChange(2, edtv2); }
+void TfrmMain::edtv2Change(QObject *)
+{
+    BitsEntryChange(2, edtv2);
+}
 
-void TfrmMain::edtv3Change(QObject *) { BitsEntryChange(3, edtv3); }
+void TfrmMain::edtv3Change(QObject *)
+{
+    BitsEntryChange(3, edtv3);
+}

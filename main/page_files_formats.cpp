@@ -35,7 +35,8 @@ void TfrmMain::CreateTableFormatsPanel(QWidget *page)
     PanelTableFormatsTitle =
         MakeTitleBar(PanelTableFormats, "PanelTableFormatsTitle", "Table Formats", 2);
 
-    cbxTableFormat = Make<QCheckBox>(PanelTableFormats, "cbxTableFormat", {10, 37}, QString("Format"));
+    cbxTableFormat =
+        Make<QCheckBox>(PanelTableFormats, "cbxTableFormat", {10, 37}, QString("Format"));
     cbbTableFormat = Make<QComboBox>(PanelTableFormats, "cbbTableFormat", {100, 34, 139, 22});
     for (const zolvik::RomFormatName &format : zolvik::kRomFormatNames)
         cbbTableFormat->addItem(QString::fromUtf8(format.name.data(), format.name.size()));
@@ -47,7 +48,8 @@ void TfrmMain::CreateTableFormatsPanel(QWidget *page)
     cbxTableBigEndian =
         Make<QCheckBox>(PanelTableFormats, "cbxTableBigEndian", {10, 89}, QString("Big endian"));
     cbxTablePad = Make<QCheckBox>(PanelTableFormats, "cbxTablePad", {120, 89}, QString("Pad"));
-    edtTablePad = Make<QLineEdit>(PanelTableFormats, "edtTablePad", {175, 86, 64, 22}, QString("0xFF"));
+    edtTablePad =
+        Make<QLineEdit>(PanelTableFormats, "edtTablePad", {175, 86, 64, 22}, QString("0xFF"));
 
     On(cbxTableFormat, &QCheckBox::toggled, this, &TfrmMain::TableFormatsEnable);
     On(cbxTablePad, &QCheckBox::toggled, this, &TfrmMain::TableFormatsEnable);
@@ -57,10 +59,10 @@ void TfrmMain::CreateTableFormatsPanel(QWidget *page)
 void TfrmMain::TableFormatsEnable(QObject *)
 {
     const bool on = cbxTableFormat->isChecked();
-    for (QWidget *control : {static_cast<QWidget *>(cbbTableFormat), static_cast<QWidget *>(lblTableName),
-                             static_cast<QWidget *>(edtTableName),
-                             static_cast<QWidget *>(cbxTableBigEndian),
-                             static_cast<QWidget *>(cbxTablePad)})
+    for (QWidget *control :
+         {static_cast<QWidget *>(cbbTableFormat), static_cast<QWidget *>(lblTableName),
+          static_cast<QWidget *>(edtTableName), static_cast<QWidget *>(cbxTableBigEndian),
+          static_cast<QWidget *>(cbxTablePad)})
         control->setEnabled(on);
     edtTablePad->setEnabled(on && cbxTablePad->isChecked());
 }
@@ -69,7 +71,8 @@ void TfrmMain::ApplyTableFormats(zolvik::RomTableLayout &layout) const
 {
     const auto format = zolvik::RomFormatFromName(cbbTableFormat->currentText().toStdString());
     if (!format)
-        throw zolvik::Error("Unknown table format '" + cbbTableFormat->currentText().toStdString() + "'");
+        throw zolvik::Error("Unknown table format '" + cbbTableFormat->currentText().toStdString() +
+                            "'");
     layout.format = *format;
     layout.name = edtTableName->text().trimmed().toStdString();
     layout.bigEndian = cbxTableBigEndian->isChecked();

@@ -42,7 +42,8 @@ void TfrmMain::CreateTemperaturePanel(QWidget *page)
     };
     const FieldInfo fields[] = {
         {&TfrmMain::edtCelcius, "edtCelcius", "Celsius", 12, &TfrmMain::edtCelciusChange},
-        {&TfrmMain::edtFahrenheit, "edtFahrenheit", "Fahrenheit", 142, &TfrmMain::edtFahrenheitChange},
+        {&TfrmMain::edtFahrenheit, "edtFahrenheit", "Fahrenheit", 142,
+         &TfrmMain::edtFahrenheitChange},
         {&TfrmMain::edtKelvin, "edtKelvin", "Kelvin", 272, &TfrmMain::edtKelvinChange}};
     for (const FieldInfo &field : fields) {
         Make<QLabel>(panel, {}, {field.left, 36}, field.label);

@@ -45,16 +45,23 @@ void TfrmMain::CreateFontsPage(QWidget *page)
         QStyle::StandardPixmap icon;
         void (TfrmMain::*click)(QObject *);
     } buttons[] = {
-        {&TfrmMain::btnFont, "btnFont", {24, 24, 265, 105}, "Create .H file from a Windows Source",
-         QStyle::SP_FileDialogDetailedView, &TfrmMain::btnFontClick},
-        {&TfrmMain::Button6, "Button6", {304, 24, 265, 105}, "Create BMB file from a 48x48 bitmap",
-         QStyle::SP_DialogSaveButton, &TfrmMain::Button6Click},
+        {&TfrmMain::btnFont,
+         "btnFont",
+         {24, 24, 265, 105},
+         "Create .H file from a Windows Source",
+         QStyle::SP_FileDialogDetailedView,
+         &TfrmMain::btnFontClick},
+        {&TfrmMain::Button6,
+         "Button6",
+         {304, 24, 265, 105},
+         "Create BMB file from a 48x48 bitmap",
+         QStyle::SP_DialogSaveButton,
+         &TfrmMain::Button6Click},
     };
     for (const auto &row : buttons) {
         // The picture below the caption, as on the Exit button.
-        QPushButton *button = Make<CaptionOverPictureButton>(page, row.name, row.place,
-                                                             QString(row.caption),
-                                                             style()->standardIcon(row.icon));
+        QPushButton *button = Make<CaptionOverPictureButton>(
+            page, row.name, row.place, QString(row.caption), style()->standardIcon(row.icon));
         button->setIconSize(QSize(48, 48));
         this->*row.member = button;
         OnClick(button, this, row.click);

@@ -24,9 +24,9 @@ void TfrmMain::CreateLcdPage(QWidget *page)
 {
     using namespace controls;
     constexpr int pitch = kCellSize + kGridLine;
-    auto *grid = Make<TPixelGrid>(page, "gridCoord1",
-                                  {16, 16, zolvik::kLcdColumns * pitch + 2, zolvik::kLcdRows * pitch + 2},
-                                  zolvik::kLcdColumns, zolvik::kLcdRows, pitch, true);
+    auto *grid = Make<TPixelGrid>(
+        page, "gridCoord1", {16, 16, zolvik::kLcdColumns * pitch + 2, zolvik::kLcdRows * pitch + 2},
+        zolvik::kLcdColumns, zolvik::kLcdRows, pitch, true);
     gridCoord1 = Framed(grid, QFrame::Box | QFrame::Plain);
     ConnectPixelGrid(grid, this, &TfrmMain::gridCoord1DrawCell, &TfrmMain::gridCoord1SelectCell);
 

@@ -40,10 +40,13 @@ void TfrmMain::CreateLinksPage(QWidget *page)
     headerFont.setPixelSize(15);
     header->setFont(headerFont);
     MakeBar(panel, "PanelLinkName", {16, 68, 465, 22}, QColor(0, 0, 255), "Link Simbólico");
-    MakeBar(panel, "PanelLinkTarget", {16, 200, 465, 22}, QColor(128, 0, 128), "Directory Pointing");
+    MakeBar(panel, "PanelLinkTarget", {16, 200, 465, 22}, QColor(128, 0, 128),
+            "Directory Pointing");
 
     const Row<QLabel, TfrmMain> captions[] = {
-        {nullptr, "LabelLinkNote", {16, 42, 465, 16},
+        {nullptr,
+         "LabelLinkNote",
+         {16, 42, 465, 16},
          "The symbolic link is created using the mklink utility of Windows 7 or higher"},
         {nullptr, "LabelDestName", {16, 98, 200, 16}, "Symbolic Link Name"},
         {nullptr, "LabelDestDir", {16, 146, 200, 16}, "Location to Create"},
@@ -97,7 +100,8 @@ void TfrmMain::btnCreatLinkClick(QObject *)
         const QString target = edtOrgDir->text();
         if (!zolvik::LinkFieldsFilled(name.toStdString(), location.toStdString(),
                                       target.toStdString())) {
-            platform::CurrentPrompts().ShowMessage(this, QMessageBox::Information, ApplicationTitle(),
+            platform::CurrentPrompts().ShowMessage(this, QMessageBox::Information,
+                                                   ApplicationTitle(),
                                                    QString::fromUtf8(zolvik::kLinkFieldsMissing));
             return;
         }

@@ -19,8 +19,7 @@ class DoubleClickFilter : public QObject {
 public:
     DoubleClickFilter(QObject *parent, std::function<void()> action)
         : QObject(parent), FAction(std::move(action))
-    {
-    }
+    {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override

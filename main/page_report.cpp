@@ -14,7 +14,7 @@ namespace {
 // The view accepts at most 64K characters in all, whether added by the program, typed or
 // pasted.
 constexpr int kLogCapacity = 65536;
-}
+}  // namespace
 
 void TfrmMain::CreateReportPage(QWidget *page)
 {

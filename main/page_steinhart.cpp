@@ -108,17 +108,18 @@ void TfrmMain::CreateSteinhartPage(QWidget *page)
     };
     MakeRows(this, page, captions);
     MakeRows(this, page, fields);
-    Make<QLabel>(page, "lblSteinhartTest", {464, 422, 431, 42},
-                 "To test, refer to the thermistor resistance values and apply the test, and verify "
-                 "that the temperature value calculated by the software corresponds to the datasheet")
+    Make<QLabel>(
+        page, "lblSteinhartTest", {464, 422, 431, 42},
+        "To test, refer to the thermistor resistance values and apply the test, and verify "
+        "that the temperature value calculated by the software corresponds to the datasheet")
         ->setWordWrap(true);
 
     btnSteinhart = Make<CaptionOverPictureButton>(page, "btnSteinhart", {778, 212, 121, 75},
                                                   "Calculate Constants",
                                                   style()->standardIcon(QStyle::SP_BrowserReload));
-    btnCalcSteinhart = Make<CaptionOverPictureButton>(
-        page, "btnCalcSteinhart", {664, 476, 105, 75}, "Testing",
-        style()->standardIcon(QStyle::SP_DialogApplyButton));
+    btnCalcSteinhart =
+        Make<CaptionOverPictureButton>(page, "btnCalcSteinhart", {664, 476, 105, 75}, "Testing",
+                                       style()->standardIcon(QStyle::SP_DialogApplyButton));
 
     TabChain({edtT1, edtR1, edtT2, edtR2, edtT3, edtR3, btnSteinhart, edtA, edtB, edtC, edtRes,
               btnCalcSteinhart, edtTempK, edtTempC});
@@ -139,10 +140,12 @@ void TfrmMain::CreateSteinhartInstructions(QWidget *page)
     };
     const int tops[] = {20, 52, 84};
     for (int i = 0; i < 3; ++i) {
-        Make<QLabel>(page, QString("lblSteinhartStep%1").arg(i + 1), {464, tops[i], 431, 30}, steps[i])
+        Make<QLabel>(page, QString("lblSteinhartStep%1").arg(i + 1), {464, tops[i], 431, 30},
+                     steps[i])
             ->setWordWrap(true);
     }
-    Make<QLabel>(page, "lblSteinhartMore", {464, 128, 431, 16}, "For more information see the document:");
+    Make<QLabel>(page, "lblSteinhartMore", {464, 128, 431, 16},
+                 "For more information see the document:");
     Bold(Centred(Make<QLabel>(page, "lblSteinhartDocument", {464, 150, 431, 16},
                               "Calibrating NTC Thermistors with the Steinhart-Hart Equation")));
 }
@@ -171,12 +174,12 @@ void TfrmMain::btnSteinhartClick(QObject *)
         const zolvik::SteinhartPoints points{values[0], values[1], values[2],
                                              values[3], values[4], values[5]};
 
-        LogFmt(kLogBlue, "T1 = %f  >>  R1 = %f", {static_cast<long double>(points.t1),
-                                                 static_cast<long double>(points.r1)});
-        LogFmt(kLogBlue, "T2 = %f  >>  R2 = %f", {static_cast<long double>(points.t2),
-                                                 static_cast<long double>(points.r2)});
-        LogFmt(kLogBlue, "T3 = %f  >>  R3 = %f", {static_cast<long double>(points.t3),
-                                                 static_cast<long double>(points.r3)});
+        LogFmt(kLogBlue, "T1 = %f  >>  R1 = %f",
+               {static_cast<long double>(points.t1), static_cast<long double>(points.r1)});
+        LogFmt(kLogBlue, "T2 = %f  >>  R2 = %f",
+               {static_cast<long double>(points.t2), static_cast<long double>(points.r2)});
+        LogFmt(kLogBlue, "T3 = %f  >>  R3 = %f",
+               {static_cast<long double>(points.t3), static_cast<long double>(points.r3)});
 
         if (!zolvik::SteinhartPointsUsable(points)) {
             SteinhartErrorBox(kPointsInvalid);
@@ -224,7 +227,8 @@ void TfrmMain::btnCalcSteinhartClick(QObject *)
                {static_cast<long double>(resistance), static_cast<long double>(kelvin), celsius});
         edtTempK->setText(QString::fromStdString(
             zolvik::SteinhartTemperatureText(static_cast<long double>(kelvin), separator)));
-        edtTempC->setText(QString::fromStdString(zolvik::SteinhartTemperatureText(celsius, separator)));
+        edtTempC->setText(
+            QString::fromStdString(zolvik::SteinhartTemperatureText(celsius, separator)));
 
         btnSteinhart->setDefault(false);
         btnCalcSteinhart->setDefault(false);

@@ -30,22 +30,24 @@ QPixmap DrawChart()
 
     const QRectF plot(64, 24, kChartWidth - 90, kChartHeight - 86);
     auto xOf = [&](double celsius) {
-        return plot.left() + (celsius - kChartColdest) / (kChartHottest - kChartColdest) * plot.width();
+        return plot.left() +
+               (celsius - kChartColdest) / (kChartHottest - kChartColdest) * plot.width();
     };
     // Heights as a share of the plot, 0 at the axis and 1 at the top.
     auto yOf = [&](double share) { return plot.bottom() - share * plot.height(); };
 
     // Axes with arrow heads.
     painter.setPen(QPen(Qt::black, 1.5));
-    painter.drawLine(QPointF(plot.left(), plot.bottom()), QPointF(plot.right() + 10, plot.bottom()));
+    painter.drawLine(QPointF(plot.left(), plot.bottom()),
+                     QPointF(plot.right() + 10, plot.bottom()));
     painter.drawLine(QPointF(plot.left(), plot.bottom()), QPointF(plot.left(), plot.top() - 10));
     painter.setBrush(Qt::black);
     painter.drawPolygon(QPolygonF({QPointF(plot.right() + 14, plot.bottom()),
                                    QPointF(plot.right() + 6, plot.bottom() - 4),
                                    QPointF(plot.right() + 6, plot.bottom() + 4)}));
-    painter.drawPolygon(QPolygonF({QPointF(plot.left(), plot.top() - 14),
-                                   QPointF(plot.left() - 4, plot.top() - 6),
-                                   QPointF(plot.left() + 4, plot.top() - 6)}));
+    painter.drawPolygon(
+        QPolygonF({QPointF(plot.left(), plot.top() - 14), QPointF(plot.left() - 4, plot.top() - 6),
+                   QPointF(plot.left() + 4, plot.top() - 6)}));
     painter.setBrush(Qt::NoBrush);
 
     // Temperature ticks.
@@ -62,9 +64,9 @@ QPixmap DrawChart()
         painter.drawText(QPointF(x - width / 2.0, plot.bottom() + 19), tick.text);
     }
     const QString xTitle = QString::fromUtf8("Temperature (\u00B0C)");
-    painter.drawText(QPointF(plot.center().x() - metrics.horizontalAdvance(xTitle) / 2.0,
-                             plot.bottom() + 40),
-                     xTitle);
+    painter.drawText(
+        QPointF(plot.center().x() - metrics.horizontalAdvance(xTitle) / 2.0, plot.bottom() + 40),
+        xTitle);
     painter.save();
     painter.translate(24, plot.center().y());
     painter.rotate(-90);
@@ -136,15 +138,14 @@ QPixmap DrawFormula()
     const double baselineShift = metrics.ascent() / 2.0 - 1;
 
     const QString left = "T = ";
-    const QString denominator =
-        QString::fromUtf8("A + B\u00B7ln(R) + C\u00B7ln(R)");
+    const QString denominator = QString::fromUtf8("A + B\u00B7ln(R) + C\u00B7ln(R)");
     const QString cube = "3";
     const QString right = QString::fromUtf8(" \u2212 273.15");
 
     const double fractionWidth =
         metrics.horizontalAdvance(denominator) + smallMetrics.horizontalAdvance(cube) + 6;
-    const double total = metrics.horizontalAdvance(left) + fractionWidth +
-                         metrics.horizontalAdvance(right);
+    const double total =
+        metrics.horizontalAdvance(left) + fractionWidth + metrics.horizontalAdvance(right);
     double x = (kFormulaWidth - total) / 2.0;
 
     painter.setFont(text);
@@ -153,9 +154,9 @@ QPixmap DrawFormula()
 
     const double fractionLeft = x;
     painter.drawLine(QPointF(fractionLeft, middle), QPointF(fractionLeft + fractionWidth, middle));
-    painter.drawText(QPointF(fractionLeft + (fractionWidth - metrics.horizontalAdvance("1")) / 2.0,
-                             middle - 6),
-                     "1");
+    painter.drawText(
+        QPointF(fractionLeft + (fractionWidth - metrics.horizontalAdvance("1")) / 2.0, middle - 6),
+        "1");
     const double denominatorBase = middle + metrics.ascent() + 4;
     painter.drawText(QPointF(fractionLeft + 3, denominatorBase), denominator);
     painter.setFont(small);
@@ -177,9 +178,12 @@ QPixmap DrawFormula()
 void TfrmMain::CreateSteinhartPictures(QWidget *page)
 {
     using namespace controls;
-    Make<QLabel>(page, "imgSteinhartChart", {16, 20, kChartWidth, kChartHeight})->setPixmap(DrawChart());
+    Make<QLabel>(page, "imgSteinhartChart", {16, 20, kChartWidth, kChartHeight})
+        ->setPixmap(DrawChart());
     Make<QLabel>(page, "imgSteinhartFormula", {16, 362, kFormulaWidth, kFormulaHeight})
         ->setPixmap(DrawFormula());
-    Make<QLabel>(page, "lblSteinhartT", {16, 458, kFormulaWidth, 16}, "T = Temperature in degrees Celsius");
-    Make<QLabel>(page, "lblSteinhartR", {16, 478, kFormulaWidth, 16}, "R = Thermistor resistance in ohms");
+    Make<QLabel>(page, "lblSteinhartT", {16, 458, kFormulaWidth, 16},
+                 "T = Temperature in degrees Celsius");
+    Make<QLabel>(page, "lblSteinhartR", {16, 478, kFormulaWidth, 16},
+                 "R = Thermistor resistance in ohms");
 }

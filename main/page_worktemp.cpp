@@ -20,7 +20,10 @@ QString HourCaption(int hour)
     return QString("%1 %2 = %3 minutos").arg(hour).arg(hour <= 1 ? "hora" : "horas").arg(60 * hour);
 }
 
-QString HexCaption(std::int32_t word) { return QString::fromStdString(zolvik::ScheduleHexText(word)); }
+QString HexCaption(std::int32_t word)
+{
+    return QString::fromStdString(zolvik::ScheduleHexText(word));
+}
 
 std::int32_t LenientValue(const QLineEdit *edit)
 {
@@ -80,8 +83,9 @@ void TfrmMain::CreateWorkTempPage(QWidget *page)
 
     // Reference table: whole hours in minutes, 0..11 on the left, 12..23 on the right.
     for (int hour = 0; hour < 24; ++hour) {
-        QLabel *label = Make<QLabel>(page, QString("LabelHour%1").arg(hour),
-                                     {hour < 12 ? 24 : 304, 280 + 25 * (hour % 12)}, HourCaption(hour));
+        QLabel *label =
+            Make<QLabel>(page, QString("LabelHour%1").arg(hour),
+                         {hour < 12 ? 24 : 304, 280 + 25 * (hour % 12)}, HourCaption(hour));
         // Sized again for the table's font.
         label->setFont(InterfaceFont(16, kBold));
         label->adjustSize();
@@ -91,7 +95,7 @@ void TfrmMain::CreateWorkTempPage(QWidget *page)
 
 QCheckBox *TfrmMain::WorkTempFlagBox(int bit) const
 {
-    QCheckBox *const boxes[] = {cbxDomingo, cbxSegunda, cbxTerca, cbxQuarta,
+    QCheckBox *const boxes[] = {cbxDomingo, cbxSegunda, cbxTerca,  cbxQuarta,
                                 cbxQuinta,  cbxSexta,   cbxSabado, cbxEn};
     return boxes[bit];
 }

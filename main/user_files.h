@@ -11,7 +11,8 @@ class QImage;
 // The message for a write that fails once the file is open; "%1" is the full path and "%2"
 // the reason.
 inline constexpr const char *kCannotCreateFile = "Cannot create file \"%1\". %2";
-inline constexpr const char *kCannotWriteFile = "Cannot write file \"%1\". %2; the file was not saved";
+inline constexpr const char *kCannotWriteFile =
+    "Cannot write file \"%1\". %2; the file was not saved";
 
 // Replaces the file with `bytes` all or nothing. A file that cannot be created, or a refused
 // target, is kCannotCreateFile; a failure while writing is `writeFailure`.

@@ -67,14 +67,26 @@ const StoredValue kStoredValues[] = {
     {"EDIT", "EDT_R1", "", Stored::Text, &TfrmMain::edtR1},
     {"EDIT", "EDT_R2", "", Stored::Text, &TfrmMain::edtR2},
     {"EDIT", "EDT_R3", "", Stored::Text, &TfrmMain::edtR3},
-    {.section = "TABLE", .key = "ON", .defaultValue = "0", .kind = Stored::Tick,
+    {.section = "TABLE",
+     .key = "ON",
+     .defaultValue = "0",
+     .kind = Stored::Tick,
      .tick = &TfrmMain::cbxTableFormat},
-    {.section = "TABLE", .key = "FORMAT", .defaultValue = "c-stdint", .kind = Stored::ListItem,
+    {.section = "TABLE",
+     .key = "FORMAT",
+     .defaultValue = "c-stdint",
+     .kind = Stored::ListItem,
      .list = &TfrmMain::cbbTableFormat},
     {"TABLE", "NAME", "", Stored::Text, &TfrmMain::edtTableName},
-    {.section = "TABLE", .key = "BIG_ENDIAN", .defaultValue = "0", .kind = Stored::Tick,
+    {.section = "TABLE",
+     .key = "BIG_ENDIAN",
+     .defaultValue = "0",
+     .kind = Stored::Tick,
      .tick = &TfrmMain::cbxTableBigEndian},
-    {.section = "TABLE", .key = "PAD", .defaultValue = "0", .kind = Stored::Tick,
+    {.section = "TABLE",
+     .key = "PAD",
+     .defaultValue = "0",
+     .kind = Stored::Tick,
      .tick = &TfrmMain::cbxTablePad},
     {"TABLE", "PAD_BYTE", "0xFF", Stored::Text, &TfrmMain::edtTablePad},
 };
@@ -93,15 +105,17 @@ QString SettingsFolder()
         Environment("XDG_CONFIG_HOME"), Environment("HOME")));
 }
 
-void SetSettingsFolderForTesting(const QString &folder) { SettingsFolderOverride() = folder; }
+void SetSettingsFolderForTesting(const QString &folder)
+{
+    SettingsFolderOverride() = folder;
+}
 
 void TfrmMain::OpenSettings()
 {
     const std::string folder = SettingsFolder().toStdString();
     std::error_code ignored;  // a folder that cannot be made shows as a failed write at exit
     std::filesystem::create_directories(folder, ignored);
-    SettingsFile =
-        std::make_unique<zolvik::SettingsFile>(folder + "/" + zolvik::kSettingsFileName);
+    SettingsFile = std::make_unique<zolvik::SettingsFile>(folder + "/" + zolvik::kSettingsFileName);
 }
 
 void TfrmMain::ReadSettings()
@@ -139,8 +153,7 @@ void TfrmMain::ReadSettings()
             break;
         }
         case Stored::WindowLeft:
-        case Stored::WindowTop:
-            break;  // read when the window is first shown
+        case Stored::WindowTop: break;  // read when the window is first shown
         }
     }
 }
@@ -161,7 +174,9 @@ void TfrmMain::WriteSettings()
         case Stored::WindowLeft: value = std::to_string(x()); break;
         case Stored::WindowTop: value = std::to_string(y()); break;
         case Stored::Text: value = (this->*stored.text)->text().toStdString(); break;
-        case Stored::Choice: value = std::to_string((this->*stored.choice)->isChecked() ? 1 : 0); break;
+        case Stored::Choice:
+            value = std::to_string((this->*stored.choice)->isChecked() ? 1 : 0);
+            break;
         case Stored::Tick: value = std::to_string((this->*stored.tick)->isChecked() ? 1 : 0); break;
         case Stored::ListItem: value = (this->*stored.list)->currentText().toStdString(); break;
         }

@@ -38,7 +38,7 @@ int StartProgram(const QString &program, const QStringList &arguments)
         return kShellFileNotFound;
     // The started program inherits this program's current folder.
     return QProcess::startDetached(path, arguments, QDir::currentPath()) ? kShellStarted
-                                                                        : kShellFileNotFound;
+                                                                         : kShellFileNotFound;
 }
 
 QString CreateDirectoryLink(const QString &link, const QString &target)
@@ -65,8 +65,8 @@ QString LinkDirectory(const QString &location, const QString &name, const QStrin
     return QString();
 #else
     Q_UNUSED(parameters);
-    const QString link = QString::fromStdString(
-        zolvik::LinkPath(location.toStdString(), name.toStdString()));
+    const QString link =
+        QString::fromStdString(zolvik::LinkPath(location.toStdString(), name.toStdString()));
     const QString reason = CreateDirectoryLink(link, target);
     if (reason.isEmpty())
         return QString();

@@ -42,17 +42,18 @@ void RunProgramInBackground(QObject *owner, const QString &program, const QStrin
                      [process, output] { output->append(process->readAllStandardOutput()); });
     QObject::connect(process, &QProcess::readyReadStandardError, process,
                      [process, errors] { errors->append(process->readAllStandardError()); });
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, output, errors, finished](int exitCode, QProcess::ExitStatus status) {
-                         output->append(process->readAllStandardOutput());
-                         errors->append(process->readAllStandardError());
-                         process->deleteLater();
-                         finished({.started = true,
-                                   .crashed = status == QProcess::CrashExit,
-                                   .exitCode = exitCode,
-                                   .output = QString::fromLocal8Bit(*output),
-                                   .errors = QString::fromLocal8Bit(*errors)});
-                     });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, output, errors, finished](int exitCode, QProcess::ExitStatus status) {
+            output->append(process->readAllStandardOutput());
+            errors->append(process->readAllStandardError());
+            process->deleteLater();
+            finished({.started = true,
+                      .crashed = status == QProcess::CrashExit,
+                      .exitCode = exitCode,
+                      .output = QString::fromLocal8Bit(*output),
+                      .errors = QString::fromLocal8Bit(*errors)});
+        });
     QObject::connect(process, &QProcess::errorOccurred, process,
                      [process, finished](QProcess::ProcessError error) {
                          // A program that ran reports through finished(); only a failed start

@@ -41,8 +41,8 @@ public:
 
     QString AskFolder(const QString &title) override
     {
-        const QString chosen = QFileDialog::getExistingDirectory(nullptr, title, QString(),
-                                                                 QFileDialog::ShowDirsOnly);
+        const QString chosen =
+            QFileDialog::getExistingDirectory(nullptr, title, QString(), QFileDialog::ShowDirsOnly);
         return chosen.isEmpty() ? QString() : QDir::toNativeSeparators(chosen);
     }
 
@@ -89,7 +89,10 @@ Prompts *&Installed()
 
 }  // namespace
 
-Prompts &CurrentPrompts() { return Installed() ? *Installed() : QtDialogs(); }
+Prompts &CurrentPrompts()
+{
+    return Installed() ? *Installed() : QtDialogs();
+}
 
 Prompts *InstallPrompts(Prompts *prompts)
 {

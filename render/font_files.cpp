@@ -19,7 +19,8 @@ QString FontHeaderPath(const QString &folder, int fontId)
     return path + FontHeaderName(fontId);
 }
 
-std::optional<FontFiles> RenderFontFiles(const QString &family, int pointSize, int fontId, qreal dpi)
+std::optional<FontFiles> RenderFontFiles(const QString &family, int pointSize, int fontId,
+                                         qreal dpi)
 {
     const GlyphRenderer renderer(GlyphFont(family, pointSize, dpi));
     const zolvik::RgbRaster pile = renderer.PiledGlyphs();
@@ -29,7 +30,8 @@ std::optional<FontFiles> RenderFontFiles(const QString &family, int pointSize, i
 
     FontFiles files;
     files.sheet = ToIndexedImage(zolvik::MarkTrimmedRows(pile, *rows));
-    zolvik::FontHeader header{family.toStdString(), pointSize, fontId, renderer.CellWidth(), rows->height, {}};
+    zolvik::FontHeader header{family.toStdString(), pointSize,    fontId,
+                              renderer.CellWidth(), rows->height, {}};
     header.glyphs.reserve(static_cast<std::size_t>(zolvik::kGlyphCount) * header.BytesPerChar());
     for (int code = zolvik::kFirstGlyphCode; code <= zolvik::kLastGlyphCode; ++code) {
         const std::vector<std::uint8_t> bytes = zolvik::PackGlyph(renderer.Glyph(code), *rows);
@@ -46,7 +48,8 @@ zolvik::RgbRaster PileOf(const std::vector<zolvik::GlyphImage> &images, int firs
 {
     zolvik::RgbRaster pile(images.front().raster.width, images.front().raster.height);
     for (std::size_t i = 0; i < images.size(); ++i) {
-        if (zolvik::LeftOutOfInkRows(first + static_cast<int>(i)) || !zolvik::GlyphDrawn(images[i], keepMissing))
+        if (zolvik::LeftOutOfInkRows(first + static_cast<int>(i)) ||
+            !zolvik::GlyphDrawn(images[i], keepMissing))
             continue;
         for (std::size_t p = 0; p < pile.pixels.size(); ++p)
             if (images[i].raster.pixels[p] == zolvik::kRasterBlack)
@@ -57,36 +60,44 @@ zolvik::RgbRaster PileOf(const std::vector<zolvik::GlyphImage> &images, int firs
 
 }  // namespace
 
-std::optional<FixedFont> RenderFixedFont(const QString &family, int pointSize, int fontId, qreal dpi,
-                                         const GlyphChoice &choice)
+std::optional<FixedFont> RenderFixedFont(const QString &family, int pointSize, int fontId,
+                                         qreal dpi, const GlyphChoice &choice)
 {
     const QFont font = GlyphFont(family, pointSize, dpi);
     const GlyphRenderer renderer(font);
     if (renderer.CellWidth() <= 0 || renderer.CellHeight() <= 0)
         return std::nullopt;
-    const std::vector<zolvik::GlyphImage> images = FixedGlyphImages(renderer, font, choice.first, choice.last);
+    const std::vector<zolvik::GlyphImage> images =
+        FixedGlyphImages(renderer, font, choice.first, choice.last);
     const zolvik::RgbRaster pile = PileOf(images, choice.first, choice.keepMissing);
     const std::optional<zolvik::InkRows> rows = zolvik::FindInkRows(pile);
     if (!rows)
         return std::nullopt;
     FixedFont fixed{{family.toStdString(), pointSize, fontId, renderer.CellWidth(), rows->height,
-                     zolvik::FixedGlyphBitmaps(images, *rows, choice.layout, choice.keepMissing), choice.first,
-                     choice.last, choice.layout},
+                     zolvik::FixedGlyphBitmaps(images, *rows, choice.layout, choice.keepMissing),
+                     choice.first, choice.last, choice.layout},
                     *rows,
                     ToIndexedImage(zolvik::MarkTrimmedRows(pile, *rows))};
     return fixed;
 }
 
-std::optional<zolvik::ProportionalFontHeader> RenderProportionalFont(const QString &family, int pointSize,
-                                                                     int fontId, qreal dpi,
+std::optional<zolvik::ProportionalFontHeader> RenderProportionalFont(const QString &family,
+                                                                     int pointSize, int fontId,
+                                                                     qreal dpi,
                                                                      const GlyphChoice &choice)
 {
-    const ProportionalImages drawn =
-        ProportionalGlyphImages(GlyphFont(family, pointSize, dpi), choice.first, choice.last, choice.keepMissing);
-    zolvik::ProportionalFontHeader header{family.toStdString(), pointSize,    fontId,       drawn.lineHeight,
-                                          drawn.baseline,       choice.first, choice.last,  choice.layout,
-                                          zolvik::PackProportionalGlyphs(drawn.images, choice.layout,
-                                                                         choice.keepMissing)};
+    const ProportionalImages drawn = ProportionalGlyphImages(
+        GlyphFont(family, pointSize, dpi), choice.first, choice.last, choice.keepMissing);
+    zolvik::ProportionalFontHeader header{
+        family.toStdString(),
+        pointSize,
+        fontId,
+        drawn.lineHeight,
+        drawn.baseline,
+        choice.first,
+        choice.last,
+        choice.layout,
+        zolvik::PackProportionalGlyphs(drawn.images, choice.layout, choice.keepMissing)};
     if (header.glyphs.bitmaps.empty())
         return std::nullopt;
     return header;

@@ -20,7 +20,8 @@ struct FontFiles {
 };
 
 // Renders the family at the point size and dpi. Nothing when the font leaves no ink in its cell.
-std::optional<FontFiles> RenderFontFiles(const QString &family, int pointSize, int fontId, qreal dpi);
+std::optional<FontFiles> RenderFontFiles(const QString &family, int pointSize, int fontId,
+                                         qreal dpi);
 
 // How the glyphs of a font header are chosen and laid out; the defaults give the header above.
 struct GlyphChoice {
@@ -37,12 +38,13 @@ struct FixedFont {
     zolvik::InkRows rows;  // where the header's cells lie in the renderer's cell
     QImage sheet;          // the measuring sheet of the range
 };
-std::optional<FixedFont> RenderFixedFont(const QString &family, int pointSize, int fontId, qreal dpi,
-                                         const GlyphChoice &choice);
+std::optional<FixedFont> RenderFixedFont(const QString &family, int pointSize, int fontId,
+                                         qreal dpi, const GlyphChoice &choice);
 
 // Proportional glyphs of the chosen codes, each its own ink box; nothing when no glyph has ink.
-std::optional<zolvik::ProportionalFontHeader> RenderProportionalFont(const QString &family, int pointSize,
-                                                                     int fontId, qreal dpi,
+std::optional<zolvik::ProportionalFontHeader> RenderProportionalFont(const QString &family,
+                                                                     int pointSize, int fontId,
+                                                                     qreal dpi,
                                                                      const GlyphChoice &choice);
 
 // The header's name, "fontmap<fontId>.h".

@@ -15,8 +15,8 @@ bool FontHasGlyph(const QFont &font, int code)
     return QRawFont::fromFont(font).supportsCharacter(static_cast<uint>(code));
 }
 
-std::vector<zolvik::GlyphImage> FixedGlyphImages(const GlyphRenderer &renderer, const QFont &font, int first,
-                                                 int last)
+std::vector<zolvik::GlyphImage> FixedGlyphImages(const GlyphRenderer &renderer, const QFont &font,
+                                                 int first, int last)
 {
     std::vector<zolvik::GlyphImage> images;
     images.reserve(static_cast<std::size_t>(std::max(0, last - first + 1)));
@@ -73,7 +73,8 @@ ProportionalImages ProportionalGlyphImages(const QFont &font, int first, int las
         if (!zolvik::GlyphDrawn({{}, 0, 0, present.back()}, keepMissing))
             continue;
         const Canvas &canvas = canvases.back();
-        if (const std::optional<zolvik::PixelBox> ink = zolvik::FindInkBox(ToRgbRaster(canvas.image))) {
+        if (const std::optional<zolvik::PixelBox> ink =
+                zolvik::FindInkBox(ToRgbRaster(canvas.image))) {
             above = std::max(above, canvas.baselineY - ink->top);
             below = std::max(below, ink->top + ink->height - canvas.baselineY);
         }
@@ -83,7 +84,8 @@ ProportionalImages ProportionalGlyphImages(const QFont &font, int first, int las
     set.baseline = above;
     for (std::size_t i = 0; i < canvases.size(); ++i) {
         const Canvas &canvas = canvases[i];
-        const QImage line = canvas.image.copy(0, canvas.baselineY - above, canvas.image.width(), set.lineHeight);
+        const QImage line =
+            canvas.image.copy(0, canvas.baselineY - above, canvas.image.width(), set.lineHeight);
         set.images.push_back({ToRgbRaster(line), canvas.penX, canvas.advance, present[i]});
     }
     return set;

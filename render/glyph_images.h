@@ -15,8 +15,8 @@ bool FontHasGlyph(const QFont &font, int code);
 
 // The cells of codes first to last as the renderer draws them: pen at column 0, advancing by
 // the cell width.
-std::vector<zolvik::GlyphImage> FixedGlyphImages(const GlyphRenderer &renderer, const QFont &font, int first,
-                                                 int last);
+std::vector<zolvik::GlyphImage> FixedGlyphImages(const GlyphRenderer &renderer, const QFont &font,
+                                                 int first, int last);
 
 // Proportional glyphs on one line whose top is the highest ink of any drawn glyph or the
 // font's ascent, whichever is higher, and whose bottom is the lowest ink or the descent.
@@ -26,4 +26,5 @@ struct ProportionalImages {
     int baseline = 0;  // rows from the line's top to the baseline
 };
 
-ProportionalImages ProportionalGlyphImages(const QFont &font, int first, int last, bool keepMissing);
+ProportionalImages ProportionalGlyphImages(const QFont &font, int first, int last,
+                                           bool keepMissing);

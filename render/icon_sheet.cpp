@@ -29,8 +29,9 @@ std::optional<std::vector<std::uint8_t>> IconSheetRecords(const QImage &sheet)
 
 QImage DecodeTileSheet(const QByteArray &bytes)
 {
-    const std::span<const std::uint8_t> file(reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-                                             static_cast<std::size_t>(bytes.size()));
+    const std::span<const std::uint8_t> file(
+        reinterpret_cast<const std::uint8_t *>(bytes.constData()),
+        static_cast<std::size_t>(bytes.size()));
     if (!zolvik::IsPngSignature(file))
         return DecodeIconSheet(bytes);
     // A file cut short or damaged is refused before libpng, which would complain on standard error.
@@ -54,8 +55,8 @@ std::string TileSheetRefusal(zolvik::TileSize tile)
                           {std::int64_t{tile.width}, std::int64_t{tile.height}}, '.');
 }
 
-std::optional<std::vector<std::uint8_t>> TileSheetRecords(const QImage &sheet, zolvik::TileSize tile,
-                                                          zolvik::PixelFormat format)
+std::optional<std::vector<std::uint8_t>>
+TileSheetRecords(const QImage &sheet, zolvik::TileSize tile, zolvik::PixelFormat format)
 {
     if (!zolvik::IsTileSheet(sheet.width(), sheet.height(), tile))
         return std::nullopt;

@@ -32,5 +32,5 @@ std::string TileSheetRefusal(zolvik::TileSize tile);
 
 // The records of a decoded sheet in the format; nothing when its sides are not multiples of
 // the tile's.
-std::optional<std::vector<std::uint8_t>> TileSheetRecords(const QImage &sheet, zolvik::TileSize tile,
-                                                          zolvik::PixelFormat format);
+std::optional<std::vector<std::uint8_t>>
+TileSheetRecords(const QImage &sheet, zolvik::TileSize tile, zolvik::PixelFormat format);

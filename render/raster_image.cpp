@@ -10,7 +10,8 @@ namespace {
 
 std::uint32_t ToBgr(QRgb colour)
 {
-    return static_cast<std::uint32_t>(qRed(colour)) | (static_cast<std::uint32_t>(qGreen(colour)) << 8) |
+    return static_cast<std::uint32_t>(qRed(colour)) |
+           (static_cast<std::uint32_t>(qGreen(colour)) << 8) |
            (static_cast<std::uint32_t>(qBlue(colour)) << 16);
 }
 
@@ -41,7 +42,8 @@ zolvik::RgbaRaster ToRgbaRaster(const QImage &image)
     for (int y = 0; y < argb.height(); ++y) {
         const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
         for (int x = 0; x < argb.width(); ++x)
-            raster.pixels.push_back(ToBgr(line[x]) | (static_cast<std::uint32_t>(qAlpha(line[x])) << 24));
+            raster.pixels.push_back(ToBgr(line[x]) |
+                                    (static_cast<std::uint32_t>(qAlpha(line[x])) << 24));
     }
     return raster;
 }

@@ -68,7 +68,8 @@ std::string Fixed(double value, int decimals)
 {
     char text[64];
     return std::string(
-        text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr);
+        text,
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr);
 }
 
 std::string ModelText(const ThermistorModel &model)
@@ -77,8 +78,8 @@ std::string ModelText(const ThermistorModel &model)
         return "Beta R0 = " + Shortest(beta->r0) + " ohms at " + Shortest(beta->t0Celsius) +
                " C, B = " + Shortest(beta->beta) + " K";
     const auto &k = std::get<SteinhartCoefficients>(model);
-    return "Steinhart-Hart A = " + Shortest(k.a) + ", B = " + Shortest(k.b) + ", C = " +
-           Shortest(k.c);
+    return "Steinhart-Hart A = " + Shortest(k.a) + ", B = " + Shortest(k.b) +
+           ", C = " + Shortest(k.c);
 }
 
 std::string CircuitComment(const ThermistorCircuit &c, const std::string &codes, double maxErrorK,
@@ -159,9 +160,10 @@ double InterpolateTable(const std::vector<std::int16_t> &tenths, int adcBits, st
     const std::uint64_t remainder = scaled % fullScale;
     if (remainder == 0)
         return tenths[i] / 10.0;
-    const double between = (static_cast<double>(tenths[i]) * static_cast<double>(fullScale - remainder) +
-                            static_cast<double>(tenths[i + 1]) * static_cast<double>(remainder)) /
-                           static_cast<double>(fullScale);
+    const double between =
+        (static_cast<double>(tenths[i]) * static_cast<double>(fullScale - remainder) +
+         static_cast<double>(tenths[i + 1]) * static_cast<double>(remainder)) /
+        static_cast<double>(fullScale);
     return between / 10.0;
 }
 
@@ -204,15 +206,17 @@ std::string AdcTableText(const ThermistorCircuit &circuit, const AdcTable &table
 
 double InterpolateKnots(const std::vector<AdcKnot> &knots, std::uint32_t code)
 {
-    const auto after = std::upper_bound(knots.begin(), knots.end(), code,
-                                        [](std::uint32_t c, const AdcKnot &k) { return c < k.code; });
+    const auto after =
+        std::upper_bound(knots.begin(), knots.end(), code,
+                         [](std::uint32_t c, const AdcKnot &k) { return c < k.code; });
     if (after == knots.begin())
         return knots.front().tenths / 10.0;
     const AdcKnot &from = *(after - 1);
     if (after == knots.end() || from.code == code)
         return from.tenths / 10.0;
     const double span = after->code - from.code;
-    return (from.tenths * ((after->code - code) / span) + after->tenths * ((code - from.code) / span)) /
+    return (from.tenths * ((after->code - code) / span) +
+            after->tenths * ((code - from.code) / span)) /
            10.0;
 }
 
@@ -227,8 +231,9 @@ AdcKnots MakeAdcKnots(const ThermistorCircuit &circuit, double boundK)
     result.knots = {knotAt(0), knotAt(FullScale(circuit.adcBits))};
     std::vector<Worst> segments = {SegmentWorst(model, result.knots[0], result.knots[1])};
     for (;;) {
-        const auto worst = std::max_element(segments.begin(), segments.end(),
-                                            [](const Worst &a, const Worst &b) { return a.error < b.error; });
+        const auto worst =
+            std::max_element(segments.begin(), segments.end(),
+                             [](const Worst &a, const Worst &b) { return a.error < b.error; });
         result.maxErrorK = worst->error;
         result.worstCode = worst->code;
         if (worst->error <= boundK)

@@ -7,7 +7,10 @@ namespace zolvik {
 
 namespace {
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+}
 
 }  // namespace
 
@@ -30,7 +33,8 @@ std::string UpperCaseName(std::string_view name)
     return upper;
 }
 
-void WriteHexElements(std::ostream &stream, std::span<const std::uint8_t> bytes, int elementBytes, int perLine)
+void WriteHexElements(std::ostream &stream, std::span<const std::uint8_t> bytes, int elementBytes,
+                      int perLine)
 {
     const std::size_t step = static_cast<std::size_t>(elementBytes);
     const std::size_t count = (bytes.size() + step - 1) / step;

@@ -25,7 +25,8 @@ SlotPoint SlotGeometry::Center(std::int32_t index) const
 {
     const std::int32_t col = index % NCol;
     const std::int32_t line = index / NCol;
-    return {col * (Width + Spacing) + Left + Width / 2, line * (Height + Spacing) + Top + Height / 2};
+    return {col * (Width + Spacing) + Left + Width / 2,
+            line * (Height + Spacing) + Top + Height / 2};
 }
 
 SlotRect SlotGeometry::Bounds(std::int32_t index) const
@@ -76,8 +77,7 @@ void ColorSlots::DeleteSelected()
     FSelected = FSelected == 0 ? Count() - 1 : FSelected - 1;
 }
 
-SlotDrawing PlanSlotDrawing(bool selected, bool enabled, std::uint32_t fill,
-                            std::uint32_t penColor)
+SlotDrawing PlanSlotDrawing(bool selected, bool enabled, std::uint32_t fill, std::uint32_t penColor)
 {
     SlotDrawing drawing;
     drawing.PenWidth = selected ? 2 : 1;

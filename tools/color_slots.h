@@ -66,7 +66,10 @@ public:
     explicit ColorSlots(std::int32_t count);
 
     std::int32_t Count() const { return static_cast<std::int32_t>(FSlots.size()); }
-    const SlotState &Slot(std::int32_t index) const { return FSlots.at(static_cast<std::size_t>(index)); }
+    const SlotState &Slot(std::int32_t index) const
+    {
+        return FSlots.at(static_cast<std::size_t>(index));
+    }
     std::int32_t Selected() const { return FSelected; }
 
     // A click on a slot selects it and, unless it is empty, switches its colour on or off.
@@ -86,7 +89,10 @@ private:
 };
 
 // The inverse of a colour within 24 bits.
-constexpr std::uint32_t InverseColor(std::uint32_t rgb) { return ~rgb & 0xFFFFFFu; }
+constexpr std::uint32_t InverseColor(std::uint32_t rgb)
+{
+    return ~rgb & 0xFFFFFFu;
+}
 
 // How a slot is drawn, given its flags, its fill and the colour its pen holds now: the outline
 // is drawn in the pen's colour, 2 pixels wide when selected; a slot whose colour is not on

@@ -8,19 +8,18 @@
 
 namespace zolvik {
 
-std::int32_t CursorCodeFromText(std::string_view text) { return StrToIntDef(text, 0); }
+std::int32_t CursorCodeFromText(std::string_view text)
+{
+    return StrToIntDef(text, 0);
+}
 
 std::uint32_t CursorCellColour(std::int32_t code, bool hotSpot)
 {
     switch (code) {
-    case kCursorPalette0:
-        return hotSpot ? 0x0000FF : 0x000000;  // red / black
-    case kCursorPalette1:
-        return hotSpot ? 0x00FFFF : 0xFFFFFF;  // yellow / white
-    case kCursorTransparent:
-        return hotSpot ? 0x808080 : 0xC0C0C0;  // grey / silver
-    default:
-        return hotSpot ? 0xFFFF00 : 0x008000;  // aqua / green
+    case kCursorPalette0: return hotSpot ? 0x0000FF : 0x000000;     // red / black
+    case kCursorPalette1: return hotSpot ? 0x00FFFF : 0xFFFFFF;     // yellow / white
+    case kCursorTransparent: return hotSpot ? 0x808080 : 0xC0C0C0;  // grey / silver
+    default: return hotSpot ? 0xFFFF00 : 0x008000;                  // aqua / green
     }
 }
 
@@ -41,18 +40,14 @@ std::vector<std::pair<int, int>> CursorShapeCells(CursorShape shape)
         }
     };
     switch (shape) {
-    case CursorShape::Cross:
-        lines(31, 32);
-        break;
+    case CursorShape::Cross: lines(31, 32); break;
     case CursorShape::Diagonals:
         for (int i = 0; i < kCursorSide; ++i) {
             cells.emplace_back(i, i);
             cells.emplace_back(last - i, i);
         }
         break;
-    case CursorShape::Hash:
-        lines(21, 42);
-        break;
+    case CursorShape::Hash: lines(21, 42); break;
     }
     return cells;
 }
@@ -60,8 +55,8 @@ std::vector<std::pair<int, int>> CursorShapeCells(CursorShape shape)
 std::uint8_t PackCursorPixels(std::int32_t first, std::int32_t second, std::int32_t third,
                               std::int32_t fourth)
 {
-    return static_cast<std::uint8_t>(((first & 3) << 6) | ((second & 3) << 4) |
-                                     ((third & 3) << 2) | (fourth & 3));
+    return static_cast<std::uint8_t>(((first & 3) << 6) | ((second & 3) << 4) | ((third & 3) << 2) |
+                                     (fourth & 3));
 }
 
 std::string CursorHeaderLine(CursorView table, int row)

@@ -21,7 +21,10 @@ inline constexpr std::size_t kCursorBinarySize = kCursorPixelCount * sizeof(std:
 using CursorTable = std::array<std::int32_t, kCursorPixelCount>;
 using CursorView = std::span<const std::int32_t, kCursorPixelCount>;
 
-constexpr int CursorIndex(int column, int row) { return kCursorSide * column + row; }
+constexpr int CursorIndex(int column, int row)
+{
+    return kCursorSide * column + row;
+}
 
 // Pixel codes, in the order of the colour radio group.
 inline constexpr std::int32_t kCursorPalette0 = 0;

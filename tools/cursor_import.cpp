@@ -21,7 +21,8 @@ std::int32_t CursorCodeOfPixel(std::uint32_t rgba)
 CursorImport ImportCursorPicture(const RgbaRaster &picture)
 {
     if (picture.width != kCursorSide || picture.height != kCursorSide)
-        return {std::nullopt, "The cursor picture must be 64x64 pixels, not " + std::to_string(picture.width) + "x" +
+        return {std::nullopt, "The cursor picture must be 64x64 pixels, not " +
+                                  std::to_string(picture.width) + "x" +
                                   std::to_string(picture.height)};
     CursorTable table{};
     for (int y = 0; y < kCursorSide; ++y)

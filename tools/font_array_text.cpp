@@ -45,9 +45,11 @@ void WriteOpening(std::ostream &out, const std::string &name, const std::string 
 
 // The bitmap array, one line per glyph; glyph i's bytes are bytes(i).
 template <typename Bytes>
-void WriteBitmaps(std::ostream &out, const std::string &name, std::size_t total, int first, int count, Bytes bytes)
+void WriteBitmaps(std::ostream &out, const std::string &name, std::size_t total, int first,
+                  int count, Bytes bytes)
 {
-    WriteLine(out, "static const uint8_t " + name + "_bitmaps[" + std::to_string(total == 0 ? 1 : total) + "] = {");
+    WriteLine(out, "static const uint8_t " + name + "_bitmaps[" +
+                       std::to_string(total == 0 ? 1 : total) + "] = {");
     if (total == 0)
         WriteLine(out, "    0x00, /* no glyph has ink */");
     for (int i = 0; i < count; ++i)
@@ -56,7 +58,10 @@ void WriteBitmaps(std::ostream &out, const std::string &name, std::size_t total,
     WriteLine(out, "");
 }
 
-std::string Field(const std::string &field, std::int64_t value) { return "    ." + field + " = " + std::to_string(value) + ","; }
+std::string Field(const std::string &field, std::int64_t value)
+{
+    return "    ." + field + " = " + std::to_string(value) + ",";
+}
 
 }  // namespace
 
@@ -81,7 +86,8 @@ std::string FontArrayText(std::string_view name, const FontHeader &header)
     WriteLine(out, "} " + id + "_font_t;");
     WriteLine(out, "");
     WriteBitmaps(out, id, header.glyphs.size(), header.first, header.GlyphCount(), [&](int i) {
-        return std::span<const std::uint8_t>(header.glyphs).subspan(static_cast<std::size_t>(i) * bpc, bpc);
+        return std::span<const std::uint8_t>(header.glyphs)
+            .subspan(static_cast<std::size_t>(i) * bpc, bpc);
     });
     WriteLine(out, "static const " + id + "_font_t " + id + " = {");
     WriteLine(out, Field("width", header.width));
@@ -128,10 +134,11 @@ std::string FontArrayText(std::string_view name, const ProportionalFontHeader &h
     WriteLine(out, "");
     WriteBitmaps(out, id, header.glyphs.bitmaps.size(), header.first, count,
                  [&](int i) { return GlyphBytes(header.glyphs, static_cast<std::size_t>(i)); });
-    WriteLine(out, "static const " + id + "_glyph_t " + id + "_glyphs[" + std::to_string(count) + "] = {");
+    WriteLine(out, "static const " + id + "_glyph_t " + id + "_glyphs[" + std::to_string(count) +
+                       "] = {");
     for (int i = 0; i < count; ++i)
-        WriteLine(out, "    " + GlyphTableEntry(header.glyphs.glyphs[static_cast<std::size_t>(i)]) + ", /* " +
-                           std::to_string(header.first + i) + " */");
+        WriteLine(out, "    " + GlyphTableEntry(header.glyphs.glyphs[static_cast<std::size_t>(i)]) +
+                           ", /* " + std::to_string(header.first + i) + " */");
     WriteLine(out, "};");
     WriteLine(out, "");
     WriteLine(out, "static const " + id + "_font_t " + id + " = {");

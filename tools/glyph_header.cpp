@@ -63,13 +63,15 @@ std::vector<std::uint8_t> PackGlyph(const RgbRaster &raster, InkRows rows)
         throw std::invalid_argument("ink rows outside the raster");
     std::vector<std::uint8_t> bytes;
     bytes.reserve(static_cast<std::size_t>(BytesPerRow(raster.width)) * rows.height);
-    AppendPacked(raster, PixelBox{0, rows.top, raster.width, rows.height}, GlyphLayout::Rows, bytes);
+    AppendPacked(raster, PixelBox{0, rows.top, raster.width, rows.height}, GlyphLayout::Rows,
+                 bytes);
     return bytes;
 }
 
 int FontHeader::BytesPerChar() const
 {
-    return layout == GlyphLayout::Rows ? BytesPerRow(width) * height : PackedSize(width, height, layout);
+    return layout == GlyphLayout::Rows ? BytesPerRow(width) * height
+                                       : PackedSize(width, height, layout);
 }
 
 std::string GlyphCodeComment(int code)
@@ -103,7 +105,8 @@ void CheckFontHeader(const FontHeader &header)
 {
     if (header.first < 0 || header.last > 255 || header.first > header.last)
         throw std::invalid_argument("the character range must lie within 0 to 255");
-    const std::int64_t total = static_cast<std::int64_t>(header.GlyphCount()) * header.BytesPerChar();
+    const std::int64_t total =
+        static_cast<std::int64_t>(header.GlyphCount()) * header.BytesPerChar();
     if (static_cast<std::int64_t>(header.glyphs.size()) != total)
         throw std::invalid_argument("glyph buffer does not hold one glyph per code of the range");
 }
@@ -126,7 +129,8 @@ void WriteFontHeader(std::ostream &stream, const FontHeader &header)
     WriteLineFmt(stream, "const char fontmap%d[%d] = {", {id, total}, kNoDecimals);
     // Glyph lines are data, not formats: a "%" among them must reach the file as it is.
     for (int code = header.first; code <= header.last; ++code)
-        WriteLine(stream, GlyphLine(header.glyphs.data() + static_cast<std::size_t>(code - header.first) * bpc,
+        WriteLine(stream, GlyphLine(header.glyphs.data() +
+                                        static_cast<std::size_t>(code - header.first) * bpc,
                                     bpc, code));
     WriteLine(stream, "};");
     WriteLine(stream, " ");

@@ -48,7 +48,8 @@ struct FontHeader {
     int fontId = 0;
     int width = 0;   // cell width in pixels
     int height = 0;  // trimmed glyph height in rows
-    std::vector<std::uint8_t> glyphs;  // GlyphCount() glyphs of BytesPerChar() bytes, code `first` first
+    std::vector<std::uint8_t>
+        glyphs;                   // GlyphCount() glyphs of BytesPerChar() bytes, code `first` first
     int first = kFirstGlyphCode;  // the character range, within 0 to 255
     int last = kLastGlyphCode;
     GlyphLayout layout = GlyphLayout::Rows;  // any other than rows is named in a comment line

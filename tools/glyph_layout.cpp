@@ -4,7 +4,10 @@
 
 namespace zolvik {
 
-std::string_view GlyphLayoutName(GlyphLayout layout) { return layout == GlyphLayout::Pages ? "pages" : "rows"; }
+std::string_view GlyphLayoutName(GlyphLayout layout)
+{
+    return layout == GlyphLayout::Pages ? "pages" : "rows";
+}
 
 std::optional<GlyphLayout> GlyphLayoutNamed(std::string_view name)
 {
@@ -22,12 +25,15 @@ int PackedSize(int width, int height, GlyphLayout layout)
     return layout == GlyphLayout::Rows ? (width + 7) / 8 * height : width * ((height + 7) / 8);
 }
 
-void AppendPacked(const RgbRaster &raster, PixelBox box, GlyphLayout layout, std::vector<std::uint8_t> &out)
+void AppendPacked(const RgbRaster &raster, PixelBox box, GlyphLayout layout,
+                  std::vector<std::uint8_t> &out)
 {
-    if (box.left < 0 || box.top < 0 || box.width < 0 || box.height < 0 || box.left + box.width > raster.width ||
-        box.top + box.height > raster.height)
+    if (box.left < 0 || box.top < 0 || box.width < 0 || box.height < 0 ||
+        box.left + box.width > raster.width || box.top + box.height > raster.height)
         throw std::invalid_argument("glyph box outside the raster");
-    const auto ink = [&](int x, int y) { return raster.At(box.left + x, box.top + y) == kRasterBlack; };
+    const auto ink = [&](int x, int y) {
+        return raster.At(box.left + x, box.top + y) == kRasterBlack;
+    };
     const std::size_t start = out.size();
     out.resize(start + static_cast<std::size_t>(PackedSize(box.width, box.height, layout)), 0);
     std::uint8_t *bytes = out.data() + start;

@@ -34,7 +34,8 @@ struct PixelBox {
 int PackedSize(int width, int height, GlyphLayout layout);
 
 // Appends the box's bits in the layout. Throws std::invalid_argument for a box outside the raster.
-void AppendPacked(const RgbRaster &raster, PixelBox box, GlyphLayout layout, std::vector<std::uint8_t> &out);
+void AppendPacked(const RgbRaster &raster, PixelBox box, GlyphLayout layout,
+                  std::vector<std::uint8_t> &out);
 
 // The smallest box holding every pixel that is not exactly white; nothing for a blank raster.
 std::optional<PixelBox> FindInkBox(const RgbRaster &raster);

@@ -4,8 +4,8 @@
 
 namespace zolvik {
 
-std::vector<std::uint8_t> FixedGlyphBitmaps(std::span<const GlyphImage> images, InkRows rows, GlyphLayout layout,
-                                            bool keepMissing)
+std::vector<std::uint8_t> FixedGlyphBitmaps(std::span<const GlyphImage> images, InkRows rows,
+                                            GlyphLayout layout, bool keepMissing)
 {
     std::vector<std::uint8_t> bytes;
     if (images.empty())
@@ -24,7 +24,8 @@ std::vector<std::uint8_t> FixedGlyphBitmaps(std::span<const GlyphImage> images, 
     return bytes;
 }
 
-ProportionalGlyphs PackProportionalGlyphs(std::span<const GlyphImage> images, GlyphLayout layout, bool keepMissing)
+ProportionalGlyphs PackProportionalGlyphs(std::span<const GlyphImage> images, GlyphLayout layout,
+                                          bool keepMissing)
 {
     ProportionalGlyphs set;
     set.glyphs.reserve(images.size());

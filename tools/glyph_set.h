@@ -22,13 +22,16 @@ struct GlyphImage {
 };
 
 // A code the font does not have is left empty (its raster is not used) unless keepMissing.
-inline bool GlyphDrawn(const GlyphImage &image, bool keepMissing) { return image.present || keepMissing; }
+inline bool GlyphDrawn(const GlyphImage &image, bool keepMissing)
+{
+    return image.present || keepMissing;
+}
 
 // The glyphs' cells one after the other, each the ink rows of its raster across the whole
 // raster width, packed in the layout; an empty cell is all 0. Every raster must be as wide as
 // the first and hold the rows. Throws std::invalid_argument otherwise.
-std::vector<std::uint8_t> FixedGlyphBitmaps(std::span<const GlyphImage> images, InkRows rows, GlyphLayout layout,
-                                            bool keepMissing);
+std::vector<std::uint8_t> FixedGlyphBitmaps(std::span<const GlyphImage> images, InkRows rows,
+                                            GlyphLayout layout, bool keepMissing);
 
 // Where one proportional glyph's bits are and how it stands on the line.
 struct ProportionalGlyph {
@@ -43,10 +46,12 @@ struct ProportionalGlyph {
 };
 
 struct ProportionalGlyphs {
-    std::vector<std::uint8_t> bitmaps;  // each glyph's ink box packed in the layout, one after the other
+    std::vector<std::uint8_t>
+        bitmaps;  // each glyph's ink box packed in the layout, one after the other
     std::vector<ProportionalGlyph> glyphs;
 };
 
-ProportionalGlyphs PackProportionalGlyphs(std::span<const GlyphImage> images, GlyphLayout layout, bool keepMissing);
+ProportionalGlyphs PackProportionalGlyphs(std::span<const GlyphImage> images, GlyphLayout layout,
+                                          bool keepMissing);
 
 }  // namespace zolvik

@@ -26,7 +26,8 @@ std::string GlyphTableEntry(const ProportionalGlyph &glyph)
 std::span<const std::uint8_t> GlyphBytes(const ProportionalGlyphs &set, std::size_t index)
 {
     const std::size_t begin = set.glyphs[index].offset;
-    const std::size_t end = index + 1 < set.glyphs.size() ? set.glyphs[index + 1].offset : set.bitmaps.size();
+    const std::size_t end =
+        index + 1 < set.glyphs.size() ? set.glyphs[index + 1].offset : set.bitmaps.size();
     return std::span<const std::uint8_t>(set.bitmaps).subspan(begin, end - begin);
 }
 
@@ -35,7 +36,8 @@ void CheckProportionalFontHeader(const ProportionalFontHeader &header)
     if (header.first < 0 || header.last > 255 || header.first > header.last)
         throw std::invalid_argument("the character range must lie within 0 to 255");
     if (header.glyphs.glyphs.size() != static_cast<std::size_t>(header.last - header.first + 1))
-        throw std::invalid_argument("the glyph table does not hold one glyph per code of the range");
+        throw std::invalid_argument(
+            "the glyph table does not hold one glyph per code of the range");
     std::uint32_t next = 0;
     for (const ProportionalGlyph &glyph : header.glyphs.glyphs) {
         if (glyph.offset < next || glyph.offset > header.glyphs.bitmaps.size())
@@ -62,13 +64,15 @@ void WriteProportionalFontHeader(std::ostream &stream, const ProportionalFontHea
     WriteLine(stream, "const char fontmap" + id + "[" + std::to_string(total) + "] = {");
     for (std::size_t i = 0; i < count; ++i) {
         const std::span<const std::uint8_t> bytes = GlyphBytes(header.glyphs, i);
-        WriteLine(stream, GlyphLine(bytes.data(), static_cast<int>(bytes.size()), header.first + static_cast<int>(i)));
+        WriteLine(stream, GlyphLine(bytes.data(), static_cast<int>(bytes.size()),
+                                    header.first + static_cast<int>(i)));
     }
     WriteLine(stream, "};");
     WriteLine(stream, " ");
     WriteLine(stream, "const tGLYPH glyphs" + id + "[" + std::to_string(count) + "] = {");
     for (std::size_t i = 0; i < count; ++i)
-        WriteLine(stream, "    " + GlyphTableEntry(header.glyphs.glyphs[i]) + (i + 1 < count ? ", " : " ") +
+        WriteLine(stream, "    " + GlyphTableEntry(header.glyphs.glyphs[i]) +
+                              (i + 1 < count ? ", " : " ") +
                               GlyphCodeComment(header.first + static_cast<int>(i)));
     WriteLine(stream, "};");
     WriteLine(stream, " ");

@@ -27,7 +27,8 @@ std::string BmbPath(const std::string &inputPath)
 {
     const std::size_t nameStart = inputPath.find_last_of('/');
     const std::size_t dot = inputPath.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
+    const bool hasExtension =
+        dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
     return (hasExtension ? inputPath.substr(0, dot) : inputPath) + ".bmb";
 }
 

@@ -16,9 +16,15 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(begin, text.find_last_not_of(kBlanks) + 1 - begin);
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+std::string Quoted(std::string_view text)
+{
+    return "\"" + std::string(text) + "\"";
+}
 
-LcdArrayReading Failure(std::string error) { return {std::nullopt, {}, std::move(error)}; }
+LcdArrayReading Failure(std::string error)
+{
+    return {std::nullopt, {}, std::move(error)};
+}
 
 // The digits' value in the base; nothing for no digits, a foreign digit or a value over 255.
 std::optional<int> DigitsValue(std::string_view digits, int base)
@@ -107,7 +113,8 @@ LcdArrayReading ReadLcdArrayText(std::string_view text)
     std::vector<std::string_view> items;
     for (std::size_t start = 0;;) {
         const std::size_t comma = list.find(',', start);
-        items.push_back(Trimmed(list.substr(start, comma == std::string_view::npos ? comma : comma - start)));
+        items.push_back(
+            Trimmed(list.substr(start, comma == std::string_view::npos ? comma : comma - start)));
         if (comma == std::string_view::npos)
             break;
         start = comma + 1;
@@ -124,7 +131,8 @@ LcdArrayReading ReadLcdArrayText(std::string_view text)
             return Failure(row + " is empty");
         const std::optional<int> value = RowValue(items[r]);
         if (!value)
-            return Failure(row + " is not a binary, hexadecimal or decimal number: " + Quoted(items[r]));
+            return Failure(row +
+                           " is not a binary, hexadecimal or decimal number: " + Quoted(items[r]));
         if (*value > 31)
             return Failure(row + " is over 31, wider than 5 pixels: " + Quoted(items[r]));
         rows[r] = static_cast<std::uint8_t>(*value);

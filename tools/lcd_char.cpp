@@ -18,12 +18,9 @@ LcdRowBytes LcdCharRowBytes(LcdCharView pixels)
 std::string LcdRowText(std::uint8_t row, int base)
 {
     switch (base) {
-    case kLcdBaseBinary:
-        return "0b" + IntToBin(row, kLcdColumns);
-    case kLcdBaseHexadecimal:
-        return "0x" + IntToHex(row, 2);
-    default:
-        return IntToStr(row);
+    case kLcdBaseBinary: return "0b" + IntToBin(row, kLcdColumns);
+    case kLcdBaseHexadecimal: return "0x" + IntToHex(row, 2);
+    default: return IntToStr(row);
     }
 }
 
@@ -38,7 +35,10 @@ std::string LcdRowListText(const LcdRowBytes &rows, int base)
     return text;
 }
 
-std::string_view LcdArrayName(std::string_view name) { return name.empty() ? std::string_view("newArrray") : name; }
+std::string_view LcdArrayName(std::string_view name)
+{
+    return name.empty() ? std::string_view("newArrray") : name;
+}
 
 std::string LcdArrayText(std::string_view name, const LcdRowBytes &rows, int base)
 {

@@ -17,10 +17,16 @@ using LcdCharTable = std::array<std::uint8_t, kLcdColumns * kLcdRows>;
 using LcdCharView = std::span<const std::uint8_t, kLcdColumns * kLcdRows>;
 using LcdRowBytes = std::array<std::uint8_t, kLcdRows>;
 
-constexpr int LcdIndex(int column, int row) { return kLcdRows * column + row; }
+constexpr int LcdIndex(int column, int row)
+{
+    return kLcdRows * column + row;
+}
 
 // A pressed pixel: 0 becomes 1, any other value 0.
-constexpr std::uint8_t ToggledLcdPixel(std::uint8_t pixel) { return pixel == 0 ? 1 : 0; }
+constexpr std::uint8_t ToggledLcdPixel(std::uint8_t pixel)
+{
+    return pixel == 0 ? 1 : 0;
+}
 
 // Colours as 0x00BBGGRR: on pixels white, off pixels and the preview background blue.
 inline constexpr std::uint32_t kLcdOnColour = 0xFFFFFF;

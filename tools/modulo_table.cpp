@@ -17,7 +17,8 @@ constexpr std::size_t kValueWidth = 4;
 std::size_t DecimalWidth(std::int32_t value)
 {
     char digits[16];
-    return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr - digits);
+    return static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, value).ptr -
+                                    digits);
 }
 
 void AppendInt(std::string &out, std::int32_t value, std::size_t width = 0)
@@ -82,8 +83,7 @@ std::string ModuloTable(std::int32_t first, std::int32_t last, std::int32_t modu
 
     // Every line is at most as long as the widest value, the modulus twice (the remainder
     // never has more digits) and the fixed text.
-    const std::size_t valueWidth =
-        std::max({kValueWidth, DecimalWidth(first), DecimalWidth(last)});
+    const std::size_t valueWidth = std::max({kValueWidth, DecimalWidth(first), DecimalWidth(last)});
     const std::size_t longestLine = valueWidth + 5 + 2 * DecimalWidth(modulus) + 3 + 1;
     std::string table;
     table.reserve(static_cast<std::size_t>(count) * longestLine);

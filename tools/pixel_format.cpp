@@ -7,26 +7,38 @@ namespace zolvik {
 
 namespace {
 
-std::uint32_t Rgb888(std::uint32_t c) { return std::uint32_t{RedOf(c)} << 16 | std::uint32_t{GreenOf(c)} << 8 | BlueOf(c); }
+std::uint32_t Rgb888(std::uint32_t c)
+{
+    return std::uint32_t{RedOf(c)} << 16 | std::uint32_t{GreenOf(c)} << 8 | BlueOf(c);
+}
 
 std::uint32_t Rgb565(std::uint32_t c)
 {
-    return std::uint32_t(RedOf(c) >> 3) << 11 | std::uint32_t(GreenOf(c) >> 2) << 5 | std::uint32_t(BlueOf(c) >> 3);
+    return std::uint32_t(RedOf(c) >> 3) << 11 | std::uint32_t(GreenOf(c) >> 2) << 5 |
+           std::uint32_t(BlueOf(c) >> 3);
 }
 
 std::uint32_t Bgr565(std::uint32_t c)
 {
-    return std::uint32_t(BlueOf(c) >> 3) << 11 | std::uint32_t(GreenOf(c) >> 2) << 5 | std::uint32_t(RedOf(c) >> 3);
+    return std::uint32_t(BlueOf(c) >> 3) << 11 | std::uint32_t(GreenOf(c) >> 2) << 5 |
+           std::uint32_t(RedOf(c) >> 3);
 }
 
 std::uint32_t Rgb332(std::uint32_t c)
 {
-    return std::uint32_t(RedOf(c) >> 5) << 5 | std::uint32_t(GreenOf(c) >> 5) << 2 | std::uint32_t(BlueOf(c) >> 6);
+    return std::uint32_t(RedOf(c) >> 5) << 5 | std::uint32_t(GreenOf(c) >> 5) << 2 |
+           std::uint32_t(BlueOf(c) >> 6);
 }
 
-std::uint32_t Argb8888(std::uint32_t c) { return std::uint32_t{AlphaOf(c)} << 24 | Rgb888(c); }
+std::uint32_t Argb8888(std::uint32_t c)
+{
+    return std::uint32_t{AlphaOf(c)} << 24 | Rgb888(c);
+}
 
-std::uint32_t Mono(std::uint32_t c) { return AlphaOf(c) >= 128 && Luminance1000(c) < 127500 ? 1 : 0; }
+std::uint32_t Mono(std::uint32_t c)
+{
+    return AlphaOf(c) >= 128 && Luminance1000(c) < 127500 ? 1 : 0;
+}
 
 constexpr std::array<PixelFormatInfo, 7> kFormats{{
     {PixelFormat::Rgb888, "rgb888", 24, true, 1, "uint8_t", Rgb888},
@@ -40,7 +52,10 @@ constexpr std::array<PixelFormatInfo, 7> kFormats{{
 
 }  // namespace
 
-std::span<const PixelFormatInfo> PixelFormats() { return kFormats; }
+std::span<const PixelFormatInfo> PixelFormats()
+{
+    return kFormats;
+}
 
 const PixelFormatInfo &FormatInfo(PixelFormat format)
 {
@@ -58,7 +73,10 @@ std::optional<PixelFormat> PixelFormatNamed(std::string_view name)
     return std::nullopt;
 }
 
-int Luminance1000(std::uint32_t rgba) { return 299 * RedOf(rgba) + 587 * GreenOf(rgba) + 114 * BlueOf(rgba); }
+int Luminance1000(std::uint32_t rgba)
+{
+    return 299 * RedOf(rgba) + 587 * GreenOf(rgba) + 114 * BlueOf(rgba);
+}
 
 std::size_t EncodedSize(int width, int height, PixelFormat format)
 {
@@ -67,10 +85,11 @@ std::size_t EncodedSize(int width, int height, PixelFormat format)
     return rowBytes * static_cast<std::size_t>(height);
 }
 
-void AppendEncoded(const RgbaRaster &raster, int left, int top, int width, int height, PixelFormat format,
-                   std::vector<std::uint8_t> &out)
+void AppendEncoded(const RgbaRaster &raster, int left, int top, int width, int height,
+                   PixelFormat format, std::vector<std::uint8_t> &out)
 {
-    if (left < 0 || top < 0 || width < 0 || height < 0 || left + width > raster.width || top + height > raster.height)
+    if (left < 0 || top < 0 || width < 0 || height < 0 || left + width > raster.width ||
+        top + height > raster.height)
         throw std::invalid_argument("block outside the raster");
     const PixelFormatInfo &info = FormatInfo(format);
     out.reserve(out.size() + EncodedSize(width, height, format));

@@ -20,10 +20,10 @@ enum class PixelFormat { Rgb888, Rgb565, Rgb565Be, Bgr565, Rgb332, Argb8888, Mon
 
 struct PixelFormatInfo {
     PixelFormat format;
-    std::string_view name;         // as the user types it
-    int bitsPerPixel;              // 1, 8, 16, 24 or 32
-    bool bigEndian;                // byte order of a multi-byte word
-    int elementBytes;              // size of one element of the C array: the bytes read little-endian
+    std::string_view name;  // as the user types it
+    int bitsPerPixel;       // 1, 8, 16, 24 or 32
+    bool bigEndian;         // byte order of a multi-byte word
+    int elementBytes;       // size of one element of the C array: the bytes read little-endian
     std::string_view elementType;  // C type of that element
     std::uint32_t (*word)(std::uint32_t rgba);
 };
@@ -41,7 +41,7 @@ int Luminance1000(std::uint32_t rgba);
 std::size_t EncodedSize(int width, int height, PixelFormat format);
 
 // Appends the pixels of the block at (left, top) in the format, rows from the top.
-void AppendEncoded(const RgbaRaster &raster, int left, int top, int width, int height, PixelFormat format,
-                   std::vector<std::uint8_t> &out);
+void AppendEncoded(const RgbaRaster &raster, int left, int top, int width, int height,
+                   PixelFormat format, std::vector<std::uint8_t> &out);
 
 }  // namespace zolvik

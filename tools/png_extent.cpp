@@ -11,8 +11,8 @@ constexpr std::array<std::uint8_t, 8> kSignature = {0x89, 'P', 'N', 'G', '\r', '
 
 std::uint32_t BigEndian32(const std::uint8_t *bytes)
 {
-    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) | (std::uint32_t{bytes[2]} << 8) |
-           bytes[3];
+    return (std::uint32_t{bytes[0]} << 24) | (std::uint32_t{bytes[1]} << 16) |
+           (std::uint32_t{bytes[2]} << 8) | bytes[3];
 }
 
 // The CRC-32 of ISO 3309 that PNG chunks carry over their type and data.
@@ -31,7 +31,8 @@ std::uint32_t Crc32(std::span<const std::uint8_t> bytes)
 
 bool IsPngSignature(std::span<const std::uint8_t> file)
 {
-    return file.size() >= kSignature.size() && std::equal(kSignature.begin(), kSignature.end(), file.begin());
+    return file.size() >= kSignature.size() &&
+           std::equal(kSignature.begin(), kSignature.end(), file.begin());
 }
 
 bool PngIsComplete(std::span<const std::uint8_t> file)
@@ -44,7 +45,8 @@ bool PngIsComplete(std::span<const std::uint8_t> file)
         const std::uint32_t length = BigEndian32(file.data() + at);
         if (length > file.size() - at - 12)
             return false;
-        const std::span<const std::uint8_t> typeAndData = file.subspan(at + 4, std::size_t{length} + 4);
+        const std::span<const std::uint8_t> typeAndData =
+            file.subspan(at + 4, std::size_t{length} + 4);
         if (Crc32(typeAndData) != BigEndian32(file.data() + at + 8 + length))
             return false;
         if (std::equal(typeAndData.begin(), typeAndData.begin() + 4, "IEND"))

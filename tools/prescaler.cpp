@@ -12,7 +12,8 @@ std::int64_t CounterLimit(int counterBits)
 long double PrescalerBase(std::int32_t clockHz, std::int32_t periodMs)
 {
     constexpr long double kOneThousandth = 0.001L;  // slightly below 1/1000 at 64 bits
-    return (static_cast<long double>(clockHz) * kOneThousandth) * static_cast<long double>(periodMs);
+    return (static_cast<long double>(clockHz) * kOneThousandth) *
+           static_cast<long double>(periodMs);
 }
 
 std::int64_t RoundCount(long double value)

@@ -12,8 +12,8 @@ struct RegisterReadouts {
     std::array<std::string, 4> lowNibbles;   // byte k's bits 3..0 as one hex digit
     std::array<std::string, 4> highNibbles;  // byte k's bits 7..4 as one hex digit
     std::array<std::string, 4> bytes;        // "0xHH (d)", d from 0 to 255
-    std::array<std::string, 2> words;        // "0xHHHH (d)": word 0 is bits 15..0, word 1 bits 31..16
-    std::string doubleWord;                  // "0xHHHHHHHH (d)", d read as signed 32 bits
+    std::array<std::string, 2> words;  // "0xHHHH (d)": word 0 is bits 15..0, word 1 bits 31..16
+    std::string doubleWord;            // "0xHHHHHHHH (d)", d read as signed 32 bits
 };
 
 RegisterReadouts RegisterReadoutsOf(std::uint32_t value);
@@ -28,6 +28,9 @@ std::uint8_t ByteEntryValue(std::string_view text);
 // `value` with byte `byteIndex` (0 = bits 7..0) replaced by `byte`.
 std::uint32_t WithByte(std::uint32_t value, int byteIndex, std::uint8_t byte);
 
-inline bool BitOf(std::uint32_t value, int bit) { return (value >> bit) & 1u; }
+inline bool BitOf(std::uint32_t value, int bit)
+{
+    return (value >> bit) & 1u;
+}
 
 }  // namespace zolvik

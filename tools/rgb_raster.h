@@ -17,9 +17,9 @@ struct RgbRaster {
 
     RgbRaster() = default;
     RgbRaster(int w, int h, std::uint32_t fill = kRasterWhite)
-        : width(w), height(h), pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill)
-    {
-    }
+        : width(w), height(h),
+          pixels(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), fill)
+    {}
 
     std::uint32_t At(int x, int y) const { return pixels[Index(x, y)]; }
     void Set(int x, int y, std::uint32_t colour) { pixels[Index(x, y)] = colour; }
@@ -27,7 +27,8 @@ struct RgbRaster {
 private:
     std::size_t Index(int x, int y) const
     {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+        return static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+               static_cast<std::size_t>(x);
     }
 };
 

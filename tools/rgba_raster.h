@@ -17,14 +17,27 @@ struct RgbaRaster {
 
     std::uint32_t At(int x, int y) const
     {
-        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x)];
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
     }
 };
 
-constexpr std::uint8_t RedOf(std::uint32_t rgba) { return static_cast<std::uint8_t>(rgba); }
-constexpr std::uint8_t GreenOf(std::uint32_t rgba) { return static_cast<std::uint8_t>(rgba >> 8); }
-constexpr std::uint8_t BlueOf(std::uint32_t rgba) { return static_cast<std::uint8_t>(rgba >> 16); }
-constexpr std::uint8_t AlphaOf(std::uint32_t rgba) { return static_cast<std::uint8_t>(rgba >> 24); }
+constexpr std::uint8_t RedOf(std::uint32_t rgba)
+{
+    return static_cast<std::uint8_t>(rgba);
+}
+constexpr std::uint8_t GreenOf(std::uint32_t rgba)
+{
+    return static_cast<std::uint8_t>(rgba >> 8);
+}
+constexpr std::uint8_t BlueOf(std::uint32_t rgba)
+{
+    return static_cast<std::uint8_t>(rgba >> 16);
+}
+constexpr std::uint8_t AlphaOf(std::uint32_t rgba)
+{
+    return static_cast<std::uint8_t>(rgba >> 24);
+}
 
 // The same picture with every pixel opaque.
 inline RgbaRaster OpaqueRaster(const RgbRaster &raster)

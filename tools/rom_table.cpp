@@ -56,7 +56,8 @@ public:
         for (int i = kDigits - 1;; --i) {
             char &digit = FDigits[i];
             if (digit != top) {
-                digit = (Kind == RomIndex::Hex && digit == '9') ? 'A' : static_cast<char>(digit + 1);
+                digit =
+                    (Kind == RomIndex::Hex && digit == '9') ? 'A' : static_cast<char>(digit + 1);
                 return;
             }
             digit = '0';
@@ -79,9 +80,7 @@ private:
 class TableEncoder {
 public:
     TableEncoder(const RomTableStyle &style, const RomTableWrite &write)
-        : FStyle(style),
-          FWrite(write),
-          FBuffer(kRomTableWriteChunk + kStepRoom),
+        : FStyle(style), FWrite(write), FBuffer(kRomTableWriteChunk + kStepRoom),
           FIndex(style.index, style.indexWidth)
     {
         FPos = FBuffer.data();
@@ -218,7 +217,8 @@ void EncodeElements(TableEncoder &encoder, std::uint64_t inputBytes, std::uint64
     while (remaining > 0) {
         const std::size_t count = static_cast<std::size_t>(std::min(remaining, perChunk));
         const std::size_t wanted = count * N;
-        const std::size_t present = static_cast<std::size_t>(std::min<std::uint64_t>(wanted, bytesLeft));
+        const std::size_t present =
+            static_cast<std::size_t>(std::min<std::uint64_t>(wanted, bytesLeft));
         read(reinterpret_cast<char *>(input.data()), present);
         std::fill(input.begin() + present, input.begin() + wanted, pad);
         encoder.Elements<N, BigEndian, Index>(input.data(), count, count == remaining);
@@ -236,7 +236,8 @@ void EncodeIndexed(TableEncoder &encoder, RomIndex index, std::uint64_t inputByt
         EncodeElements<N, BigEndian, RomIndex::None>(encoder, inputBytes, elementCount, pad, read);
         break;
     case RomIndex::Decimal:
-        EncodeElements<N, BigEndian, RomIndex::Decimal>(encoder, inputBytes, elementCount, pad, read);
+        EncodeElements<N, BigEndian, RomIndex::Decimal>(encoder, inputBytes, elementCount, pad,
+                                                        read);
         break;
     case RomIndex::Hex:
         EncodeElements<N, BigEndian, RomIndex::Hex>(encoder, inputBytes, elementCount, pad, read);
@@ -273,7 +274,8 @@ void WriteRomTable(std::uint64_t inputBytes, const RomTableLayout &layout, const
         throw Error("Invalid element size");
     const std::uint64_t elementCount = RomTableElementCount(inputBytes, layout);
     // Only the bytes of whole elements are read, and of the padded one.
-    const std::uint64_t tableBytes = std::min(inputBytes, elementCount * static_cast<std::uint64_t>(n));
+    const std::uint64_t tableBytes =
+        std::min(inputBytes, elementCount * static_cast<std::uint64_t>(n));
     const RomTableStyle style = RomTableStyleOf(layout, elementCount);
 
     TableEncoder encoder(style, write);

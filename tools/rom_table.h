@@ -17,15 +17,15 @@
 namespace zolvik {
 
 struct RomTableLayout {
-    int elementBytes = 1;          // 1, 2 or 4
+    int elementBytes = 1;  // 1, 2 or 4
     RomFormat format = RomFormat::C;
-    std::int32_t columns = 8;      // elements per data line, counted in 8 bits (0 gives 256)
-    std::int32_t tabs = 1;         // data lines get this many tabs, header and footer one fewer
+    std::int32_t columns = 8;  // elements per data line, counted in 8 bits (0 gives 256)
+    std::int32_t tabs = 1;     // data lines get this many tabs, header and footer one fewer
     // The table's identifier. Empty keeps "data" (C) and "DATA_ROM" (VHDL); the formats
     // that declare a named table refuse an empty one, and WriteRomTableFile gives them
     // RomTableDefaultName of the input instead.
     std::string name = {};
-    bool bigEndian = false;        // an element's first byte is its most significant
+    bool bigEndian = false;  // an element's first byte is its most significant
     // Pads a trailing partial element with this byte; without it the remainder is left out.
     std::optional<std::uint8_t> pad = {};
 };
@@ -53,8 +53,8 @@ std::uint64_t RomTableElementCount(std::uint64_t inputBytes, const RomTableLayou
 // line ending in CR LF. Only the bytes of the table's elements are read. A layout the
 // format cannot write (a bad element size or name, an empty input for a format without
 // empty tables) throws Error before anything is read or written.
-void WriteRomTable(std::uint64_t inputBytes, const RomTableLayout &layout,
-                   const RomTableRead &read, const RomTableWrite &write);
+void WriteRomTable(std::uint64_t inputBytes, const RomTableLayout &layout, const RomTableRead &read,
+                   const RomTableWrite &write);
 
 // The table of an input held in memory.
 std::string RomTableText(std::string_view input, const RomTableLayout &layout);

@@ -27,8 +27,14 @@ constexpr int kDeviceIoError = 1117;
 // The name that stands for standard input or standard output.
 constexpr const char *kStandardStream = "-";
 
-[[noreturn]] void ThrowIoError(int number) { throw Error(IoErrorMessage(number)); }
-[[noreturn]] void ThrowErrno(int errnoValue) { ThrowIoError(IoErrorNumberFromErrno(errnoValue)); }
+[[noreturn]] void ThrowIoError(int number)
+{
+    throw Error(IoErrorMessage(number));
+}
+[[noreturn]] void ThrowErrno(int errnoValue)
+{
+    ThrowIoError(IoErrorNumberFromErrno(errnoValue));
+}
 
 // The numbered message of a system refusal; the file layer's own text for the rest (a FIFO,
 // a device or a folder, or a planted link), which has no number.

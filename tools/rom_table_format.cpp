@@ -11,8 +11,14 @@ constexpr std::string_view kNameDelimiters = "\\/:";
 constexpr std::string_view kNameDelimiters = "/";
 #endif
 
-bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

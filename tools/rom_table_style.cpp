@@ -12,8 +12,14 @@ namespace {
 // The tab loops count in 8 bits: no line gets more than 255 tabs.
 constexpr std::int32_t kMaxTabs = 255;
 
-bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c)
+{
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 bool IsCIdentifier(std::string_view name)
 {
@@ -151,7 +157,8 @@ RomTableStyle RomTableStyleOf(const RomTableLayout &layout, std::uint64_t elemen
         style.close = ";";
         break;
     case RomFormat::VhdlPackage:
-        style.head = {"library ieee;", "use ieee.std_logic_1164.all;", "package " + name + "_pkg is",
+        style.head = {"library ieee;", "use ieee.std_logic_1164.all;",
+                      "package " + name + "_pkg is",
                       h + "type " + name + "_t is array (0 to " + lastIndex + ") of " + vector,
                       h + "constant " + name + " : " + name + "_t := ("};
         style.tail = {h + ");", "end package " + name + "_pkg;"};

@@ -36,13 +36,13 @@ struct RomTableStyle {
     std::string dataIndent;         // begins every data line
     std::int32_t columns = 8;       // elements a data line, counted in 8 bits (0 gives 256)
     RomIndex index = RomIndex::None;
-    int indexWidth = 1;             // digits of a hexadecimal address
-    RomTextPiece indexEnd;          // after the index
-    RomTextPiece open;              // before the value's digits
-    RomTextPiece close;             // after them
-    RomTextPiece separator;         // after an element that another follows on its line
+    int indexWidth = 1;               // digits of a hexadecimal address
+    RomTextPiece indexEnd;            // after the index
+    RomTextPiece open;                // before the value's digits
+    RomTextPiece close;               // after them
+    RomTextPiece separator;           // after an element that another follows on its line
     RomTextPiece separatorAtLineEnd;  // after one that fills its line, another following
-    RomTextPiece last;              // after the table's last element
+    RomTextPiece last;                // after the table's last element
 };
 
 // The style of the layout's format for `elementCount` elements. Throws Error for a name the

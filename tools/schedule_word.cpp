@@ -32,12 +32,14 @@ std::int32_t EncodeScheduleWord(std::int32_t duration, std::int32_t start, std::
 
 std::int32_t ScheduleDuration(std::int32_t word)
 {
-    return static_cast<std::int32_t>((static_cast<std::uint32_t>(word) >> kDurationShift) & kTwelveBits);
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(word) >> kDurationShift) &
+                                     kTwelveBits);
 }
 
 std::int32_t ScheduleStart(std::int32_t word)
 {
-    return static_cast<std::int32_t>((static_cast<std::uint32_t>(word) >> kStartShift) & kTwelveBits);
+    return static_cast<std::int32_t>((static_cast<std::uint32_t>(word) >> kStartShift) &
+                                     kTwelveBits);
 }
 
 ScheduleFlags ScheduleFlagsOf(std::int32_t word)
@@ -64,6 +66,9 @@ PickerTime PickerTimeOf(std::int32_t minutes)
     return {hour, minute};
 }
 
-std::string ScheduleHexText(std::int32_t word) { return "0x" + IntToHex(word, 8); }
+std::string ScheduleHexText(std::int32_t word)
+{
+    return "0x" + IntToHex(word, 8);
+}
 
 }  // namespace zolvik

@@ -20,7 +20,8 @@ std::pair<long double, long double> ConvertTemperature(TemperatureScale source, 
                 (value - kFahrenheitZero) / kFahrenheitPerKelvin + kKelvinOffset};
     case TemperatureScale::Kelvin:
     default:
-        return {value - kKelvinOffset, (value - kKelvinOffset) * kFahrenheitPerKelvin + kFahrenheitZero};
+        return {value - kKelvinOffset,
+                (value - kKelvinOffset) * kFahrenheitPerKelvin + kFahrenheitZero};
     }
 }
 

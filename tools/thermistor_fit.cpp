@@ -138,14 +138,15 @@ FitErrors ErrorsOf(const std::vector<ThermistorPoint> &points, auto modelCelsius
     FitErrors errors;
     long double squares = 0.0L;
     for (const ThermistorPoint &p : points) {
-        const double error = static_cast<double>(
-            static_cast<long double>(modelCelsius(p.ohms)) - static_cast<long double>(p.celsius));
+        const double error = static_cast<double>(static_cast<long double>(modelCelsius(p.ohms)) -
+                                                 static_cast<long double>(p.celsius));
         errors.perPoint.push_back(error);
         errors.maxAbsolute = std::fmax(errors.maxAbsolute, std::fabs(error));
         squares += static_cast<long double>(error) * error;
     }
     if (!points.empty())
-        errors.rms = static_cast<double>(std::sqrt(squares / static_cast<long double>(points.size())));
+        errors.rms =
+            static_cast<double>(std::sqrt(squares / static_cast<long double>(points.size())));
     return errors;
 }
 
@@ -218,9 +219,8 @@ double SteinhartCelsius(const SteinhartCoefficients &k, double ohms)
 
 double BetaCelsius(const BetaModel &model, double ohms)
 {
-    const long double inverse =
-        InverseKelvin(model.t0Celsius) +
-        std::log(static_cast<long double>(ohms) / model.r0) / model.beta;
+    const long double inverse = InverseKelvin(model.t0Celsius) +
+                                std::log(static_cast<long double>(ohms) / model.r0) / model.beta;
     return static_cast<double>(1.0L / inverse - kZeroCelsiusInKelvin);
 }
 
@@ -235,8 +235,8 @@ double ModelOhms(const ThermistorModel &model, double celsius)
 {
     const long double y = InverseKelvin(celsius);
     if (const auto *beta = std::get_if<BetaModel>(&model))
-        return static_cast<double>(
-            beta->r0 * std::exp(beta->beta * (y - InverseKelvin(beta->t0Celsius))));
+        return static_cast<double>(beta->r0 *
+                                   std::exp(beta->beta * (y - InverseKelvin(beta->t0Celsius))));
     const SteinhartCoefficients &k = std::get<SteinhartCoefficients>(model);
     // ln R solves C l^3 + B l + (A - y) = 0: Cardano's root where it is the only real one,
     // the straight line otherwise, then Newton steps to the last digits.
@@ -255,7 +255,8 @@ double ModelOhms(const ThermistorModel &model, double celsius)
     return static_cast<double>(std::exp(l));
 }
 
-FitErrors SteinhartErrors(const SteinhartCoefficients &k, const std::vector<ThermistorPoint> &points)
+FitErrors SteinhartErrors(const SteinhartCoefficients &k,
+                          const std::vector<ThermistorPoint> &points)
 {
     return ErrorsOf(points, [&](double ohms) { return SteinhartCelsius(k, ohms); });
 }

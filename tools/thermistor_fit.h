@@ -54,7 +54,8 @@ struct FitErrors {
     double maxAbsolute = 0.0;
     double rms = 0.0;
 };
-FitErrors SteinhartErrors(const SteinhartCoefficients &k, const std::vector<ThermistorPoint> &points);
+FitErrors SteinhartErrors(const SteinhartCoefficients &k,
+                          const std::vector<ThermistorPoint> &points);
 FitErrors BetaErrors(const BetaModel &model, const std::vector<ThermistorPoint> &points);
 
 // Both fits and their errors; the Beta model referred to 25 degrees Celsius.

@@ -37,8 +37,8 @@ std::optional<TileSize> ParseTileSize(std::string_view text)
 
 bool IsTileSheet(int width, int height, TileSize tile)
 {
-    return tile.width >= 1 && tile.height >= 1 && width >= 0 && height >= 0 && width % tile.width == 0 &&
-           height % tile.height == 0;
+    return tile.width >= 1 && tile.height >= 1 && width >= 0 && height >= 0 &&
+           width % tile.width == 0 && height % tile.height == 0;
 }
 
 int TileCount(int width, int height, TileSize tile)
@@ -55,8 +55,8 @@ std::vector<std::uint8_t> TileRecords(const RgbaRaster &sheet, TileSize tile, Pi
     std::vector<std::uint8_t> bytes;
     bytes.reserve(static_cast<std::size_t>(count) * EncodedSize(tile.width, tile.height, format));
     for (int k = 0; k < count; ++k)
-        AppendEncoded(sheet, (k % columns) * tile.width, (k / columns) * tile.height, tile.width, tile.height,
-                      format, bytes);
+        AppendEncoded(sheet, (k % columns) * tile.width, (k / columns) * tile.height, tile.width,
+                      tile.height, format, bytes);
     return bytes;
 }
 

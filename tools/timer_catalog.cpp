@@ -21,7 +21,8 @@ const std::vector<std::uint64_t> kAvr2Prescalers = {1, 8, 32, 64, 128, 256, 1024
 
 std::uint64_t PositionOf(const std::vector<std::uint64_t> &list, std::uint64_t value)
 {
-    return static_cast<std::uint64_t>(std::lower_bound(list.begin(), list.end(), value) - list.begin());
+    return static_cast<std::uint64_t>(std::lower_bound(list.begin(), list.end(), value) -
+                                      list.begin());
 }
 
 std::vector<RegisterValue> RegistersOf(const TimerSpec &timer, std::uint64_t prescaler,
@@ -29,16 +30,11 @@ std::vector<RegisterValue> RegistersOf(const TimerSpec &timer, std::uint64_t pre
 {
     const std::uint64_t index = PositionOf(timer.prescalers, prescaler);
     switch (timer.family) {
-    case TimerFamily::Avr0:
-        return {{"CS0", index + 1}, {"OCR0A", count - 1}};
-    case TimerFamily::Avr1:
-        return {{"CS1", index + 1}, {"OCR1A", count - 1}};
-    case TimerFamily::Avr2:
-        return {{"CS2", index + 1}, {"OCR2A", count - 1}};
-    case TimerFamily::General16:
-        return {{"PSC", prescaler - 1}, {"ARR", count - 1}};
-    case TimerFamily::Custom:
-        break;
+    case TimerFamily::Avr0: return {{"CS0", index + 1}, {"OCR0A", count - 1}};
+    case TimerFamily::Avr1: return {{"CS1", index + 1}, {"OCR1A", count - 1}};
+    case TimerFamily::Avr2: return {{"CS2", index + 1}, {"OCR2A", count - 1}};
+    case TimerFamily::General16: return {{"PSC", prescaler - 1}, {"ARR", count - 1}};
+    case TimerFamily::Custom: break;
     }
     return {{"PRESCALER_INDEX", index}, {"TOP", count - 1}};
 }
@@ -125,10 +121,11 @@ PeriodFraction ParsePeriod(std::string_view text)
 {
     const std::string original(text);
     std::uint64_t unitScale = 1;
-    for (const auto &[suffix, scale] : {std::pair<std::string_view, std::uint64_t>{"ns", 1000000000},
-                                        {"us", 1000000},
-                                        {"ms", 1000},
-                                        {"s", 1}})
+    for (const auto &[suffix, scale] :
+         {std::pair<std::string_view, std::uint64_t>{"ns", 1000000000},
+          {"us", 1000000},
+          {"ms", 1000},
+          {"s", 1}})
         if (text.ends_with(suffix)) {
             text.remove_suffix(suffix.size());
             unitScale = scale;
@@ -189,10 +186,11 @@ std::vector<TimerPair> TimerPairs(const TimerSpec &timer, std::uint64_t clockHz,
             TimerPair pair;
             pair.prescaler = prescaler;
             pair.count = count;
-            pair.periodSeconds = static_cast<double>(static_cast<long double>(prescaler) * count / clockHz);
-            const long double signedDeviation =
-                reached >= wanted ? static_cast<long double>(reached - wanted)
-                                  : -static_cast<long double>(wanted - reached);
+            pair.periodSeconds =
+                static_cast<double>(static_cast<long double>(prescaler) * count / clockHz);
+            const long double signedDeviation = reached >= wanted
+                                                    ? static_cast<long double>(reached - wanted)
+                                                    : -static_cast<long double>(wanted - reached);
             pair.errorPpm = static_cast<double>(signedDeviation / wanted * 1e6L);
             pair.registers = RegistersOf(timer, prescaler, count);
             ranked.push_back({reached >= wanted ? reached - wanted : wanted - reached, pair});
@@ -215,10 +213,9 @@ std::vector<TimerPair> TimerPairs(const TimerSpec &timer, std::uint64_t clockHz,
 
 std::string TimerPairLine(const TimerPair &pair)
 {
-    std::string line = "prescaler = " + std::to_string(pair.prescaler) +
-                       " count = " + std::to_string(pair.count) +
-                       " period = " + Shortest(pair.periodSeconds) +
-                       " error_ppm = " + Shortest(pair.errorPpm);
+    std::string line =
+        "prescaler = " + std::to_string(pair.prescaler) + " count = " + std::to_string(pair.count) +
+        " period = " + Shortest(pair.periodSeconds) + " error_ppm = " + Shortest(pair.errorPpm);
     for (const RegisterValue &r : pair.registers)
         line += " " + r.name + " = " + std::to_string(r.value);
     return line;

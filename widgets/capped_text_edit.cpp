@@ -26,8 +26,7 @@ qsizetype TypedLength(const QKeyEvent *event)
 
 CappedTextEdit::CappedTextEdit(int capacity, QWidget *parent)
     : QTextEdit(parent), FCapacity(capacity)
-{
-}
+{}
 
 int CappedTextEdit::Length() const
 {
@@ -38,9 +37,10 @@ int CappedTextEdit::Length() const
 bool CappedTextEdit::Fits(qsizetype added) const
 {
     const QTextCursor cursor = textCursor();
-    return zolvik::EditFits(static_cast<std::size_t>(Length()),
-                            static_cast<std::size_t>(cursor.selectionEnd() - cursor.selectionStart()),
-                            static_cast<std::size_t>(added), static_cast<std::size_t>(FCapacity));
+    return zolvik::EditFits(
+        static_cast<std::size_t>(Length()),
+        static_cast<std::size_t>(cursor.selectionEnd() - cursor.selectionStart()),
+        static_cast<std::size_t>(added), static_cast<std::size_t>(FCapacity));
 }
 
 void CappedTextEdit::keyPressEvent(QKeyEvent *event)

@@ -59,10 +59,16 @@ void TPixelGrid::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
-void TPixelGrid::mouseReleaseEvent(QMouseEvent *event) { event->accept(); }
+void TPixelGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
 
 // A double click is a press followed by a second press on the same cell.
-void TPixelGrid::mouseDoubleClickEvent(QMouseEvent *event) { mousePressEvent(event); }
+void TPixelGrid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    mousePressEvent(event);
+}
 
 // Only the movement keys reach the table; any other key, including the letters and digits
 // the table would search the cell texts for, moves nothing.
@@ -76,11 +82,8 @@ void TPixelGrid::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Home:
     case Qt::Key_End:
     case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        break;
-    default:
-        event->ignore();
-        return;
+    case Qt::Key_PageDown: break;
+    default: event->ignore(); return;
     }
     const QModelIndex before = currentIndex();
     QTableWidget::keyPressEvent(event);
@@ -93,8 +96,7 @@ void TPixelGrid::keyboardSearch(const QString &) {}
 
 TCellPainter::TCellPainter(DrawCell draw, QObject *parent)
     : QAbstractItemDelegate(parent), FDraw(std::move(draw))
-{
-}
+{}
 
 void TCellPainter::paint(QPainter *painter, const QStyleOptionViewItem &option,
                          const QModelIndex &index) const

@@ -39,8 +39,8 @@ private:
 // and row and its model index; nothing else is drawn.
 class TCellPainter : public QAbstractItemDelegate {
 public:
-    using DrawCell = std::function<void(QPainter *, const QRect &, int column, int row,
-                                        const QModelIndex &)>;
+    using DrawCell =
+        std::function<void(QPainter *, const QRect &, int column, int row, const QModelIndex &)>;
     TCellPainter(DrawCell draw, QObject *parent);
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -62,9 +62,11 @@ void ConnectPixelGrid(TPixelGrid *grid, Owner *owner, DrawCell draw, SelectCell 
 {
     grid->setItemDelegate(new TCellPainter(
         [grid, owner, draw](QPainter *painter, const QRect &rect, int column, int row,
-                            const QModelIndex &) { (owner->*draw)(grid, column, row, rect, painter); },
+                            const QModelIndex &) {
+            (owner->*draw)(grid, column, row, rect, painter);
+        },
         grid));
-    QObject::connect(grid, &TPixelGrid::cellSelected, owner, [grid, owner, select](int column, int row) {
-        (owner->*select)(grid, column, row);
-    });
+    QObject::connect(
+        grid, &TPixelGrid::cellSelected, owner,
+        [grid, owner, select](int column, int row) { (owner->*select)(grid, column, row); });
 }

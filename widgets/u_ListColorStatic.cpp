@@ -35,12 +35,16 @@ TSlotColor::TSlotColor(QWidget *parent) : QWidget(parent)
 
 void TSlotColor::SetSize(int SlotWidth, int SlotHeight)
 {
-    const zolvik::SlotRect rect = zolvik::SlotAround({Center.x(), Center.y()}, SlotWidth, SlotHeight);
+    const zolvik::SlotRect rect =
+        zolvik::SlotAround({Center.x(), Center.y()}, SlotWidth, SlotHeight);
     move(rect.Left, rect.Top);
     resize(rect.Width, rect.Height);
 }
 
-void TSlotColor::Paint() { repaint(); }
+void TSlotColor::Paint()
+{
+    repaint();
+}
 
 void TSlotColor::SetBrushColor(std::uint32_t rgb)
 {
@@ -56,7 +60,8 @@ void TSlotColor::paintEvent(QPaintEvent *)
         zolvik::PlanSlotDrawing(Selected, Enabled, FBrushColor, FPenColor);
     QPainter painter(this);
     const int w = drawing.PenWidth;
-    painter.setPen(QPen(ColourFromBgr(drawing.OutlineColor), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setPen(
+        QPen(ColourFromBgr(drawing.OutlineColor), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter.setBrush(ColourFromBgr(FBrushColor));
     // The outline lies inside the slot: its rectangle is inset by half the pen width.
     painter.drawRect(QRectF(w / 2.0, w / 2.0, width() - w, height() - w));
@@ -88,8 +93,7 @@ void TSlotColor::mousePressEvent(QMouseEvent *event)
 TListColor::TListColor(QWidget *ObjLinked, TSlotColorFunction CallFunction, std::int32_t SlotTop,
                        std::int32_t SlotLeft, std::int32_t SlotWidth, std::int32_t SlotHeight,
                        std::int32_t SlotSpacing, std::int32_t SlotNCol, std::int32_t SlotNLine)
-    : FObjLinked(ObjLinked),
-      FCallFunction(std::move(CallFunction)),
+    : FObjLinked(ObjLinked), FCallFunction(std::move(CallFunction)),
       FGeometry(zolvik::SlotGeometry::Make(SlotTop, SlotLeft, SlotWidth, SlotHeight, SlotSpacing,
                                            SlotNCol, SlotNLine)),
       FSlots(SlotNCol >= 1 && SlotNLine >= 1 ? FGeometry.Count() : 0)
@@ -109,9 +113,8 @@ TListColor::TListColor(QWidget *ObjLinked, TSlotColorFunction CallFunction, std:
             slot->NoColor = true;
             slot->SetBrushColor(zolvik::kSlotWhite);
             slot->OnMouseDown = [this](TSlotColor *sender, Qt::MouseButton button,
-                                       Qt::KeyboardModifiers shift, int x, int y) {
-                OnShapeDown(sender, button, shift, x, y);
-            };
+                                       Qt::KeyboardModifiers shift, int x,
+                                       int y) { OnShapeDown(sender, button, shift, x, y); };
             slot->setParent(parent);
             slot->show();
             covered |= slot->geometry();

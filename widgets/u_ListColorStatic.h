@@ -69,8 +69,8 @@ public:
     TListColor &operator=(const TListColor &) = delete;
 
     // The mouse-down handler of every slot; any button acts, the position is not used.
-    void OnShapeDown(TSlotColor *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift,
-                     int X, int Y);
+    void OnShapeDown(TSlotColor *Sender, Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X,
+                     int Y);
     // Brings every slot's flags and colour up to date and draws it at once.
     void UpdateSlots();
     // Puts a colour (0x00BBGGRR) into the selected slot unless some slot already shows it.

@@ -17,8 +17,8 @@ void WholeGeneration(benchmark::State &state)
 {
     QTemporaryDir folder;
     for (auto _ : state) {
-        const bool written = GenerateFontFiles(kFamily, kPointSize, 1, kDpi, folder.filePath("campo.bmp"),
-                                               folder.path());
+        const bool written = GenerateFontFiles(kFamily, kPointSize, 1, kDpi,
+                                               folder.filePath("campo.bmp"), folder.path());
         benchmark::DoNotOptimize(written);
     }
 }
@@ -40,7 +40,8 @@ BENCHMARK(RenderAndPackOnly)->Unit(benchmark::kMillisecond);
 void HeaderTextOnly(benchmark::State &state)
 {
     zolvik::FontHeader header{"DejaVu Sans", kPointSize, 1, 18, 25, {}};
-    header.glyphs.assign(static_cast<std::size_t>(zolvik::kGlyphCount) * header.BytesPerChar(), 0x5A);
+    header.glyphs.assign(static_cast<std::size_t>(zolvik::kGlyphCount) * header.BytesPerChar(),
+                         0x5A);
     for (auto _ : state)
         benchmark::DoNotOptimize(zolvik::FontHeaderText(header));
 }

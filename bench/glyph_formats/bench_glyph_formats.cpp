@@ -23,7 +23,8 @@ std::vector<GlyphImage> RenderedGlyphs()
     std::vector<GlyphImage> images;
     for (int code = 0; code < kGlyphCount; ++code) {
         GlyphImage image{RgbRaster(kCellWidth, kCellHeight), 1, 8 + code % 9, code % 8 != 0};
-        const int left = 1 + static_cast<int>(random() % 6), top = 4 + static_cast<int>(random() % 6);
+        const int left = 1 + static_cast<int>(random() % 6),
+                  top = 4 + static_cast<int>(random() % 6);
         for (int y = top; y < 22; ++y)
             for (int x = left; x < 17; ++x)
                 if (random() % 3 == 0)
@@ -51,12 +52,22 @@ void WholeHeader(benchmark::State &state)
     for (auto _ : state) {
         std::string text;
         if (proportional) {
-            const ProportionalFontHeader header{"DejaVu Sans", 16, 1, kCellHeight, 19, 0, 255, layout,
-                                                PackProportionalGlyphs(Glyphs(), layout, keepMissing)};
-            text = arrayForm ? FontArrayText("dejavu16", header) : ProportionalFontHeaderText(header);
+            const ProportionalFontHeader header{
+                "DejaVu Sans", 16,     1,
+                kCellHeight,   19,     0,
+                255,           layout, PackProportionalGlyphs(Glyphs(), layout, keepMissing)};
+            text =
+                arrayForm ? FontArrayText("dejavu16", header) : ProportionalFontHeaderText(header);
         } else {
-            const FontHeader header{"DejaVu Sans", 16, 1, kCellWidth, rows.height,
-                                    FixedGlyphBitmaps(Glyphs(), rows, layout, keepMissing), 0, 255, layout};
+            const FontHeader header{"DejaVu Sans",
+                                    16,
+                                    1,
+                                    kCellWidth,
+                                    rows.height,
+                                    FixedGlyphBitmaps(Glyphs(), rows, layout, keepMissing),
+                                    0,
+                                    255,
+                                    layout};
             text = arrayForm ? FontArrayText("dejavu16", header) : FontHeaderText(header);
         }
         size = text.size();

@@ -43,8 +43,8 @@ double ResidentMiB()
 // The document alone: what every click costs whatever the view does with it.
 void BM_DocumentInsert(benchmark::State &state)
 {
-    const QString table =
-        QString::fromStdString(zolvik::ModuloTable(0, static_cast<std::int32_t>(state.range(0)) - 1, 1000));
+    const QString table = QString::fromStdString(
+        zolvik::ModuloTable(0, static_cast<std::int32_t>(state.range(0)) - 1, 1000));
     for (auto _ : state) {
         state.PauseTiming();
         auto document = std::make_unique<QTextDocument>();

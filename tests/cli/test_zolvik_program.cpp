@@ -81,8 +81,9 @@ zolvik::RgbaRaster TestSheet(int width, int height)
     constexpr std::uint32_t kAlphas[] = {0x00, 0x80, 0x7F, 0xFF};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            sheet.pixels.push_back(std::uint32_t(x * 37 + y) % 256 | (std::uint32_t(y * 53 + x) % 256) << 8 |
-                                   (std::uint32_t(x * y * 11) % 256) << 16 | kAlphas[(x + 3 * y) % 4] << 24);
+            sheet.pixels.push_back(
+                std::uint32_t(x * 37 + y) % 256 | (std::uint32_t(y * 53 + x) % 256) << 8 |
+                (std::uint32_t(x * y * 11) % 256) << 16 | kAlphas[(x + 3 * y) % 4] << 24);
     return sheet;
 }
 
@@ -93,13 +94,18 @@ std::string PngOf(const zolvik::RgbaRaster &raster)
     for (int y = 0; y < raster.height; ++y)
         for (int x = 0; x < raster.width; ++x) {
             const std::uint32_t c = raster.At(x, y);
-            image.setPixel(x, y, qRgba(zolvik::RedOf(c), zolvik::GreenOf(c), zolvik::BlueOf(c), zolvik::AlphaOf(c)));
+            image.setPixel(
+                x, y,
+                qRgba(zolvik::RedOf(c), zolvik::GreenOf(c), zolvik::BlueOf(c), zolvik::AlphaOf(c)));
         }
     const std::optional<QByteArray> png = EncodeImage(image, "PNG");
     return png ? png->toStdString() : std::string();
 }
 
-std::string AsText(const std::vector<std::uint8_t> &bytes) { return std::string(bytes.begin(), bytes.end()); }
+std::string AsText(const std::vector<std::uint8_t> &bytes)
+{
+    return std::string(bytes.begin(), bytes.end());
+}
 
 TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
 {
@@ -120,17 +126,26 @@ TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
         std::string err;
     } cases[] = {
         {{"table", "missing.bin"}, "zolvik table: missing.bin: The specified file was not found\n"},
-        {{"table", "table.txt"}, "zolvik table: table.txt: The table would overwrite its own input file table.txt\n"},
-        {{"table", "data.bin", "-o", "folder"}, "zolvik table: data.bin: folder: Is a folder, not a file\n"},
-        {{"table", "data.bin", "-c", "many"}, "zolvik table: 'many' is not a valid integer value\n"},
-        {{"hex2bin", "bad.hex"}, "zolvik hex2bin: bad.hex:1: bad checksum 0xF3, the record's bytes need 0xF2\n"},
-        {{"cursor", "short.bin", "-o", "cursor.h"}, "zolvik cursor: short.bin: a cursor binary holds 16384 bytes, this one 100\n"},
+        {{"table", "table.txt"},
+         "zolvik table: table.txt: The table would overwrite its own input file table.txt\n"},
+        {{"table", "data.bin", "-o", "folder"},
+         "zolvik table: data.bin: folder: Is a folder, not a file\n"},
+        {{"table", "data.bin", "-c", "many"},
+         "zolvik table: 'many' is not a valid integer value\n"},
+        {{"hex2bin", "bad.hex"},
+         "zolvik hex2bin: bad.hex:1: bad checksum 0xF3, the record's bytes need 0xF2\n"},
+        {{"cursor", "short.bin", "-o", "cursor.h"},
+         "zolvik cursor: short.bin: a cursor binary holds 16384 bytes, this one 100\n"},
         {{"icons", "text.bmp"}, "zolvik icons: text.bmp: Bitmap image is not valid\n"},
         {{"icons", "odd.bmp"}, "zolvik icons: odd.bmp: Imagem deve estar no padr\u00e3o 48x48\n"},
-        {{"icons", "cut.png", "--tile", "8x6"}, "zolvik icons: cut.png: Bitmap image is not valid\n"},
-        {{"icons", "sheet.png"}, "zolvik icons: sheet.png: Imagem deve estar no padr\u00e3o 48x48\n"},
-        {{"icons", "sheet.png", "--tile", "3x3"}, "zolvik icons: sheet.png: Imagem deve estar no padr\u00e3o 3x3\n"},
-        {{"icons", "sheet.png", "--tile", "4x3", "--header", "2icons"}, "zolvik icons: 2icons: not a C identifier\n"},
+        {{"icons", "cut.png", "--tile", "8x6"},
+         "zolvik icons: cut.png: Bitmap image is not valid\n"},
+        {{"icons", "sheet.png"},
+         "zolvik icons: sheet.png: Imagem deve estar no padr\u00e3o 48x48\n"},
+        {{"icons", "sheet.png", "--tile", "3x3"},
+         "zolvik icons: sheet.png: Imagem deve estar no padr\u00e3o 3x3\n"},
+        {{"icons", "sheet.png", "--tile", "4x3", "--header", "2icons"},
+         "zolvik icons: 2icons: not a C identifier\n"},
         {{"font", "--family", "DejaVu Sans", "--size", "9", "--first", "200", "--last", "100"},
          "zolvik font: 100: a value from 200 to 255 is needed\n"},
         {{"font", "--family", "DejaVu Sans", "--size", "9", "--first", "256"},
@@ -141,22 +156,29 @@ TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
          "zolvik font: font-1: not a C identifier\n"},
         {{"font", "--family", "No Such Family Anywhere", "--size", "12"},
          "zolvik font: No Such Family Anywhere: no installed font has this family name\n"},
-        {{"font", "--font-file", "data.bin", "--size", "12"}, "zolvik font: data.bin: not a TrueType or OpenType font\n"},
-        {{"lcd", "0", "1", "2", "3", "4", "5", "6", "32"}, "zolvik lcd: 32: a value from 0 to 31 is needed\n"},
+        {{"font", "--font-file", "data.bin", "--size", "12"},
+         "zolvik font: data.bin: not a TrueType or OpenType font\n"},
+        {{"lcd", "0", "1", "2", "3", "4", "5", "6", "32"},
+         "zolvik lcd: 32: a value from 0 to 31 is needed\n"},
         {{"thermistor", "coefficients", "warm:100", "25:50", "50:20"},
-         "zolvik thermistor coefficients: H\u00e1 valores na temperatura ou resistecia que \u00e9 inv\u00e1lido\n"},
+         "zolvik thermistor coefficients: H\u00e1 valores na temperatura ou resistecia que \u00e9 "
+         "inv\u00e1lido\n"},
         {{"thermistor", "coefficients", "0:100", "25:100", "50:100"},
          "zolvik thermistor coefficients: Floating point division by zero\n"},
         {{"thermistor", "temperature", "100", "--abc", "0,0,0"},
          "zolvik thermistor temperature: Ainda n\u00e3o foi calculado os valores das constantes\n"},
         {{"thermistor", "temperature", "lots", "--abc", "1e-3,2e-4,1e-7"},
-         "zolvik thermistor temperature: lots: Valor da resistencia do termistor \u00e9 inv\u00e1lido\n"},
-        {{"timer", "--clock", "fast", "--ms", "1"}, "zolvik timer: 'fast' is not a valid integer value\n"},
-        {{"schedule", "decode", "12x"}, "zolvik schedule decode: '12x' is not a valid integer value\n"},
+         "zolvik thermistor temperature: lots: Valor da resistencia do termistor \u00e9 "
+         "inv\u00e1lido\n"},
+        {{"timer", "--clock", "fast", "--ms", "1"},
+         "zolvik timer: 'fast' is not a valid integer value\n"},
+        {{"schedule", "decode", "12x"},
+         "zolvik schedule decode: '12x' is not a valid integer value\n"},
         {{"schedule", "encode", "--start", "-30", "--duration", "10"},
          "zolvik schedule encode: Invalid argument to time encode\n"},
         {{"mod", "1", "10", "0"}, "zolvik mod: Division by zero\n"},
-        {{"mod", "0", "2000000", "7"}, "zolvik mod: " + zolvik::TooManyModuloLinesMessage(2000001) + "\n"},
+        {{"mod", "0", "2000000", "7"},
+         "zolvik mod: " + zolvik::TooManyModuloLinesMessage(2000001) + "\n"},
         {{"temp", "warm", "c"}, "zolvik temp: 'warm' is not a valid floating point value\n"},
     };
     const std::set<std::string> before = Entries(folder);
@@ -180,25 +202,40 @@ TEST(ZolvikProgram, UsageFaultsGiveStatusTwoAndTheUsageOnStandardError)
         std::string usage;
     } cases[] = {
         {{}, "zolvik: A subcommand is required", "Usage: zolvik [OPTIONS] SUBCOMMAND"},
-        {{"tabel", "x"}, "zolvik: unknown subcommand 'tabel'", "Usage: zolvik [OPTIONS] SUBCOMMAND"},
+        {{"tabel", "x"},
+         "zolvik: unknown subcommand 'tabel'",
+         "Usage: zolvik [OPTIONS] SUBCOMMAND"},
         {{"--colour"}, "zolvik: unknown option '--colour'", "Usage: zolvik [OPTIONS] SUBCOMMAND"},
-        {{"table", "x", "--wide"}, "zolvik table: The following argument was not expected: --wide",
+        {{"table", "x", "--wide"},
+         "zolvik table: The following argument was not expected: --wide",
          "Usage: zolvik table [OPTIONS] INPUT"},
-        {{"table", "x", "-w", "12"}, "zolvik table: --width: 12 not in {8,16,32}", "Usage: zolvik table [OPTIONS] INPUT"},
-        {{"timer", "--clock", "1"}, "zolvik timer: --ms is required", "Usage: zolvik timer [OPTIONS]"},
+        {{"table", "x", "-w", "12"},
+         "zolvik table: --width: 12 not in {8,16,32}",
+         "Usage: zolvik table [OPTIONS] INPUT"},
+        {{"timer", "--clock", "1"},
+         "zolvik timer: --ms is required",
+         "Usage: zolvik timer [OPTIONS]"},
         {{"schedule", "encode", "--start", "1", "--duration", "1", "--days", "12"},
          "zolvik schedule encode: --days: seven digits 0 or 1 are needed, Sunday first",
          "Usage: zolvik schedule encode [OPTIONS]"},
-        {{"font", "--size", "9"}, "zolvik font: --family or --font-file is required", "Usage: zolvik font [OPTIONS]"},
+        {{"font", "--size", "9"},
+         "zolvik font: --family or --font-file is required",
+         "Usage: zolvik font [OPTIONS]"},
         {{"font", "--family", "x", "--size", "9", "--layout", "columns"},
-         "zolvik font: --layout: columns not in {rows,pages}", "Usage: zolvik font [OPTIONS]"},
-        {{"font", "--family", "x", "--size", "9", "--form", "bytes"}, "zolvik font: --form: bytes not in {string,array}",
+         "zolvik font: --layout: columns not in {rows,pages}",
+         "Usage: zolvik font [OPTIONS]"},
+        {{"font", "--family", "x", "--size", "9", "--form", "bytes"},
+         "zolvik font: --form: bytes not in {string,array}",
          "Usage: zolvik font [OPTIONS]"},
         {{"font", "--family", "x", "--size", "9", "--proportional", "--sheet", "c.bmp"},
-         "zolvik font: --sheet excludes --proportional", "Usage: zolvik font [OPTIONS]"},
-        {{"icons", "x.png", "--tile", "4y2"}, "zolvik icons: --tile: '4y2' is not WxH", "Usage: zolvik icons [OPTIONS] SHEET"},
+         "zolvik font: --sheet excludes --proportional",
+         "Usage: zolvik font [OPTIONS]"},
+        {{"icons", "x.png", "--tile", "4y2"},
+         "zolvik icons: --tile: '4y2' is not WxH",
+         "Usage: zolvik icons [OPTIONS] SHEET"},
         {{"icons", "x.png", "--format", "rgb555"},
-         "zolvik icons: --format: rgb555 not in {rgb888,rgb565,rgb565be,bgr565,rgb332,argb8888,mono}",
+         "zolvik icons: --format: rgb555 not in "
+         "{rgb888,rgb565,rgb565be,bgr565,rgb332,argb8888,mono}",
          "Usage: zolvik icons [OPTIONS] SHEET"},
     };
     for (const auto &c : cases) {
@@ -217,7 +254,8 @@ TEST(ZolvikProgram, HelpAndVersionGoToStandardOutput)
     const Outcome version = RunZolvik(folder, {"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, std::string(ZOLVIK_EXPECTED_VERSION) + "\n");
-    for (const std::string command : {"table", "font", "icons", "cursor", "lcd", "timer", "mod", "temp"}) {
+    for (const std::string command :
+         {"table", "font", "icons", "cursor", "lcd", "timer", "mod", "temp"}) {
         const Outcome help = RunZolvik(folder, {command, "--help"});
         EXPECT_EQ(help.status, 0) << command;
         EXPECT_NE(help.out.find("Usage: zolvik " + command + " "), std::string::npos) << help.out;
@@ -225,7 +263,8 @@ TEST(ZolvikProgram, HelpAndVersionGoToStandardOutput)
     }
     const Outcome converter = RunZolvik(folder, {"hex2bin", "-h"});
     EXPECT_EQ(converter.status, 0);
-    EXPECT_TRUE(converter.out.starts_with("Usage: zolvik hex2bin [options] FILE.hex\n")) << converter.out;
+    EXPECT_TRUE(converter.out.starts_with("Usage: zolvik hex2bin [options] FILE.hex\n"))
+        << converter.out;
 }
 
 TEST(ZolvikProgram, StandardInputAndOutputCarryTheSameBytesAsFiles)
@@ -257,7 +296,8 @@ TEST(ZolvikProgram, StandardInputAndOutputCarryTheSameBytesAsFiles)
     EXPECT_EQ(ScratchFolder::Read(folder.File("data.txt")), table);
 
     ASSERT_EQ(RunZolvik(folder, {"cursor", "cursor.bin", "-o", "cursor.h"}).status, 0);
-    EXPECT_EQ(RunZolvik(folder, {"cursor", "-"}, "cat cursor.bin |").out, ScratchFolder::Read(folder.File("cursor.h")));
+    EXPECT_EQ(RunZolvik(folder, {"cursor", "-"}, "cat cursor.bin |").out,
+              ScratchFolder::Read(folder.File("cursor.h")));
 
     ASSERT_EQ(RunZolvik(folder, {"icons", "sheet.bmp"}).status, 0);
     const std::string records = ScratchFolder::Read(folder.File("sheet.bmb"));
@@ -274,10 +314,16 @@ TEST(ZolvikProgram, TableFormatsAndTheConverterBothWays)
     const std::string data = Bytes(4099);
     folder.Write("boot-2.bin", data);
 
-    struct Case { std::vector<std::string> options; zolvik::RomFormat format; std::string name; };
+    struct Case {
+        std::vector<std::string> options;
+        zolvik::RomFormat format;
+        std::string name;
+    };
     const Case cases[] = {
         {{"-f", "c-stdint", "-w", "32", "--pad", "0xEE"}, zolvik::RomFormat::CStdint, "boot_2_bin"},
-        {{"-f", "vhdl-package", "-w", "16", "--big-endian", "--name", "rom"}, zolvik::RomFormat::VhdlPackage, "rom"},
+        {{"-f", "vhdl-package", "-w", "16", "--big-endian", "--name", "rom"},
+         zolvik::RomFormat::VhdlPackage,
+         "rom"},
         {{"-f", "mif"}, zolvik::RomFormat::Mif, ""},
     };
     for (const Case &c : cases) {
@@ -295,7 +341,8 @@ TEST(ZolvikProgram, TableFormatsAndTheConverterBothWays)
     EXPECT_EQ(RunZolvik(folder, {"table", "boot-2.bin", "-f", "cpp"}).status, 0);
     EXPECT_TRUE(Entries(folder).count("boot-2.hpp"));
 
-    const Outcome hex = RunZolvik(folder, {"bin2hex", "-", "--address", "0x0800FFF0"}, "cat boot-2.bin |");
+    const Outcome hex =
+        RunZolvik(folder, {"bin2hex", "-", "--address", "0x0800FFF0"}, "cat boot-2.bin |");
     ASSERT_EQ(hex.status, 0) << hex.err;
     folder.Write("image.hex", hex.out);
     EXPECT_EQ(RunZolvik(folder, {"hex2bin", "-", "-f", "0x00"}, "cat image.hex |").out, data);
@@ -316,37 +363,44 @@ TEST(ZolvikProgram, IconsInEveryFormatAndTileSizeAreTheEnginesRecords)
     const struct {
         std::string format;
         std::string tile;
-    } cases[] = {{"rgb888", "24x12"}, {"rgb565", "8x4"}, {"rgb565be", "12x12"}, {"bgr565", "3x6"},
-                 {"rgb332", "6x2"},   {"argb8888", "4x4"}, {"mono", "8x3"},    {"mono", "1X1"}};
+    } cases[] = {{"rgb888", "24x12"}, {"rgb565", "8x4"},   {"rgb565be", "12x12"}, {"bgr565", "3x6"},
+                 {"rgb332", "6x2"},   {"argb8888", "4x4"}, {"mono", "8x3"},       {"mono", "1X1"}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.format + " " + c.tile);
         const zolvik::PixelFormat format = *zolvik::PixelFormatNamed(c.format);
         const zolvik::TileSize tile = *zolvik::ParseTileSize(c.tile);
         const std::vector<std::uint8_t> records = zolvik::TileRecords(sheet, tile, format);
-        const Outcome raw = RunZolvik(folder, {"icons", "sheet.png", "--format", c.format, "--tile", c.tile, "-o", "-"});
+        const Outcome raw = RunZolvik(
+            folder, {"icons", "sheet.png", "--format", c.format, "--tile", c.tile, "-o", "-"});
         EXPECT_EQ(raw.status, 0) << raw.err;
         EXPECT_EQ(raw.out, AsText(records));
-        const Outcome header = RunZolvik(folder, {"icons", "-", "--format", c.format, "--tile", c.tile, "--header", "sheet"},
-                                         "cat sheet.png |");
+        const Outcome header = RunZolvik(
+            folder, {"icons", "-", "--format", c.format, "--tile", c.tile, "--header", "sheet"},
+            "cat sheet.png |");
         const int count = zolvik::TileCount(sheet.width, sheet.height, tile);
         ASSERT_EQ(header.out, zolvik::IconHeaderText("sheet", tile, count, format, records));
         if (!zolvik::test::HaveGcc())
             continue;
         const zolvik::test::CRun run = zolvik::test::CompileAndRun(
-            {{"sheet.h", header.out}}, std::string(zolvik::test::kDumpFunction) +
-                                           "#include \"sheet.h\"\n"
-                                           "int main(void)\n{\n"
-                                           "    printf(\"%d %d %d\\n\", SHEET_TILE_WIDTH, SHEET_TILE_HEIGHT, SHEET_TILE_COUNT);\n"
-                                           "    dump(sheet_pixels, sizeof sheet_pixels);\n    return 0;\n}\n");
+            {{"sheet.h", header.out}},
+            std::string(zolvik::test::kDumpFunction) +
+                "#include \"sheet.h\"\n"
+                "int main(void)\n{\n"
+                "    printf(\"%d %d %d\\n\", SHEET_TILE_WIDTH, SHEET_TILE_HEIGHT, "
+                "SHEET_TILE_COUNT);\n"
+                "    dump(sheet_pixels, sizeof sheet_pixels);\n    return 0;\n}\n");
         ASSERT_TRUE(run.compiled) << run.diagnostics;
         EXPECT_EQ(run.output, std::to_string(tile.width) + " " + std::to_string(tile.height) + " " +
                                   std::to_string(count) + "\n" + zolvik::test::Hex(records) + "\n");
     }
     // One pixel worked by hand: a quarter-opaque 0x112233 keeps its alpha in argb8888.
     folder.Write("one.png", PngOf({1, 1, {0x44332211}}));
-    EXPECT_EQ(RunZolvik(folder, {"icons", "one.png", "--format", "argb8888", "--tile", "1x1", "-o", "-"}).out,
-              std::string("\x33\x22\x11\x44", 4));
-    EXPECT_EQ(RunZolvik(folder, {"icons", "one.png", "--tile", "1x1", "--header", "one"}).status, 0);
+    EXPECT_EQ(
+        RunZolvik(folder, {"icons", "one.png", "--format", "argb8888", "--tile", "1x1", "-o", "-"})
+            .out,
+        std::string("\x33\x22\x11\x44", 4));
+    EXPECT_EQ(RunZolvik(folder, {"icons", "one.png", "--tile", "1x1", "--header", "one"}).status,
+              0);
     EXPECT_TRUE(Entries(folder).count("one.h"));
 }
 
@@ -365,29 +419,37 @@ TEST(ZolvikProgram, FontRangesLayoutsAndTheArrayForm)
         GlyphChoice choice;
     } cases[] = {
         {{"--first", "32", "--last", "126"}, false, {32, 126, zolvik::GlyphLayout::Rows, true}},
-        {{"--layout", "pages", "--first", "0x7E", "--last", "161"}, false, {126, 161, zolvik::GlyphLayout::Pages, false}},
-        {{"--layout", "pages", "--first", "0x7E", "--last", "161", "--keep-missing"}, false,
+        {{"--layout", "pages", "--first", "0x7E", "--last", "161"},
+         false,
+         {126, 161, zolvik::GlyphLayout::Pages, false}},
+        {{"--layout", "pages", "--first", "0x7E", "--last", "161", "--keep-missing"},
+         false,
          {126, 161, zolvik::GlyphLayout::Pages, true}},
         {{"--proportional"}, true, {0, 255, zolvik::GlyphLayout::Rows, false}},
-        {{"--proportional", "--layout", "pages", "--first", "65", "--last", "90"}, true,
+        {{"--proportional", "--layout", "pages", "--first", "65", "--last", "90"},
+         true,
          {65, 90, zolvik::GlyphLayout::Pages, false}},
     };
     for (const auto &c : cases) {
         for (const bool array : {false, true}) {
-            std::vector<std::string> args = {"font", "--family", "DejaVu Sans", "--size", "10", "--id", "3", "-o", "-"};
+            std::vector<std::string> args = {"font", "--family", "DejaVu Sans", "--size", "10",
+                                             "--id", "3",        "-o",          "-"};
             args.insert(args.end(), c.options.begin(), c.options.end());
             if (array)
                 args.insert(args.end(), {"--form", "array", "--name", "sans10"});
             SCOPED_TRACE(args.back() + " " + c.options.front() + " " + c.options.back());
             std::string expected;
             if (c.proportional) {
-                const auto header = RenderProportionalFont(family, 10, 3, zolvik::cli::kRenderDpi, c.choice);
+                const auto header =
+                    RenderProportionalFont(family, 10, 3, zolvik::cli::kRenderDpi, c.choice);
                 ASSERT_TRUE(header);
-                expected = array ? zolvik::FontArrayText("sans10", *header) : zolvik::ProportionalFontHeaderText(*header);
+                expected = array ? zolvik::FontArrayText("sans10", *header)
+                                 : zolvik::ProportionalFontHeaderText(*header);
             } else {
                 const auto font = RenderFixedFont(family, 10, 3, zolvik::cli::kRenderDpi, c.choice);
                 ASSERT_TRUE(font);
-                expected = array ? zolvik::FontArrayText("sans10", font->header) : zolvik::FontHeaderText(font->header);
+                expected = array ? zolvik::FontArrayText("sans10", font->header)
+                                 : zolvik::FontHeaderText(font->header);
             }
             const Outcome outcome = RunZolvik(folder, args);
             EXPECT_EQ(outcome.status, 0) << outcome.err;
@@ -401,8 +463,9 @@ TEST(ZolvikProgram, FontRangesLayoutsAndTheArrayForm)
                 "    printf(\"%d %d %d %d\\n\", sans10.first, sans10.last, sans10.layout,\n"
                 "           sans10.bitmaps == sans10_bitmaps);\n    return 0;\n}\n");
             ASSERT_TRUE(run.compiled) << run.diagnostics;
-            EXPECT_EQ(run.output, std::to_string(c.choice.first) + " " + std::to_string(c.choice.last) + " " +
-                                      (c.choice.layout == zolvik::GlyphLayout::Pages ? "1" : "0") + " 1\n");
+            EXPECT_EQ(run.output,
+                      std::to_string(c.choice.first) + " " + std::to_string(c.choice.last) + " " +
+                          (c.choice.layout == zolvik::GlyphLayout::Pages ? "1" : "0") + " 1\n");
         }
     }
 }

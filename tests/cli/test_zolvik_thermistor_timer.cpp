@@ -20,8 +20,9 @@ using zolvik::test::Outcome;
 using zolvik::test::RunZolvik;
 using zolvik::test::ScratchFolder;
 
-const std::vector<std::string> kPointArgs = {"--point", "0:32650", "--point", "25:10000", "--point", "50:3603",
-                                             "--point", "85:1451", "--point", "100:973"};
+const std::vector<std::string> kPointArgs = {"--point", "0:32650", "--point", "25:10000",
+                                             "--point", "50:3603", "--point", "85:1451",
+                                             "--point", "100:973"};
 const std::vector<zolvik::ThermistorPoint> kPoints = {
     {0, 32650}, {25, 10000}, {50, 3603}, {85, 1451}, {100, 973}};
 // Semicolons, decimal commas and a header, as a datasheet export gives them.
@@ -75,8 +76,12 @@ TEST(ZolvikThermistor, FitPrintsTheEnginesFitToTheLastBit)
         zolvik::ThermistorFit expected;
     } cases[] = {
         {Joined({"thermistor", "fit"}, kPointArgs), "", zolvik::FitThermistor(kPoints)},
-        {{"thermistor", "fit", "--table", "ntc.csv"}, "", zolvik::FitThermistor(zolvik::ParseThermistorTable(kCsv))},
-        {{"thermistor", "fit", "--table", "-"}, "cat ntc.csv |", zolvik::FitThermistor(zolvik::ParseThermistorTable(kCsv))},
+        {{"thermistor", "fit", "--table", "ntc.csv"},
+         "",
+         zolvik::FitThermistor(zolvik::ParseThermistorTable(kCsv))},
+        {{"thermistor", "fit", "--table", "-"},
+         "cat ntc.csv |",
+         zolvik::FitThermistor(zolvik::ParseThermistorTable(kCsv))},
         {{"thermistor", "fit", "--beta", "10000:25:3950"}, "", beta},
     };
     for (const auto &c : cases) {
@@ -99,18 +104,20 @@ TEST(ZolvikThermistor, LutPrintsTheEnginesTable)
 {
     ScratchFolder folder;
     // Points hold over their own range, a Beta model over the range its fit is sampled on.
-    const zolvik::ThermistorCircuit fitted{zolvik::FitSteinhartHart(kPoints), 0, 100,
+    const zolvik::ThermistorCircuit fitted{zolvik::FitSteinhartHart(kPoints),       0,     100,
                                            zolvik::DividerKind::ThermistorToGround, 10000, 10};
-    const zolvik::ThermistorCircuit modelled{kBeta, -40, 125, zolvik::DividerKind::ThermistorToReference, 4700, 12};
+    const zolvik::ThermistorCircuit modelled{
+        kBeta, -40, 125, zolvik::DividerKind::ThermistorToReference, 4700, 12};
     const struct {
         std::vector<std::string> args;
         std::string expected;
     } cases[] = {
-        {Joined({"thermistor", "lut", "--series", "10000", "--topology", "pullup", "--adc-bits", "10",
-                 "--entries", "33", "--name", "ntc_table"}, kPointArgs),
+        {Joined({"thermistor", "lut", "--series", "10000", "--topology", "pullup", "--adc-bits",
+                 "10", "--entries", "33", "--name", "ntc_table"},
+                kPointArgs),
          zolvik::AdcTableText(fitted, zolvik::MakeAdcTable(fitted, 33), "ntc_table")},
-        {{"thermistor", "lut", "--beta", "10000:25:3950", "--series", "4700", "--topology", "pulldown",
-          "--adc-bits", "12", "--max-error", "0.25", "--name", "ntc_knots"},
+        {{"thermistor", "lut", "--beta", "10000:25:3950", "--series", "4700", "--topology",
+          "pulldown", "--adc-bits", "12", "--max-error", "0.25", "--name", "ntc_knots"},
          zolvik::AdcKnotsText(modelled, zolvik::MakeAdcKnots(modelled, 0.25), "ntc_knots")},
     };
     for (const auto &c : cases) {
@@ -132,15 +139,14 @@ TEST(ZolvikTimer, PeriodPrintsTheEnginesPairsBestFirst)
         std::string clock, period, timer;
         bool all;
     } cases[] = {
-        {"16000000", "1ms", "avr1", false},
-        {"8000000", "1ms", "avr0", true},
-        {"4294967295", "0.5s", "gp16", false},
-        {"12000000", "250us", "custom:1,8,64:10", true},
+        {"16000000", "1ms", "avr1", false},    {"8000000", "1ms", "avr0", true},
+        {"4294967295", "0.5s", "gp16", false}, {"12000000", "250us", "custom:1,8,64:10", true},
         {"1000000", "1500ns", "avr2", true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.timer + " " + c.period);
-        std::vector<std::string> args = {"timer", "--clock", c.clock, "--period", c.period, "--timer", c.timer};
+        std::vector<std::string> args = {"timer",  "--clock", c.clock, "--period",
+                                         c.period, "--timer", c.timer};
         if (c.all)
             args.push_back("--all");
         const Outcome outcome = RunZolvik(folder, args);
@@ -161,35 +167,50 @@ TEST(ZolvikThermistorTimer, BadInputGivesOneLineAndStatus)
 {
     ScratchFolder folder;
     folder.Write("bad.csv", "T;R\n0;32650\n25;lots\n");
-    const std::vector<std::string> lut = {"thermistor", "lut", "--beta", "10000:25:3950", "--series", "10000",
-                                          "--topology", "pullup", "--adc-bits", "10", "--name", "t"};
+    const std::vector<std::string> lut = {"thermistor", "lut",   "--beta",     "10000:25:3950",
+                                          "--series",   "10000", "--topology", "pullup",
+                                          "--adc-bits", "10",    "--name",     "t"};
     const struct {
         std::vector<std::string> args;
         int status;
         std::string err;  // the first line
     } cases[] = {
-        {{"thermistor", "fit", "--point", "0:32650", "--point", "25:10000"}, 1,
-         "zolvik thermistor fit: --point: A Steinhart-Hart fit needs at least 3 points; the table has 2."},
-        {{"thermistor", "fit", "--table", "missing.csv"}, 1,
+        {{"thermistor", "fit", "--point", "0:32650", "--point", "25:10000"},
+         1,
+         "zolvik thermistor fit: --point: A Steinhart-Hart fit needs at least 3 points; the table "
+         "has 2."},
+        {{"thermistor", "fit", "--table", "missing.csv"},
+         1,
          "zolvik thermistor fit: missing.csv: No such file or directory"},
-        {{"thermistor", "fit", "--table", "bad.csv"}, 1,
+        {{"thermistor", "fit", "--table", "bad.csv"},
+         1,
          "zolvik thermistor fit: bad.csv: Line 3: 'lots' is not a number."},
-        {{"thermistor", "fit", "--beta", "10000:25:-3950"}, 1, "zolvik thermistor fit: 10000:25:-3950: B must be above 0 kelvin"},
-        {Joined(lut, {"--entries", "1"}), 1, "zolvik thermistor lut: 1: a value from 2 to 4096 is needed"},
+        {{"thermistor", "fit", "--beta", "10000:25:-3950"},
+         1,
+         "zolvik thermistor fit: 10000:25:-3950: B must be above 0 kelvin"},
+        {Joined(lut, {"--entries", "1"}), 1,
+         "zolvik thermistor lut: 1: a value from 2 to 4096 is needed"},
         {Joined(lut, {"--max-error", "0.25", "--entries", "4"}), 1,
          "zolvik thermistor lut: 0.25: the bound needs " +
-             std::to_string(zolvik::MakeAdcKnots({kBeta, -40, 125, zolvik::DividerKind::ThermistorToGround, 10000, 10},
-                                                 0.25).knots.size()) +
+             std::to_string(
+                 zolvik::MakeAdcKnots(
+                     {kBeta, -40, 125, zolvik::DividerKind::ThermistorToGround, 10000, 10}, 0.25)
+                     .knots.size()) +
              " pairs, more than --entries 4"},
-        {{"timer", "--clock", "16000000", "--period", "10s", "--timer", "avr0"}, 1,
+        {{"timer", "--clock", "16000000", "--period", "10s", "--timer", "avr0"},
+         1,
          "zolvik timer: 10s: No prescaler and count of this timer reach the period."},
-        {{"timer", "--clock", "16000000", "--period", "1ms", "--timer", "avr9"}, 1,
+        {{"timer", "--clock", "16000000", "--period", "1ms", "--timer", "avr9"},
+         1,
          "zolvik timer: avr9: Unknown timer 'avr9'."},
-        {{"timer", "--clock", "4294967296", "--period", "1ms", "--timer", "avr1"}, 1,
+        {{"timer", "--clock", "4294967296", "--period", "1ms", "--timer", "avr1"},
+         1,
          "zolvik timer: 4294967296: a value from 1 to 4294967295 is needed"},
         {{"thermistor", "fit"}, 2, "zolvik thermistor fit: --point, --table or --beta is required"},
         {lut, 2, "zolvik thermistor lut: --entries or --max-error is required"},
-        {{"timer", "--clock", "1", "--period", "1ms"}, 2, "zolvik timer: --period requires --timer"},
+        {{"timer", "--clock", "1", "--period", "1ms"},
+         2,
+         "zolvik timer: --period requires --timer"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.err);

@@ -27,9 +27,11 @@ struct Outcome {
 
 // Runs the program in `folder` with the arguments, standard input from `input` (a shell
 // redirection such as "< FILE" or a pipe "cat FILE |"), and collects what it printed.
-inline Outcome RunZolvik(const ScratchFolder &folder, const std::vector<std::string> &args, const std::string &feed = "")
+inline Outcome RunZolvik(const ScratchFolder &folder, const std::vector<std::string> &args,
+                         const std::string &feed = "")
 {
-    std::string command = "cd " + Quoted(folder.Path().string()) + " && " + feed + " " + Quoted(ZOLVIK_PROGRAM);
+    std::string command =
+        "cd " + Quoted(folder.Path().string()) + " && " + feed + " " + Quoted(ZOLVIK_PROGRAM);
     for (const std::string &arg : args)
         command += " " + Quoted(arg);
     const std::string out = (folder.Path() / ".out").string();
@@ -38,7 +40,8 @@ inline Outcome RunZolvik(const ScratchFolder &folder, const std::vector<std::str
     if (feed.empty())
         command += " < /dev/null";
     const int raw = std::system(("sh -c " + Quoted(command)).c_str());
-    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ScratchFolder::Read(out), ScratchFolder::Read(err)};
+    Outcome outcome{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ScratchFolder::Read(out),
+                    ScratchFolder::Read(err)};
     std::filesystem::remove(out);
     std::filesystem::remove(err);
     return outcome;

@@ -64,9 +64,10 @@ TEST(StrToIntDef, HexadecimalIsA32BitPattern)
 
 TEST(StrToIntDef, TextsThatAreNotWholeNumbers)
 {
-    for (const char *text : {"", " ", "-", "+", "$", "x", "0x", "-$", "12 ", "\t12", "12\t",
-                             "- 12", "+-12", "--12", "12a", "1 2", "12.0", "12,0", "1e3",
-                             "$fg", "0x-1", "00x1f", "$ 1", "0b101", "１２", "$-1"}) {
+    for (const char *text :
+         {"",     " ",    "-",    "+",     "$",    "x",     "0x",   "-$",   "12 ",
+          "\t12", "12\t", "- 12", "+-12",  "--12", "12a",   "1 2",  "12.0", "12,0",
+          "1e3",  "$fg",  "0x-1", "00x1f", "$ 1",  "0b101", "１２", "$-1"}) {
         EXPECT_EQ(StrToIntDef(text, kDefault), kDefault) << "text \"" << text << '"';
         EXPECT_FALSE(ParseWholeNumber(text).has_value()) << "text \"" << text << '"';
     }
@@ -130,9 +131,9 @@ TEST(StrToFloatDef, Exponents)
 
 TEST(StrToFloatDef, TextsThatAreNotNumbers)
 {
-    for (const char *text : {"", "   ", "-", "+", ",", ",5", "E5", "1E", "1e+", "1,2,3", "1 2",
-                             "\t1", "1\t", "1 e5", "1e 5", "--1", "+-1", "1-", "0x10", "$10",
-                             "inf", "nan", "INF", "1,5e2,0", "12a", "1.5"}) {
+    for (const char *text : {"",      "   ", "-",   "+",   ",",    ",5",      "E5",  "1E",  "1e+",
+                             "1,2,3", "1 2", "\t1", "1\t", "1 e5", "1e 5",    "--1", "+-1", "1-",
+                             "0x10",  "$10", "inf", "nan", "INF",  "1,5e2,0", "12a", "1.5"}) {
         EXPECT_EQ(StrToFloatDef(text, -7.5, ','), -7.5) << "text \"" << text << '"';
         EXPECT_FALSE(ParseDecimal(text, ',').has_value()) << "text \"" << text << '"';
     }

@@ -27,14 +27,16 @@ namespace fs = std::filesystem;
 
 class SettingsFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string pattern = (fs::path(::testing::TempDir()) / "settingsXXXXXX").string();
         ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
         Folder = pattern;
         Path = (Folder / "zolviktools.ini").string();
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         std::error_code ignored;
         for (const auto &entry : fs::recursive_directory_iterator(Folder, ignored))
             fs::permissions(entry.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
@@ -44,18 +46,21 @@ protected:
 
     void Put(const std::string &bytes) const { PutAt(Path, bytes); }
 
-    static void PutAt(const std::string &path, const std::string &bytes) {
+    static void PutAt(const std::string &path, const std::string &bytes)
+    {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out << bytes;
         ASSERT_TRUE(out.good());
     }
 
-    std::string Contents() const {
+    std::string Contents() const
+    {
         std::ifstream in(Path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    std::set<std::string> FolderEntries() const {
+    std::set<std::string> FolderEntries() const
+    {
         std::set<std::string> names;
         for (const auto &entry : fs::directory_iterator(Folder))
             names.insert(entry.path().filename().string());
@@ -65,7 +70,8 @@ protected:
     static bool RunningAsRoot() { return ::geteuid() == 0; }
 
     // The write must throw exactly the settings file's error for `path`.
-    static void ExpectWriteError(const std::string &path, const std::function<void()> &write) {
+    static void ExpectWriteError(const std::string &path, const std::function<void()> &write)
+    {
         try {
             write();
             ADD_FAILURE() << "write to " << path << " did not fail";
@@ -80,7 +86,8 @@ protected:
 
 // ---- missing file ----
 
-TEST_F(SettingsFileTest, MissingFileGivesEveryDefaultAndCreatesNothing) {
+TEST_F(SettingsFileTest, MissingFileGivesEveryDefaultAndCreatesNothing)
+{
     const SettingsFile store(Path);
     EXPECT_EQ(store.Path(), Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 0);
@@ -93,7 +100,8 @@ TEST_F(SettingsFileTest, MissingFileGivesEveryDefaultAndCreatesNothing) {
     EXPECT_TRUE(FolderEntries().empty());
 }
 
-TEST_F(SettingsFileTest, MissingSectionOrKeyGivesDefault) {
+TEST_F(SettingsFileTest, MissingSectionOrKeyGivesDefault)
+{
     Put("[APP]\r\nPC=4\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "OTHER", 9), 9);
@@ -102,19 +110,22 @@ TEST_F(SettingsFileTest, MissingSectionOrKeyGivesDefault) {
     EXPECT_TRUE(store.ReadBool("NOPE", "PC", true));
 }
 
-TEST_F(SettingsFileTest, DefaultIsReturnedAsGiven) {
+TEST_F(SettingsFileTest, DefaultIsReturnedAsGiven)
+{
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadString("A", "B", "  padded 'text'  "), "  padded 'text'  ");
 }
 
-TEST_F(SettingsFileTest, FolderInPlaceOfFileReadsAsMissing) {
+TEST_F(SettingsFileTest, FolderInPlaceOfFileReadsAsMissing)
+{
     fs::create_directory(Path);
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadString("APP", "PC", "d"), "d");
     EXPECT_EQ(store.ReadInteger("APP", "PC", 5), 5);
 }
 
-TEST_F(SettingsFileTest, UnreadableFileReadsAsMissing) {
+TEST_F(SettingsFileTest, UnreadableFileReadsAsMissing)
+{
     if (RunningAsRoot())
         GTEST_SKIP() << "permission bits do not bind root";
     Put("[APP]\r\nPC=3\r\n");
@@ -124,7 +135,8 @@ TEST_F(SettingsFileTest, UnreadableFileReadsAsMissing) {
 
 // ---- the layout of a file written for the first time ----
 
-TEST_F(SettingsFileTest, FirstShutdownWritesSectionsAndKeysInWriteOrder) {
+TEST_F(SettingsFileTest, FirstShutdownWritesSectionsAndKeysInWriteOrder)
+{
     SettingsFile store(Path);
     store.WriteInteger("APP", "PC", 2);
     store.WriteInteger("WINDOWS", "LEFT", 120);
@@ -166,7 +178,8 @@ TEST_F(SettingsFileTest, FirstShutdownWritesSectionsAndKeysInWriteOrder) {
     EXPECT_FALSE(store.ReadBool("RG", "VHDL", true));
 }
 
-TEST_F(SettingsFileTest, SecondShutdownRewritesInPlaceWithoutGrowing) {
+TEST_F(SettingsFileTest, SecondShutdownRewritesInPlaceWithoutGrowing)
+{
     SettingsFile store(Path);
     store.WriteInteger("APP", "PC", 1);
     store.WriteString("EDIT", "COL", "8");
@@ -177,7 +190,8 @@ TEST_F(SettingsFileTest, SecondShutdownRewritesInPlaceWithoutGrowing) {
 
 // ---- matching names ----
 
-TEST_F(SettingsFileTest, SectionAndKeyNamesIgnoreLetterCase) {
+TEST_F(SettingsFileTest, SectionAndKeyNamesIgnoreLetterCase)
+{
     Put("[aPp]\r\npC=3\r\n[Edit]\r\nedt_t1=-20\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 3);
@@ -186,14 +200,16 @@ TEST_F(SettingsFileTest, SectionAndKeyNamesIgnoreLetterCase) {
     EXPECT_EQ(store.ReadString("eDiT", "Edt_T1", ""), "-20");
 }
 
-TEST_F(SettingsFileTest, BlanksAroundNamesAreIgnored) {
+TEST_F(SettingsFileTest, BlanksAroundNamesAreIgnored)
+{
     Put("  [  APP \t]  \r\n \t PC  = 3\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 3);
     EXPECT_EQ(store.ReadInteger(" APP ", " PC ", 0), 3);
 }
 
-TEST_F(SettingsFileTest, WritingWithOtherCaseUpdatesTheExistingLine) {
+TEST_F(SettingsFileTest, WritingWithOtherCaseUpdatesTheExistingLine)
+{
     Put("[app]\r\npc=2\r\nLeft = 5\r\n");
     SettingsFile store(Path);
     store.WriteInteger("APP", "PC", 7);
@@ -201,7 +217,8 @@ TEST_F(SettingsFileTest, WritingWithOtherCaseUpdatesTheExistingLine) {
     EXPECT_EQ(Contents(), "[app]\r\npc=7\r\nLeft = 9\r\n");
 }
 
-TEST_F(SettingsFileTest, NamesThatDifferOnlyByLengthDoNotMatch) {
+TEST_F(SettingsFileTest, NamesThatDifferOnlyByLengthDoNotMatch)
+{
     Put("[APPS]\r\nPC=1\r\n[APP]\r\nPCX=2\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", -1), -1);
@@ -210,7 +227,8 @@ TEST_F(SettingsFileTest, NamesThatDifferOnlyByLengthDoNotMatch) {
 
 // ---- values as read ----
 
-TEST_F(SettingsFileTest, BlanksAroundValuesAreRemoved) {
+TEST_F(SettingsFileTest, BlanksAroundValuesAreRemoved)
+{
     Put("[EDIT]\r\nA=  hello world \t\r\nB=\tx\r\nC=   \r\nD=\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadString("EDIT", "A", "?"), "hello world");
@@ -219,14 +237,16 @@ TEST_F(SettingsFileTest, BlanksAroundValuesAreRemoved) {
     EXPECT_EQ(store.ReadString("EDIT", "D", "?"), "");
 }
 
-TEST_F(SettingsFileTest, TextWithBlanksComesBackTrimmed) {
+TEST_F(SettingsFileTest, TextWithBlanksComesBackTrimmed)
+{
     SettingsFile store(Path);
     store.WriteString("EDIT", "EDT_DEST_NAME", "  my link \t");
     EXPECT_EQ(Contents(), "[EDIT]\r\nEDT_DEST_NAME=  my link \t\r\n");
     EXPECT_EQ(store.ReadString("EDIT", "EDT_DEST_NAME", ""), "my link");
 }
 
-TEST_F(SettingsFileTest, OneMatchingPairOfQuotesIsRemoved) {
+TEST_F(SettingsFileTest, OneMatchingPairOfQuotesIsRemoved)
+{
     Put("[Q]\r\n"
         "S='abc'\r\n"
         "D=\"abc\"\r\n"
@@ -243,7 +263,8 @@ TEST_F(SettingsFileTest, OneMatchingPairOfQuotesIsRemoved) {
     EXPECT_EQ(store.ReadString("Q", "M", "?"), "a'b");
 }
 
-TEST_F(SettingsFileTest, QuotesThatDoNotPairStay) {
+TEST_F(SettingsFileTest, QuotesThatDoNotPairStay)
+{
     Put("[Q]\r\n"
         "MIXED='abc\"\r\n"
         "OPEN=\"abc\r\n"
@@ -258,19 +279,22 @@ TEST_F(SettingsFileTest, QuotesThatDoNotPairStay) {
     EXPECT_EQ(store.ReadString("Q", "INSIDE", "?"), "a\"b\"c");
 }
 
-TEST_F(SettingsFileTest, QuotedTextIsWrittenAsGivenAndReadWithoutItsQuotes) {
+TEST_F(SettingsFileTest, QuotedTextIsWrittenAsGivenAndReadWithoutItsQuotes)
+{
     SettingsFile store(Path);
     store.WriteString("EDIT", "EDT_ORG_DIR", "\"C:\\Program Files\"");
     EXPECT_EQ(Contents(), "[EDIT]\r\nEDT_ORG_DIR=\"C:\\Program Files\"\r\n");
     EXPECT_EQ(store.ReadString("EDIT", "EDT_ORG_DIR", ""), "C:\\Program Files");
 }
 
-TEST_F(SettingsFileTest, EqualsSignsInsideTheValueBelongToIt) {
+TEST_F(SettingsFileTest, EqualsSignsInsideTheValueBelongToIt)
+{
     Put("[E]\r\nK=a=b==c\r\n");
     EXPECT_EQ(SettingsFile(Path).ReadString("E", "K", ""), "a=b==c");
 }
 
-TEST_F(SettingsFileTest, LongValueIsCutTo2047Characters) {
+TEST_F(SettingsFileTest, LongValueIsCutTo2047Characters)
+{
     SettingsFile store(Path);
     std::string value;
     for (int i = 0; i < 3000; ++i)
@@ -285,20 +309,27 @@ TEST_F(SettingsFileTest, LongValueIsCutTo2047Characters) {
     EXPECT_EQ(store.ReadString("EDIT", "ONE_MORE", ""), value.substr(0, 2047));
 }
 
-TEST_F(SettingsFileTest, LengthLimitAppliesAfterTrimmingAndQuotes) {
+TEST_F(SettingsFileTest, LengthLimitAppliesAfterTrimmingAndQuotes)
+{
     const std::string body(2047, 'z');
     Put("[E]\r\nK=   \"" + body + "\"   \r\n");
     EXPECT_EQ(SettingsFile(Path).ReadString("E", "K", ""), body);
 }
 
-TEST_F(SettingsFileTest, LengthLimitCountsCharactersAndNeverSplitsOne) {
-    const std::string eAcute = "\xC3\xA9";          // one character, two bytes
-    const std::string clef = "\xF0\x9D\x84\x9E";    // beyond U+FFFF: two UTF-16 units
+TEST_F(SettingsFileTest, LengthLimitCountsCharactersAndNeverSplitsOne)
+{
+    const std::string eAcute = "\xC3\xA9";        // one character, two bytes
+    const std::string clef = "\xF0\x9D\x84\x9E";  // beyond U+FFFF: two UTF-16 units
     const std::string a2046(2046, 'a');
     Put("[E]\r\n"
-        "FITS=" + a2046 + eAcute + "x\r\n"
-        "PAIR=" + a2046 + clef + "\r\n"
-        "WIDE=" + std::string(2045, 'a') + clef + "x\r\n");
+        "FITS=" +
+        a2046 + eAcute +
+        "x\r\n"
+        "PAIR=" +
+        a2046 + clef +
+        "\r\n"
+        "WIDE=" +
+        std::string(2045, 'a') + clef + "x\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadString("E", "FITS", ""), a2046 + eAcute);
     EXPECT_EQ(store.ReadString("E", "PAIR", ""), a2046);
@@ -307,7 +338,8 @@ TEST_F(SettingsFileTest, LengthLimitCountsCharactersAndNeverSplitsOne) {
 
 // ---- integers and Booleans ----
 
-TEST_F(SettingsFileTest, IntegersReadDecimalAndHexadecimal) {
+TEST_F(SettingsFileTest, IntegersReadDecimalAndHexadecimal)
+{
     Put("[APP]\r\n"
         "DOLLAR=$3\r\n"
         "ZEROX=0x3\r\n"
@@ -332,7 +364,8 @@ TEST_F(SettingsFileTest, IntegersReadDecimalAndHexadecimal) {
     EXPECT_EQ(store.ReadInteger("APP", "QUOTED", 0), 5);
 }
 
-TEST_F(SettingsFileTest, UnreadableIntegersGiveTheDefault) {
+TEST_F(SettingsFileTest, UnreadableIntegersGiveTheDefault)
+{
     Put("[APP]\r\nPC=abc\r\nEMPTY=\r\nTAIL=3abc\r\nDECIMAL=2.5\r\nHUGE=99999999999\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 0);
@@ -343,7 +376,8 @@ TEST_F(SettingsFileTest, UnreadableIntegersGiveTheDefault) {
     EXPECT_EQ(store.ReadInteger("APP", "HUGE", 4), 4);
 }
 
-TEST_F(SettingsFileTest, IntegersAreWrittenInDecimalAndReadBack) {
+TEST_F(SettingsFileTest, IntegersAreWrittenInDecimalAndReadBack)
+{
     SettingsFile store(Path);
     store.WriteInteger("W", "ZERO", 0);
     store.WriteInteger("W", "NEG", -1);
@@ -356,7 +390,8 @@ TEST_F(SettingsFileTest, IntegersAreWrittenInDecimalAndReadBack) {
     EXPECT_EQ(store.ReadInteger("W", "MAX", 9), std::numeric_limits<std::int32_t>::max());
 }
 
-TEST_F(SettingsFileTest, BooleansAreTrueForEveryNonZeroInteger) {
+TEST_F(SettingsFileTest, BooleansAreTrueForEveryNonZeroInteger)
+{
     Put("[RG]\r\nONE=1\r\nZERO=0\r\nTWO=2\r\nNEG=-1\r\nHEX=$10\r\nHEXZERO=0x0\r\nWORDY=true\r\n");
     const SettingsFile store(Path);
     EXPECT_TRUE(store.ReadBool("RG", "ONE", false));
@@ -370,7 +405,8 @@ TEST_F(SettingsFileTest, BooleansAreTrueForEveryNonZeroInteger) {
     EXPECT_FALSE(store.ReadBool("RG", "WORDY", false));
 }
 
-TEST_F(SettingsFileTest, BooleansAreWrittenAsOneAndZero) {
+TEST_F(SettingsFileTest, BooleansAreWrittenAsOneAndZero)
+{
     SettingsFile store(Path);
     store.WriteBool("RG", "BYTE", true);
     store.WriteBool("RG", "WORD", false);
@@ -380,7 +416,8 @@ TEST_F(SettingsFileTest, BooleansAreWrittenAsOneAndZero) {
     EXPECT_EQ(Contents(), "[RG]\r\nBYTE=0\r\nWORD=1\r\n");
 }
 
-TEST_F(SettingsFileTest, HandEditedSizeKeysAreEachReadAsWritten) {
+TEST_F(SettingsFileTest, HandEditedSizeKeysAreEachReadAsWritten)
+{
     Put("[RG]\nBYTE=1\nWORD=1\nDWORD=0\n");
     const SettingsFile store(Path);
     EXPECT_TRUE(store.ReadBool("RG", "BYTE", false));
@@ -390,7 +427,8 @@ TEST_F(SettingsFileTest, HandEditedSizeKeysAreEachReadAsWritten) {
 
 // ---- what counts as a key ----
 
-TEST_F(SettingsFileTest, CommentLinesAreNeverKeys) {
+TEST_F(SettingsFileTest, CommentLinesAreNeverKeys)
+{
     Put("[APP]\r\n;PC=5\r\n#PC=6\r\n  ; LEFT=1\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", -1), -1);
@@ -398,19 +436,22 @@ TEST_F(SettingsFileTest, CommentLinesAreNeverKeys) {
     EXPECT_EQ(store.ReadInteger("APP", "LEFT", -1), -1);
 }
 
-TEST_F(SettingsFileTest, KeysBeforeTheFirstSectionBelongToNone) {
+TEST_F(SettingsFileTest, KeysBeforeTheFirstSectionBelongToNone)
+{
     Put("PC=5\r\n[APP]\r\nLEFT=1\r\n");
     EXPECT_EQ(SettingsFile(Path).ReadInteger("APP", "PC", -1), -1);
 }
 
-TEST_F(SettingsFileTest, KeyOfAnotherSectionIsNotFound) {
+TEST_F(SettingsFileTest, KeyOfAnotherSectionIsNotFound)
+{
     Put("[APP]\r\nPC=5\r\n[WINDOWS]\r\nLEFT=1\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("WINDOWS", "PC", -1), -1);
     EXPECT_EQ(store.ReadInteger("APP", "LEFT", -1), -1);
 }
 
-TEST_F(SettingsFileTest, LinesWithoutEqualsOrClosingBracketAreNotKeysOrSections) {
+TEST_F(SettingsFileTest, LinesWithoutEqualsOrClosingBracketAreNotKeysOrSections)
+{
     Put("[APP]\r\nPC\r\n[BROKEN\r\nLEFT=2\r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadString("APP", "PC", "d"), "d");
@@ -418,12 +459,14 @@ TEST_F(SettingsFileTest, LinesWithoutEqualsOrClosingBracketAreNotKeysOrSections)
     EXPECT_EQ(store.ReadInteger("BROKEN", "LEFT", 0), 0);
 }
 
-TEST_F(SettingsFileTest, TextAfterTheClosingBracketIsIgnored) {
+TEST_F(SettingsFileTest, TextAfterTheClosingBracketIsIgnored)
+{
     Put("[APP] ; main settings\r\nPC=4\r\n");
     EXPECT_EQ(SettingsFile(Path).ReadInteger("APP", "PC", 0), 4);
 }
 
-TEST_F(SettingsFileTest, FirstOfRepeatedSectionsAndKeysWins) {
+TEST_F(SettingsFileTest, FirstOfRepeatedSectionsAndKeysWins)
+{
     Put("[APP]\r\nPC=1\r\nPC=2\r\n[OTHER]\r\n[app]\r\nPC=3\r\nLEFT=4\r\n");
     SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 1);
@@ -437,7 +480,8 @@ TEST_F(SettingsFileTest, FirstOfRepeatedSectionsAndKeysWins) {
 
 // ---- line ends and encoding ----
 
-TEST_F(SettingsFileTest, LineFeedOnlyFilesAreReadAndKeepTheirStyle) {
+TEST_F(SettingsFileTest, LineFeedOnlyFilesAreReadAndKeepTheirStyle)
+{
     Put("[APP]\nPC=3\n");
     SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 3);
@@ -446,14 +490,16 @@ TEST_F(SettingsFileTest, LineFeedOnlyFilesAreReadAndKeepTheirStyle) {
     EXPECT_EQ(Contents(), "[APP]\nPC=3\nLEFT=5\n\n[EDIT]\nCOL=8\n");
 }
 
-TEST_F(SettingsFileTest, CarriageReturnIsNotPartOfTheValue) {
+TEST_F(SettingsFileTest, CarriageReturnIsNotPartOfTheValue)
+{
     Put("[EDIT]\r\nCOL=8\r\nTAB=  'x'  \r\n");
     const SettingsFile store(Path);
     EXPECT_EQ(store.ReadString("EDIT", "COL", ""), "8");
     EXPECT_EQ(store.ReadString("EDIT", "TAB", ""), "x");
 }
 
-TEST_F(SettingsFileTest, MixedLineEndsAreKeptLineByLine) {
+TEST_F(SettingsFileTest, MixedLineEndsAreKeptLineByLine)
+{
     Put("[A]\nX=1\r\nY=2\n[B]\r\nZ=3");
     SettingsFile store(Path);
     store.WriteInteger("A", "Y", 5);
@@ -461,7 +507,8 @@ TEST_F(SettingsFileTest, MixedLineEndsAreKeptLineByLine) {
     EXPECT_EQ(Contents(), "[A]\nX=1\r\nY=5\n[B]\r\nZ=3\nW=6\n");
 }
 
-TEST_F(SettingsFileTest, LastLineWithoutLineEndGetsOneBeforeAddedLines) {
+TEST_F(SettingsFileTest, LastLineWithoutLineEndGetsOneBeforeAddedLines)
+{
     Put("[APP]\r\nPC=3");
     SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 3);
@@ -469,14 +516,16 @@ TEST_F(SettingsFileTest, LastLineWithoutLineEndGetsOneBeforeAddedLines) {
     EXPECT_EQ(Contents(), "[APP]\r\nPC=3\r\n\r\n[WINDOWS]\r\nLEFT=1\r\n");
 }
 
-TEST_F(SettingsFileTest, UpdatingTheLastLineKeepsItsMissingLineEnd) {
+TEST_F(SettingsFileTest, UpdatingTheLastLineKeepsItsMissingLineEnd)
+{
     Put("[APP]\r\nPC=3");
     SettingsFile store(Path);
     store.WriteInteger("APP", "PC", 12);
     EXPECT_EQ(Contents(), "[APP]\r\nPC=12");
 }
 
-TEST_F(SettingsFileTest, Utf8TextPassesThroughUnchanged) {
+TEST_F(SettingsFileTest, Utf8TextPassesThroughUnchanged)
+{
     const std::string text = "Configura\xC3\xA7\xC3\xA3o \xE2\x82\xAC \xF0\x9F\x98\x80";
     Put("; coment\xC3\xA1rio\r\n");
     SettingsFile store(Path);
@@ -485,7 +534,8 @@ TEST_F(SettingsFileTest, Utf8TextPassesThroughUnchanged) {
     EXPECT_EQ(store.ReadString("EDIT", "EDT_DEST_NAME", ""), text);
 }
 
-TEST_F(SettingsFileTest, ByteOrderMarkAtTheStartIsSkippedAndKept) {
+TEST_F(SettingsFileTest, ByteOrderMarkAtTheStartIsSkippedAndKept)
+{
     Put("\xEF\xBB\xBF[APP]\r\nPC=3\r\n");
     SettingsFile store(Path);
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 3);
@@ -493,7 +543,8 @@ TEST_F(SettingsFileTest, ByteOrderMarkAtTheStartIsSkippedAndKept) {
     EXPECT_EQ(Contents(), "\xEF\xBB\xBF[APP]\r\nPC=4\r\n");
 }
 
-TEST_F(SettingsFileTest, PrintableAsciiRoundTripsUnchanged) {
+TEST_F(SettingsFileTest, PrintableAsciiRoundTripsUnchanged)
+{
     std::string printable;
     for (char c = '!'; c <= '~'; ++c)
         printable += c;
@@ -506,21 +557,21 @@ TEST_F(SettingsFileTest, PrintableAsciiRoundTripsUnchanged) {
 
 // ---- writes keep the rest of the file ----
 
-TEST_F(SettingsFileTest, ForeignSectionsAndCommentsSurviveWrites) {
-    const std::string original =
-        "; Zolvik Tools settings, edited by hand\r\n"
-        "\r\n"
-        "[APP]\r\n"
-        "PC=1\r\n"
-        "# keep this\r\n"
-        "\r\n"
-        "[MyTool]\r\n"
-        "Colour = 'red'\r\n"
-        "; nothing here is ours\r\n"
-        "Path=C:\\x\r\n"
-        "\r\n"
-        "[RG]\r\n"
-        "BYTE=0\r\n";
+TEST_F(SettingsFileTest, ForeignSectionsAndCommentsSurviveWrites)
+{
+    const std::string original = "; Zolvik Tools settings, edited by hand\r\n"
+                                 "\r\n"
+                                 "[APP]\r\n"
+                                 "PC=1\r\n"
+                                 "# keep this\r\n"
+                                 "\r\n"
+                                 "[MyTool]\r\n"
+                                 "Colour = 'red'\r\n"
+                                 "; nothing here is ours\r\n"
+                                 "Path=C:\\x\r\n"
+                                 "\r\n"
+                                 "[RG]\r\n"
+                                 "BYTE=0\r\n";
     Put(original);
     SettingsFile store(Path);
     store.WriteInteger("APP", "PC", 4);
@@ -528,29 +579,29 @@ TEST_F(SettingsFileTest, ForeignSectionsAndCommentsSurviveWrites) {
     store.WriteBool("RG", "BYTE", true);
     store.WriteBool("RG", "WORD", false);
     store.WriteInteger("APP", "TOP_SECRET", 7);
-    EXPECT_EQ(Contents(),
-              "; Zolvik Tools settings, edited by hand\r\n"
-              "\r\n"
-              "[APP]\r\n"
-              "PC=4\r\n"
-              "TOP_SECRET=7\r\n"
-              "# keep this\r\n"
-              "\r\n"
-              "[MyTool]\r\n"
-              "Colour = 'red'\r\n"
-              "; nothing here is ours\r\n"
-              "Path=C:\\x\r\n"
-              "\r\n"
-              "[RG]\r\n"
-              "BYTE=1\r\n"
-              "WORD=0\r\n"
-              "\r\n"
-              "[WINDOWS]\r\n"
-              "LEFT=10\r\n");
+    EXPECT_EQ(Contents(), "; Zolvik Tools settings, edited by hand\r\n"
+                          "\r\n"
+                          "[APP]\r\n"
+                          "PC=4\r\n"
+                          "TOP_SECRET=7\r\n"
+                          "# keep this\r\n"
+                          "\r\n"
+                          "[MyTool]\r\n"
+                          "Colour = 'red'\r\n"
+                          "; nothing here is ours\r\n"
+                          "Path=C:\\x\r\n"
+                          "\r\n"
+                          "[RG]\r\n"
+                          "BYTE=1\r\n"
+                          "WORD=0\r\n"
+                          "\r\n"
+                          "[WINDOWS]\r\n"
+                          "LEFT=10\r\n");
     EXPECT_EQ(store.ReadString("MyTool", "Colour", ""), "red");
 }
 
-TEST_F(SettingsFileTest, UpdateInPlaceKeepsLinePositionAndLayout) {
+TEST_F(SettingsFileTest, UpdateInPlaceKeepsLinePositionAndLayout)
+{
     Put("[EDIT]\r\nCOL=8\r\n  tab =  2\r\nEDT_T1=-20\r\n");
     SettingsFile store(Path);
     store.WriteString("EDIT", "TAB", "1");
@@ -560,32 +611,35 @@ TEST_F(SettingsFileTest, UpdateInPlaceKeepsLinePositionAndLayout) {
     EXPECT_EQ(store.ReadString("EDIT", "TAB", "d"), "");
 }
 
-TEST_F(SettingsFileTest, MissingKeyGoesAfterTheLastKeyOfItsSection) {
+TEST_F(SettingsFileTest, MissingKeyGoesAfterTheLastKeyOfItsSection)
+{
     Put("[APP]\r\nPC=1\r\n; about windows\r\n\r\n[WINDOWS]\r\n\r\n; positions\r\n[EDIT]\r\n");
     SettingsFile store(Path);
     store.WriteInteger("APP", "LEFT", 2);
     store.WriteInteger("WINDOWS", "TOP", 3);
     store.WriteString("EDIT", "COL", "8");
-    EXPECT_EQ(Contents(),
-              "[APP]\r\nPC=1\r\nLEFT=2\r\n; about windows\r\n\r\n"
-              "[WINDOWS]\r\nTOP=3\r\n\r\n; positions\r\n"
-              "[EDIT]\r\nCOL=8\r\n");
+    EXPECT_EQ(Contents(), "[APP]\r\nPC=1\r\nLEFT=2\r\n; about windows\r\n\r\n"
+                          "[WINDOWS]\r\nTOP=3\r\n\r\n; positions\r\n"
+                          "[EDIT]\r\nCOL=8\r\n");
 }
 
-TEST_F(SettingsFileTest, MissingSectionIsAppendedAfterOneBlankLine) {
+TEST_F(SettingsFileTest, MissingSectionIsAppendedAfterOneBlankLine)
+{
     Put("[APP]\r\nPC=1\r\n\r\n");
     SettingsFile store(Path);
     store.WriteInteger("RG", "C", 1);
     EXPECT_EQ(Contents(), "[APP]\r\nPC=1\r\n\r\n[RG]\r\nC=1\r\n");
 }
 
-TEST_F(SettingsFileTest, NamesOfNewLinesAreWrittenWithoutSurroundingBlanks) {
+TEST_F(SettingsFileTest, NamesOfNewLinesAreWrittenWithoutSurroundingBlanks)
+{
     SettingsFile store(Path);
     store.WriteString(" EDIT ", "\tCOL ", "8");
     EXPECT_EQ(Contents(), "[EDIT]\r\nCOL=8\r\n");
 }
 
-TEST_F(SettingsFileTest, LineBreaksInAValueAreStoredAsBlanks) {
+TEST_F(SettingsFileTest, LineBreaksInAValueAreStoredAsBlanks)
+{
     Put("[EDIT]\r\nCOL=8\r\n");
     SettingsFile store(Path);
     store.WriteString("EDIT", "EDT_DEST_NAME", "a\r\n[APP]\nPC=9");
@@ -594,7 +648,8 @@ TEST_F(SettingsFileTest, LineBreaksInAValueAreStoredAsBlanks) {
     EXPECT_EQ(store.ReadInteger("APP", "PC", -1), -1);
 }
 
-TEST_F(SettingsFileTest, NamesThatCannotBeStoredAreRejected) {
+TEST_F(SettingsFileTest, NamesThatCannotBeStoredAreRejected)
+{
     Put("[APP]\r\nPC=1\r\n");
     SettingsFile store(Path);
     EXPECT_THROW(store.WriteString("", "K", "v"), std::invalid_argument);
@@ -612,7 +667,8 @@ TEST_F(SettingsFileTest, NamesThatCannotBeStoredAreRejected) {
 
 // ---- safe replacement ----
 
-TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileBehind) {
+TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileBehind)
+{
     Put("[APP]\r\nPC=1\r\n");
     SettingsFile store(Path);
     for (int i = 0; i < 5; ++i)
@@ -620,7 +676,8 @@ TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileBehind) {
     EXPECT_EQ(FolderEntries(), std::set<std::string>{"zolviktools.ini"});
 }
 
-TEST_F(SettingsFileTest, WriteKeepsTheFilePermissions) {
+TEST_F(SettingsFileTest, WriteKeepsTheFilePermissions)
+{
     Put("[APP]\r\nPC=1\r\n");
     fs::permissions(Path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     SettingsFile(Path).WriteInteger("APP", "PC", 2);
@@ -628,7 +685,8 @@ TEST_F(SettingsFileTest, WriteKeepsTheFilePermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(SettingsFileTest, NewFileGetsTheUsualPermissions) {
+TEST_F(SettingsFileTest, NewFileGetsTheUsualPermissions)
+{
     const mode_t previous = ::umask(027);
     SettingsFile(Path).WriteInteger("APP", "PC", 2);
     ::umask(previous);
@@ -636,7 +694,8 @@ TEST_F(SettingsFileTest, NewFileGetsTheUsualPermissions) {
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
-TEST_F(SettingsFileTest, SymbolicLinkIsWrittenThrough) {
+TEST_F(SettingsFileTest, SymbolicLinkIsWrittenThrough)
+{
     const std::string real = (Folder / "real.ini").string();
     PutAt(real, "[APP]\r\nPC=1\r\n");
     fs::create_symlink("real.ini", Path);
@@ -648,7 +707,8 @@ TEST_F(SettingsFileTest, SymbolicLinkIsWrittenThrough) {
     EXPECT_EQ(FolderEntries(), (std::set<std::string>{"real.ini", "zolviktools.ini"}));
 }
 
-TEST_F(SettingsFileTest, FolderInPlaceOfTheFileFailsTheWrite) {
+TEST_F(SettingsFileTest, FolderInPlaceOfTheFileFailsTheWrite)
+{
     fs::create_directory(Path);
     SettingsFile store(Path);
     ExpectWriteError(Path, [&] { store.WriteInteger("APP", "PC", 1); });
@@ -659,14 +719,16 @@ TEST_F(SettingsFileTest, FolderInPlaceOfTheFileFailsTheWrite) {
     EXPECT_EQ(FolderEntries(), std::set<std::string>{"zolviktools.ini"});
 }
 
-TEST_F(SettingsFileTest, MissingFolderFailsTheWrite) {
+TEST_F(SettingsFileTest, MissingFolderFailsTheWrite)
+{
     const std::string path = (Folder / "gone" / "zolviktools.ini").string();
     SettingsFile store(path);
     ExpectWriteError(path, [&] { store.WriteInteger("APP", "PC", 1); });
     EXPECT_TRUE(FolderEntries().empty());
 }
 
-TEST_F(SettingsFileTest, DanglingSymbolicLinkFailsTheWrite) {
+TEST_F(SettingsFileTest, DanglingSymbolicLinkFailsTheWrite)
+{
     fs::create_symlink("nowhere/real.ini", Path);
     SettingsFile store(Path);
     ExpectWriteError(Path, [&] { store.WriteInteger("APP", "PC", 1); });
@@ -674,7 +736,8 @@ TEST_F(SettingsFileTest, DanglingSymbolicLinkFailsTheWrite) {
     EXPECT_TRUE(fs::is_symlink(Path));
 }
 
-TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced) {
+TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced)
+{
     const std::string original = "[APP]\r\nPC=1\r\n";
     Put(original);
     fs::permissions(Path, fs::perms::owner_read);
@@ -684,7 +747,8 @@ TEST_F(SettingsFileTest, ReadOnlyFileIsNotReplaced) {
     EXPECT_EQ(FolderEntries(), std::set<std::string>{"zolviktools.ini"});
 }
 
-TEST_F(SettingsFileTest, ReadOnlyFolderFailsTheWrite) {
+TEST_F(SettingsFileTest, ReadOnlyFolderFailsTheWrite)
+{
     if (RunningAsRoot())
         GTEST_SKIP() << "permission bits do not bind root";
     const std::string original = "[APP]\r\nPC=1\r\n";
@@ -697,7 +761,8 @@ TEST_F(SettingsFileTest, ReadOnlyFolderFailsTheWrite) {
     EXPECT_EQ(FolderEntries(), std::set<std::string>{"zolviktools.ini"});
 }
 
-TEST_F(SettingsFileTest, UnreadableFileIsNotReplacedByOneKey) {
+TEST_F(SettingsFileTest, UnreadableFileIsNotReplacedByOneKey)
+{
     if (RunningAsRoot())
         GTEST_SKIP() << "permission bits do not bind root";
     const std::string original = "[APP]\r\nPC=1\r\n[MINE]\r\nA=1\r\n";
@@ -711,7 +776,8 @@ TEST_F(SettingsFileTest, UnreadableFileIsNotReplacedByOneKey) {
 }
 
 // A file size limit makes the write of the new content fail part way, as a full disk would.
-TEST_F(SettingsFileTest, FailedWriteOfTheNewContentKeepsTheOldFile) {
+TEST_F(SettingsFileTest, FailedWriteOfTheNewContentKeepsTheOldFile)
+{
     const std::string original = "[APP]\r\nPC=1\r\n; " + std::string(100, '-') + "\r\n";
     Put(original);
     rlimit previous{};
@@ -734,7 +800,8 @@ TEST_F(SettingsFileTest, FailedWriteOfTheNewContentKeepsTheOldFile) {
     EXPECT_EQ(store.ReadInteger("APP", "PC", 0), 2);
 }
 
-TEST_F(SettingsFileTest, FifoOrOversizedFileGivesDefaultsAndIsNeverReplaced) {
+TEST_F(SettingsFileTest, FifoOrOversizedFileGivesDefaultsAndIsNeverReplaced)
+{
     ASSERT_EQ(::mkfifo(Path.c_str(), 0666), 0);  // no writer: a blocking read would never end
     SettingsFile fifo(Path);
     EXPECT_EQ(fifo.ReadInteger("APP", "PC", 3), 3);
@@ -749,7 +816,8 @@ TEST_F(SettingsFileTest, FifoOrOversizedFileGivesDefaultsAndIsNeverReplaced) {
     EXPECT_EQ(fs::file_size(Path), oversized.size());
 }
 
-TEST_F(SettingsFileTest, SeveralValuesInOneRewriteGiveTheBytesOfSingleWrites) {
+TEST_F(SettingsFileTest, SeveralValuesInOneRewriteGiveTheBytesOfSingleWrites)
+{
     Put("; mine\r\n[RG]\r\nC=1\r\n");
     SettingsFile store(Path);
     store.WriteValues({{"APP", "PC", "2"}, {"RG", "C", "0"}, {"APP", "PC", "3"}});
@@ -761,7 +829,8 @@ TEST_F(SettingsFileTest, SeveralValuesInOneRewriteGiveTheBytesOfSingleWrites) {
     EXPECT_EQ(batched, Contents());
 }
 
-TEST_F(SettingsFileTest, ReadsNeverChangeTheFile) {
+TEST_F(SettingsFileTest, ReadsNeverChangeTheFile)
+{
     const std::string original = "[APP]\r\npc = ' 3 '\r\n";
     Put(original);
     const SettingsFile store(Path);
@@ -779,7 +848,11 @@ namespace {
 
 TEST(SettingsLocationTest, BesideTheExecutableOrInTheUsersConfigurationFolder)
 {
-    struct Case { bool writable; const char *configHome; const char *expected; };
+    struct Case {
+        bool writable;
+        const char *configHome;
+        const char *expected;
+    };
     const Case cases[] = {
         {true, "/cfg", "/opt/zt"},
         {false, "/cfg", "/cfg/ZolvikTools"},

@@ -24,9 +24,11 @@ void ExpectError(long double base, long double exponent, const char *message)
 TEST(PowerOf, WholePowersWithinExtendedPrecision)
 {
     const long double ulp = std::numeric_limits<long double>::epsilon();
-    EXPECT_NEAR(static_cast<double>(PowerOf(2.0L, 10.0L) / 1024.0L), 1.0, static_cast<double>(8 * ulp));
+    EXPECT_NEAR(static_cast<double>(PowerOf(2.0L, 10.0L) / 1024.0L), 1.0,
+                static_cast<double>(8 * ulp));
     EXPECT_NEAR(static_cast<double>(PowerOf(3.0L, 2.0L) / 9.0L), 1.0, static_cast<double>(8 * ulp));
-    EXPECT_NEAR(static_cast<double>(PowerOf(10.0L, -3.0L) / 0.001L), 1.0, static_cast<double>(8 * ulp));
+    EXPECT_NEAR(static_cast<double>(PowerOf(10.0L, -3.0L) / 0.001L), 1.0,
+                static_cast<double>(8 * ulp));
 }
 
 TEST(PowerOf, MatchesExpOfScaledLogarithm)

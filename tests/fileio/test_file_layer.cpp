@@ -70,12 +70,17 @@ TEST_P(OutputFileTest, ALongestLegalNameWorks)
 TEST_P(OutputFileTest, UncommittedOrFailedWritesKeepTheOldFile)
 {
     const std::string path = folder.Write("keep.bin", "old");
-    { OutputFile abandoned(path); abandoned.Write("new"); }
+    {
+        OutputFile abandoned(path);
+        abandoned.Write("new");
+    }
     // A write that fails part-way, by a file-size limit in a child process.
     ::chmod(folder.Path().c_str(), 0777);
     ::chmod(path.c_str(), 0666);
     const bool failed = test::RunAsNobody([&] {
-        struct rlimit limit {4096, 4096};
+        struct rlimit limit {
+            4096, 4096
+        };
         std::signal(SIGXFSZ, SIG_IGN);
         ::setrlimit(RLIMIT_FSIZE, &limit);
         const FileError error = ErrorOf([&] { WriteWholeFile(path, std::string(100000, 'y')); });
@@ -92,7 +97,11 @@ TEST_P(OutputFileTest, RefusedTargetsAreLeftAsTheyAre)
     ::chmod(readOnly.c_str(), 0444);
     ::mkfifo(folder.File("fifo").c_str(), 0666);
     fs::create_directory(folder.File("dir"));
-    struct Case { std::string path; FileFault fault; int code; };
+    struct Case {
+        std::string path;
+        FileFault fault;
+        int code;
+    };
     const Case cases[] = {
         {readOnly, FileFault::System, EACCES},
         {folder.File("fifo"), FileFault::NotRegular, EINVAL},
@@ -110,9 +119,8 @@ TEST_P(OutputFileTest, RefusedTargetsAreLeftAsTheyAre)
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"dir", "fifo", "ro.txt"}));
     // The same for an ordinary user.
     ::chmod(folder.Path().c_str(), 0777);
-    EXPECT_TRUE(test::RunAsNobody([&] {
-        return ErrorOf([&] { WriteWholeFile(readOnly, "new"); }).Code() == EACCES;
-    }));
+    EXPECT_TRUE(test::RunAsNobody(
+        [&] { return ErrorOf([&] { WriteWholeFile(readOnly, "new"); }).Code() == EACCES; }));
 }
 
 TEST_P(OutputFileTest, OwnLinksAreKeptAndTheirTargetWritten)
@@ -168,8 +176,8 @@ TEST(InputFileTest, OnlyRegularFilesAreReadAndNeverBlock)
 {
     ScratchFolder folder{"file layer"};
     ::mkfifo(folder.File("fifo").c_str(), 0666);
-    for (const std::string &path : {folder.File("fifo"), folder.Path().string(),
-                                   std::string("/dev/zero")})
+    for (const std::string &path :
+         {folder.File("fifo"), folder.Path().string(), std::string("/dev/zero")})
         EXPECT_EQ(ErrorOf([&] { InputFile::Open(path); }).Fault(), FileFault::NotRegular) << path;
     EXPECT_EQ(ErrorOf([&] { InputFile::Open(folder.File("none")); }).Code(), ENOENT);
 

@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     FUZZ_CHECK(line.size() == 80);
     unsigned expected = 0;
     for (int i = 0; i < 4; ++i)
-        expected = expected << 2 | (loaded[static_cast<std::size_t>(CursorIndex(4 * k + i, y))] & 3);
+        expected =
+            expected << 2 | (loaded[static_cast<std::size_t>(CursorIndex(4 * k + i, y))] & 3);
     char entry[8];
     std::snprintf(entry, sizeof entry, "0x%02X,", expected);
     FUZZ_CHECK(line.compare(static_cast<std::size_t>(k) * 5, 5, entry) == 0);

@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (bytes.empty())
         return 0;
 
-    const hex2bin::Conversion again = hex2bin::ConvertHex(hex2bin::IntelHexText(bytes, result.image().start), options);
+    const hex2bin::Conversion again =
+        hex2bin::ConvertHex(hex2bin::IntelHexText(bytes, result.image().start), options);
     FUZZ_CHECK(again.ok());
     FUZZ_CHECK(again.image().start == result.image().start);
     FUZZ_CHECK(again.Bytes() == bytes);

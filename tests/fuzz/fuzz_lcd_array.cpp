@@ -57,7 +57,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             end = values.size();
         std::string value = values.substr(start, end - start);
         value.erase(0, value.find_first_not_of(' '));
-        const char *prefix = base == kLcdBaseBinary ? "0b" : base == kLcdBaseHexadecimal ? "0x" : "";
+        const char *prefix = base == kLcdBaseBinary        ? "0b"
+                             : base == kLcdBaseHexadecimal ? "0x"
+                                                           : "";
         FUZZ_CHECK(value.rfind(prefix, 0) == 0);
         value.erase(0, std::string(prefix).size());
         FUZZ_CHECK(count < kLcdRows);

@@ -71,7 +71,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         zolvik::Format(format, {a, b, c}, separator);
     } catch (const zolvik::Error &error) {
         // what() is a C string: the message ends at a NUL of the format.
-        const std::string expected = "Format '" + format + "' invalid or incompatible with argument";
+        const std::string expected =
+            "Format '" + format + "' invalid or incompatible with argument";
         FUZZ_CHECK(std::string(error.what()) == expected.c_str());
     }
 

@@ -102,6 +102,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         FUZZ_CHECK(parsed[i] == expected);
     }
     const std::string footer = vhdl ? ");" : "};";
-    FUZZ_CHECK(lines.back().size() >= 2 && lines.back().compare(lines.back().size() - 2, 2, footer) == 0);
+    FUZZ_CHECK(lines.back().size() >= 2 &&
+               lines.back().compare(lines.back().size() - 2, 2, footer) == 0);
     return 0;
 }

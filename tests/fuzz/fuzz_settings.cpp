@@ -43,7 +43,8 @@ bool KeptInOrder(const std::vector<std::string> &old, const std::vector<std::str
     std::vector<std::size_t> previous(now.size() + 1, 0), current(now.size() + 1, 0);
     for (const std::string &line : old) {
         for (std::size_t k = 0; k < now.size(); ++k)
-            current[k + 1] = line == now[k] ? previous[k] + 1 : std::max(previous[k + 1], current[k]);
+            current[k + 1] =
+                line == now[k] ? previous[k] + 1 : std::max(previous[k + 1], current[k]);
         std::swap(previous, current);
     }
     return previous[now.size()] + changed >= old.size();
@@ -65,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     std::vector<Write> writes;
     for (std::size_t i = 0; i < kWrites; ++i) {
         const std::uint8_t choice = data[i];
-        writes.push_back({kSections[choice % 5], kKeys[(choice / 5) % 6], kValues[(choice / 30) % 7]});
+        writes.push_back(
+            {kSections[choice % 5], kKeys[(choice / 5) % 6], kValues[(choice / 30) % 7]});
         content = zolvik::settings::WithValue(content, writes.back().section, writes.back().key,
                                               writes.back().value);
     }
@@ -80,7 +82,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
                 return a == b;
             };
-            if (same(writes[later].section, writes[i].section) && same(writes[later].key, writes[i].key))
+            if (same(writes[later].section, writes[i].section) &&
+                same(writes[later].key, writes[i].key))
                 expected = writes[later].value;
         }
         const auto raw = zolvik::settings::FindRawValue(content, writes[i].section, writes[i].key);

@@ -9,9 +9,9 @@ namespace hex2bin::test {
 
 inline std::string Record(unsigned type, unsigned offset, const std::vector<std::uint8_t> &data)
 {
-    std::vector<std::uint8_t> bytes{static_cast<std::uint8_t>(data.size()),
-                                    static_cast<std::uint8_t>(offset >> 8),
-                                    static_cast<std::uint8_t>(offset), static_cast<std::uint8_t>(type)};
+    std::vector<std::uint8_t> bytes{
+        static_cast<std::uint8_t>(data.size()), static_cast<std::uint8_t>(offset >> 8),
+        static_cast<std::uint8_t>(offset), static_cast<std::uint8_t>(type)};
     bytes.insert(bytes.end(), data.begin(), data.end());
     unsigned sum = 0;
     for (const auto b : bytes)
@@ -38,12 +38,14 @@ inline std::string EndOfFile()
 
 inline std::string SegmentBase(unsigned segment)
 {
-    return Record(0x02, 0, {static_cast<std::uint8_t>(segment >> 8), static_cast<std::uint8_t>(segment)});
+    return Record(0x02, 0,
+                  {static_cast<std::uint8_t>(segment >> 8), static_cast<std::uint8_t>(segment)});
 }
 
 inline std::string LinearBase(unsigned upper)
 {
-    return Record(0x04, 0, {static_cast<std::uint8_t>(upper >> 8), static_cast<std::uint8_t>(upper)});
+    return Record(0x04, 0,
+                  {static_cast<std::uint8_t>(upper >> 8), static_cast<std::uint8_t>(upper)});
 }
 
 }  // namespace hex2bin::test

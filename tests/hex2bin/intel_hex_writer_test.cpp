@@ -60,13 +60,17 @@ INSTANTIATE_TEST_SUITE_P(
                 ":0100100010DF\r\n"
                 ":00000001FF\r\n"},
         // The upper half is set first, and again where the bytes cross into the next 64 KiB.
-        HexCase{"AcrossAPage", {0x01, 0x02}, 0x0800FFFF,
+        HexCase{"AcrossAPage",
+                {0x01, 0x02},
+                0x0800FFFF,
                 ":020000040800F2\r\n"
                 ":01FFFF000100\r\n"
                 ":020000040801F1\r\n"
                 ":0100000002FD\r\n"
                 ":00000001FF\r\n"},
-        HexCase{"LastByteOfTheAddressSpace", {0xA5}, 0xFFFFFFFF,
+        HexCase{"LastByteOfTheAddressSpace",
+                {0xA5},
+                0xFFFFFFFF,
                 ":02000004FFFFFC\r\n"
                 ":01FFFF00A55C\r\n"
                 ":00000001FF\r\n"}),
@@ -95,7 +99,8 @@ TEST(IntelHexWriter, ObjcopyAndTheConverterReadTheFileBack)
         WriteIntelHex(bytes, address, out);
         out.Commit();
     }
-    const std::string command = "objcopy -I ihex -O binary '" + hex + "' '" + folder.File("objcopy.bin") + "'";
+    const std::string command =
+        "objcopy -I ihex -O binary '" + hex + "' '" + folder.File("objcopy.bin") + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
     EXPECT_TRUE(test::ReadBytes(folder.File("objcopy.bin")) == bytes);
 

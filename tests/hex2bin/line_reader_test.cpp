@@ -53,9 +53,14 @@ INSTANTIATE_TEST_SUITE_P(
                     LinesCase{"LastLineWithoutEnd", ":A\n:B", {":A", ":B"}, ':'},
                     LinesCase{"CrLfAndBlanksTrimmed", " \t:A \r\n\r\n:B\n", {":A", "", ":B"}, ' '},
                     LinesCase{"ByteOrderMarkSkipped", "\xEF\xBB\xBFS0\n", {"S0"}, 'S'},
-                    LinesCase{"ByteOrderMarkOnlyAtTheStart", ":A\n\xEF\xBB\xBF:B\n", {":A", "\xEF\xBB\xBF:B"}, ':'},
-                    LinesCase{"LongestLineWhole", std::string(kMaxLineLength, 'x') + "\ny",
-                              {std::string(kMaxLineLength, 'x'), "y"}, 'x'}),
+                    LinesCase{"ByteOrderMarkOnlyAtTheStart",
+                              ":A\n\xEF\xBB\xBF:B\n",
+                              {":A", "\xEF\xBB\xBF:B"},
+                              ':'},
+                    LinesCase{"LongestLineWhole",
+                              std::string(kMaxLineLength, 'x') + "\ny",
+                              {std::string(kMaxLineLength, 'x'), "y"},
+                              'x'}),
     [](const testing::TestParamInfo<LinesCase> &info) { return std::string(info.param.name); });
 
 TEST(LineReader, CutsALineLongerThanTheLimitAndReadsNoFurther)

@@ -14,8 +14,8 @@ public:
     ScratchFolder()
     {
         std::random_device entropy;
-        path_ = std::filesystem::temp_directory_path()
-            / ("hex2bin test " + std::to_string(entropy()) + std::to_string(entropy()));
+        path_ = std::filesystem::temp_directory_path() /
+                ("hex2bin test " + std::to_string(entropy()) + std::to_string(entropy()));
         std::filesystem::create_directories(path_);
     }
     ~ScratchFolder()

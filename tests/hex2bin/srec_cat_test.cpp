@@ -14,11 +14,11 @@ using test::ScratchFolder;
 
 struct SrecCatCase {
     const char *name;
-    unsigned first;       // address of the first block
-    unsigned second;      // address of the second block
-    int addressLength;    // bytes srec_cat gives each address, at least
-    const char *start;    // execution start address, or nothing
-    const char *expected; // the line hex2bin prints, after the output name
+    unsigned first;        // address of the first block
+    unsigned second;       // address of the second block
+    int addressLength;     // bytes srec_cat gives each address, at least
+    const char *start;     // execution start address, or nothing
+    const char *expected;  // the line hex2bin prints, after the output name
 };
 
 void PrintTo(const SrecCatCase &c, std::ostream *out)
@@ -54,18 +54,20 @@ TEST_P(AgainstSrecCat, ConvertsAsObjcopyDoes)
     std::snprintf(offsets, sizeof offsets, " -binary -offset 0x%X ", c.first);
     std::string make = "srec_cat " + Quoted(a) + offsets;
     std::snprintf(offsets, sizeof offsets, " -binary -offset 0x%X ", c.second);
-    make += Quoted(b) + offsets + "-o " + Quoted(folder.File("image.srec")) + " -motorola -address-length="
-        + std::to_string(c.addressLength);
+    make += Quoted(b) + offsets + "-o " + Quoted(folder.File("image.srec")) +
+            " -motorola -address-length=" + std::to_string(c.addressLength);
     if (c.start)
         make += std::string(" -execution-start-address=") + c.start;
     ASSERT_EQ(std::system(make.c_str()), 0) << make;
 
     const std::string ours = folder.File("ours.bin");
-    const std::string convert = Quoted(HEX2BIN_PROGRAM) + " -f 0 -o " + Quoted(ours) + " "
-        + Quoted(folder.File("image.srec")) + " > " + Quoted(folder.File("out.txt"));
+    const std::string convert = Quoted(HEX2BIN_PROGRAM) + " -f 0 -o " + Quoted(ours) + " " +
+                                Quoted(folder.File("image.srec")) + " > " +
+                                Quoted(folder.File("out.txt"));
     ASSERT_EQ(std::system(convert.c_str()), 0);
-    ASSERT_EQ(std::system(("objcopy -I srec -O binary " + Quoted(folder.File("image.srec")) + " "
-                           + Quoted(folder.File("objcopy.bin"))).c_str()),
+    ASSERT_EQ(std::system(("objcopy -I srec -O binary " + Quoted(folder.File("image.srec")) + " " +
+                           Quoted(folder.File("objcopy.bin")))
+                              .c_str()),
               0);
     EXPECT_TRUE(ReadBytes(ours) == ReadBytes(folder.File("objcopy.bin")));
     const auto printed = ReadBytes(folder.File("out.txt"));
@@ -74,12 +76,12 @@ TEST_P(AgainstSrecCat, ConvertsAsObjcopyDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Layouts, AgainstSrecCat,
-    testing::Values(
-        SrecCatCase{"S1", 0x0100, 0x2000, 2, nullptr, "0x00000100-0x000027CF, 9936 bytes"},
-        SrecCatCase{"S2WithS8", 0x123456, 0x130000, 2, "0x123457",
-                    "0x00123456-0x001307CF, 54138 bytes, start address 0x00123457"},
-        SrecCatCase{"S3WithS7", 0x08000000, 0x080003E8, 4, "0x08000001",
-                    "0x08000000-0x08000BB7, 3000 bytes, start address 0x08000001"}),
+    testing::Values(SrecCatCase{"S1", 0x0100, 0x2000, 2, nullptr,
+                                "0x00000100-0x000027CF, 9936 bytes"},
+                    SrecCatCase{"S2WithS8", 0x123456, 0x130000, 2, "0x123457",
+                                "0x00123456-0x001307CF, 54138 bytes, start address 0x00123457"},
+                    SrecCatCase{"S3WithS7", 0x08000000, 0x080003E8, 4, "0x08000001",
+                                "0x08000000-0x08000BB7, 3000 bytes, start address 0x08000001"}),
     [](const testing::TestParamInfo<SrecCatCase> &info) { return std::string(info.param.name); });
 
 }  // namespace

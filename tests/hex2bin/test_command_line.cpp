@@ -71,7 +71,8 @@ TEST(ParseCommandLine, TakesTheFileAndDefaults)
 
 TEST(ParseCommandLine, ReadsEveryOptionSeparateOrAttached)
 {
-    const CommandLine line = Parsed({"-o", "out.img", "-f", "0", "-s", "0x08000000", "-l", "1024", "fw.hex"});
+    const CommandLine line =
+        Parsed({"-o", "out.img", "-f", "0", "-s", "0x08000000", "-l", "1024", "fw.hex"});
     EXPECT_EQ(line.input, "fw.hex");
     EXPECT_EQ(line.output, "out.img");
     EXPECT_EQ(line.options.fill, 0);

@@ -29,8 +29,8 @@ HexError Fault(const std::string &text, const ConvertOptions &options = {})
 
 TEST(ConvertHex, CoversLowestToHighestAddressWithGapsFilled)
 {
-    const std::string text = Data(0x0102, {0x11, 0x22}) + Data(0x0100, {0xAA}) + Data(0x0106, {0x33})
-        + EndOfFile();
+    const std::string text =
+        Data(0x0102, {0x11, 0x22}) + Data(0x0100, {0xAA}) + Data(0x0106, {0x33}) + EndOfFile();
     const Conversion c = ConvertHex(text);
     ASSERT_TRUE(c.ok());
     EXPECT_EQ(c.image().start, 0x0100u);
@@ -46,7 +46,8 @@ TEST(ConvertHex, UsesTheFillByte)
 
 TEST(ConvertHex, AcceptsCrLfLowerCaseBlankLinesAndSurroundingBlanks)
 {
-    const std::string text = "\r\n:0300300002337a1e\r\n   \n\t:010033004488  \r\n\n:00000001ff\r\n\r\n";
+    const std::string text =
+        "\r\n:0300300002337a1e\r\n   \n\t:010033004488  \r\n\n:00000001ff\r\n\r\n";
     EXPECT_EQ(Convert(text), (Bytes{0x02, 0x33, 0x7A, 0x44}));
 }
 
@@ -57,8 +58,8 @@ TEST(ConvertHex, AcceptsALastLineWithoutLineEnd)
 
 TEST(ConvertHex, PlacesDataUnderAnExtendedLinearAddress)
 {
-    const std::string text = LinearBase(0x0800) + Data(0xFFFE, {1, 2}) + LinearBase(0x0801)
-        + Data(0x0000, {3}) + EndOfFile();
+    const std::string text = LinearBase(0x0800) + Data(0xFFFE, {1, 2}) + LinearBase(0x0801) +
+                             Data(0x0000, {3}) + EndOfFile();
     const Conversion c = ConvertHex(text);
     ASSERT_TRUE(c.ok());
     EXPECT_EQ(c.image().start, 0x0800FFFEu);
@@ -99,8 +100,8 @@ TEST(ConvertHex, WrapsASegmentRecordWithinItsSegment)
 
 TEST(ConvertHex, EachBaseRecordReplacesTheOther)
 {
-    const std::string text = LinearBase(0x0001) + Data(0, {1}) + SegmentBase(0x0002) + Data(0, {2})
-        + LinearBase(0) + Data(0x0010, {3}) + EndOfFile();
+    const std::string text = LinearBase(0x0001) + Data(0, {1}) + SegmentBase(0x0002) +
+                             Data(0, {2}) + LinearBase(0) + Data(0x0010, {3}) + EndOfFile();
     // 3 at 0x10, 2 at 0x20, 1 at 0x10000.
     const Bytes bytes = Convert(text);
     ASSERT_EQ(bytes.size(), 0x10000u - 0x10 + 1);
@@ -111,8 +112,8 @@ TEST(ConvertHex, EachBaseRecordReplacesTheOther)
 
 TEST(ConvertHex, IgnoresStartAddressRecords)
 {
-    const std::string text = Record(0x03, 0, {0x00, 0x00, 0x38, 0x00}) + Data(0, {9})
-        + Record(0x05, 0, {0x08, 0x00, 0x01, 0x01}) + EndOfFile();
+    const std::string text = Record(0x03, 0, {0x00, 0x00, 0x38, 0x00}) + Data(0, {9}) +
+                             Record(0x05, 0, {0x08, 0x00, 0x01, 0x01}) + EndOfFile();
     EXPECT_EQ(Convert(text), Bytes{9});
 }
 
@@ -124,20 +125,23 @@ TEST(ConvertHex, AcceptsDuplicatesThatAgree)
 
 TEST(ConvertHex, RefusesAnAddressWrittenTwiceWithDifferentData)
 {
-    const std::string text = Data(0x10, {1, 2, 3}) + Data(0x20, {9}) + Data(0x11, {2, 7}) + EndOfFile();
+    const std::string text =
+        Data(0x10, {1, 2, 3}) + Data(0x20, {9}) + Data(0x11, {2, 7}) + EndOfFile();
     const HexError e = Fault(text);
     EXPECT_EQ(e.line, 3u);
-    EXPECT_EQ(e.message, "address 0x00000012 written twice with different data: 0x03 before, 0x07 here");
+    EXPECT_EQ(e.message,
+              "address 0x00000012 written twice with different data: 0x03 before, 0x07 here");
 }
 
 TEST(ConvertHex, NamesTheLowestConflictAndTheFirstRecordThatDisagreesThere)
 {
     // Conflicts at 0x05 (lines 1 and 4) and at 0x02 (lines 1, 2 agreeing, then 3).
-    const std::string text = Data(0x00, {0, 1, 2, 3, 4, 5}) + Data(0x02, {2}) + Data(0x02, {8})
-        + Data(0x05, {9}) + EndOfFile();
+    const std::string text = Data(0x00, {0, 1, 2, 3, 4, 5}) + Data(0x02, {2}) + Data(0x02, {8}) +
+                             Data(0x05, {9}) + EndOfFile();
     const HexError e = Fault(text);
     EXPECT_EQ(e.line, 3u);
-    EXPECT_EQ(e.message, "address 0x00000002 written twice with different data: 0x02 before, 0x08 here");
+    EXPECT_EQ(e.message,
+              "address 0x00000002 written twice with different data: 0x02 before, 0x08 here");
 }
 
 TEST(ConvertHex, FindsAConflictInsideALongRunOfMergedRecords)
@@ -148,7 +152,8 @@ TEST(ConvertHex, FindsAConflictInsideALongRunOfMergedRecords)
     text += Data(0x83, {4, 5}) + EndOfFile();
     const HexError e = Fault(text);
     EXPECT_EQ(e.line, 65u);
-    EXPECT_EQ(e.message, "address 0x00000084 written twice with different data: 0x01 before, 0x05 here");
+    EXPECT_EQ(e.message,
+              "address 0x00000084 written twice with different data: 0x01 before, 0x05 here");
 }
 
 TEST(ConvertHex, ReportsEachLineFaultWithItsLineNumber)

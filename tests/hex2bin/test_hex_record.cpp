@@ -73,15 +73,20 @@ TEST(HexRecord, NamesABadChecksumWithTheExpectedValue)
 TEST(HexRecord, NamesMalformedLines)
 {
     EXPECT_EQ(Decode("0300300002337A1E").fault, "malformed record: it does not start with ':'");
-    EXPECT_EQ(Decode(":0300300002337A1").fault, "malformed record: odd number of hexadecimal digits");
-    EXPECT_EQ(Decode(":00000001").fault, "malformed record: too short (4 bytes, a record has at least 5)");
+    EXPECT_EQ(Decode(":0300300002337A1").fault,
+              "malformed record: odd number of hexadecimal digits");
+    EXPECT_EQ(Decode(":00000001").fault,
+              "malformed record: too short (4 bytes, a record has at least 5)");
     EXPECT_EQ(Decode(":").fault, "malformed record: too short (0 bytes, a record has at least 5)");
-    EXPECT_EQ(Decode(":03003000G2337A1E").fault, "malformed record: 'G' is not a hexadecimal digit");
+    EXPECT_EQ(Decode(":03003000G2337A1E").fault,
+              "malformed record: 'G' is not a hexadecimal digit");
     EXPECT_EQ(Decode(":030030000 337A1E").fault, "malformed record: a blank inside the record");
     EXPECT_EQ(Decode(":03003000\t2337A1E").fault, "malformed record: a blank inside the record");
     EXPECT_EQ(Decode(":0300300002337A1E" + std::string(1, '\0') + "0").fault,
               "malformed record: a NUL byte inside the record");
-    EXPECT_EQ(Decode(":030030000233\x01" "A1E").fault,
+    EXPECT_EQ(Decode(":030030000233\x01"
+                     "A1E")
+                  .fault,
               "malformed record: byte 0x01 is not a hexadecimal digit");
     EXPECT_EQ(Decode(":" + std::string(2 * 261, '0')).fault,
               "malformed record: too long (261 bytes, a record has at most 260)");

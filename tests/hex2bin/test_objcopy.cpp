@@ -37,8 +37,9 @@ RandomImage MakeImage(std::mt19937 &random, Addressing addressing)
     };
     std::vector<Piece> pieces;
     std::uint64_t address = addressing == Addressing::Linear
-        ? std::uniform_int_distribution<std::uint64_t>(0, 0xFFFF)(random) << 12
-        : std::uniform_int_distribution<std::uint64_t>(0, 0x3FFF)(random);
+                                ? std::uniform_int_distribution<std::uint64_t>(0, 0xFFFF)(random)
+                                      << 12
+                                : std::uniform_int_distribution<std::uint64_t>(0, 0x3FFF)(random);
     for (int b = 0; b < blocks; ++b) {
         address += std::uniform_int_distribution<int>(0, 0x3000)(random);
         const int size = std::uniform_int_distribution<int>(1, 3000)(random);
@@ -83,9 +84,10 @@ RandomImage MakeImage(std::mt19937 &random, Addressing addressing)
         }
         // A linear record may not run past its 64 KiB page, so it is cut there.
         const std::size_t first = addressing == Addressing::Linear
-            ? std::min<std::size_t>(piece.data.size(), 0x10000 - offset)
-            : piece.data.size();
-        emit(test::Data(static_cast<unsigned>(offset), Bytes(piece.data.begin(), piece.data.begin() + first)));
+                                      ? std::min<std::size_t>(piece.data.size(), 0x10000 - offset)
+                                      : piece.data.size();
+        emit(test::Data(static_cast<unsigned>(offset),
+                        Bytes(piece.data.begin(), piece.data.begin() + first)));
         if (first < piece.data.size()) {
             emit(test::LinearBase(static_cast<unsigned>((piece.address >> 16) + 1)));
             emit(test::Data(0, Bytes(piece.data.begin() + first, piece.data.end())));
@@ -122,8 +124,13 @@ TEST_P(AgainstObjcopy, RandomImagesConvertByteForByte)
         const std::string ours = folder.File("ours.bin");
         const std::string theirs = folder.File("objcopy.bin");
 
-        ASSERT_EQ(std::system((Quoted(HEX2BIN_PROGRAM) + " -f 0x00 -o " + Quoted(ours) + " " + Quoted(hex)).c_str()), 0);
-        ASSERT_EQ(std::system(("objcopy -I ihex -O binary " + Quoted(hex) + " " + Quoted(theirs)).c_str()), 0);
+        ASSERT_EQ(std::system(
+                      (Quoted(HEX2BIN_PROGRAM) + " -f 0x00 -o " + Quoted(ours) + " " + Quoted(hex))
+                          .c_str()),
+                  0);
+        ASSERT_EQ(std::system(
+                      ("objcopy -I ihex -O binary " + Quoted(hex) + " " + Quoted(theirs)).c_str()),
+                  0);
         const Bytes expected = ReadBytes(theirs);
         ASSERT_EQ(expected.size(), image.bytes.rbegin()->first - image.bytes.begin()->first + 1);
         EXPECT_TRUE(ReadBytes(ours) == expected);
@@ -141,8 +148,9 @@ TEST_P(AgainstObjcopy, WrittenRangesMatchWithTheDefaultFill)
         const RandomImage image = MakeImage(random, GetParam());
         const std::string hex = folder.Write("image.hex", image.text);
         ASSERT_EQ(std::system((Quoted(HEX2BIN_PROGRAM) + " " + Quoted(hex)).c_str()), 0);
-        ASSERT_EQ(std::system(("objcopy -I ihex -O binary " + Quoted(hex) + " "
-                               + Quoted(folder.File("objcopy.bin"))).c_str()),
+        ASSERT_EQ(std::system(("objcopy -I ihex -O binary " + Quoted(hex) + " " +
+                               Quoted(folder.File("objcopy.bin")))
+                                  .c_str()),
                   0);
         const Bytes ours = ReadBytes(folder.File("image.bin"));
         const Bytes theirs = ReadBytes(folder.File("objcopy.bin"));

@@ -39,7 +39,8 @@ Outcome Convert(const std::vector<std::string> &args)
 TEST(RunHex2Bin, WritesTheBinBesideTheHexFile)
 {
     ScratchFolder folder;
-    const std::string hex = folder.Write("fw.hex", Data(0x100, {1, 2}) + Data(0x104, {5}) + EndOfFile());
+    const std::string hex =
+        folder.Write("fw.hex", Data(0x100, {1, 2}) + Data(0x104, {5}) + EndOfFile());
     const Outcome o = Convert({hex});
     EXPECT_EQ(o.status, 0);
     EXPECT_EQ(o.err, "");
@@ -50,7 +51,8 @@ TEST(RunHex2Bin, WritesTheBinBesideTheHexFile)
 TEST(RunHex2Bin, AppliesTheOptions)
 {
     ScratchFolder folder;
-    const std::string hex = folder.Write("fw", Data(0x100, {1, 2}) + Data(0x104, {5}) + EndOfFile());
+    const std::string hex =
+        folder.Write("fw", Data(0x100, {1, 2}) + Data(0x104, {5}) + EndOfFile());
     ASSERT_EQ(Convert({"-f", "0x00", hex}).status, 0);
     EXPECT_EQ(ReadBytes(folder.File("fw.bin")), (Bytes{1, 2, 0, 0, 5}));
     ASSERT_EQ(Convert({"-s", "0x101", "-l", "6", "-o", folder.File("part.img"), hex}).status, 0);
@@ -132,21 +134,33 @@ const std::string kStartLinear = test::Record(0x05, 0, {0x08, 0x00, 0x01, 0x01})
 INSTANTIATE_TEST_SUITE_P(
     Summaries, RunHex2BinPrints,
     testing::Values(
-        Printed{"RangeAndSize", {}, kTwoRuns + EndOfFile(), "BIN: 0x00000100-0x00000200, 257 bytes\n", kBoth},
-        Printed{"StartLinearAddress", {}, kTwoRuns + kStartLinear + EndOfFile(),
-                "BIN: 0x00000100-0x00000200, 257 bytes, start address 0x08000101\n", kBoth},
-        Printed{"StartSegmentAddress", {"-s", "0x101", "-l", "2"},
+        Printed{"RangeAndSize",
+                {},
+                kTwoRuns + EndOfFile(),
+                "BIN: 0x00000100-0x00000200, 257 bytes\n",
+                kBoth},
+        Printed{"StartLinearAddress",
+                {},
+                kTwoRuns + kStartLinear + EndOfFile(),
+                "BIN: 0x00000100-0x00000200, 257 bytes, start address 0x08000101\n",
+                kBoth},
+        Printed{"StartSegmentAddress",
+                {"-s", "0x101", "-l", "2"},
                 kTwoRuns + test::Record(0x03, 0, {0x12, 0x34, 0x00, 0x10}) + EndOfFile(),
-                "BIN: 0x00000101-0x00000102, 2 bytes, start address 0x00012350\n", kBoth},
+                "BIN: 0x00000101-0x00000102, 2 bytes, start address 0x00012350\n",
+                kBoth},
         Printed{"EmptyImage", {}, EndOfFile(), "BIN: no addresses, 0 bytes\n", kBoth},
         Printed{"Quiet", {"--quiet"}, kTwoRuns + EndOfFile(), "", kBoth},
-        Printed{"Info", {"--info"}, kTwoRuns + kStartLinear + EndOfFile(),
+        Printed{"Info",
+                {"--info"},
+                kTwoRuns + kStartLinear + EndOfFile(),
                 "0x00000100-0x00000102 3 bytes\n"
                 "0x00000200-0x00000200 1 byte\n"
                 "start address 0x08000101\n"
                 "4 bytes in 2 ranges\n",
                 kHexOnly},
-        Printed{"InfoBeyondTheImageLimit", {"--info"},
+        Printed{"InfoBeyondTheImageLimit",
+                {"--info"},
                 Data(0, {1}) + test::LinearBase(0xFFFF) + Data(0xFFFF, {2}) + EndOfFile(),
                 "0x00000000-0x00000000 1 byte\n"
                 "0xFFFFFFFF-0xFFFFFFFF 1 byte\n"
@@ -194,15 +208,19 @@ INSTANTIATE_TEST_SUITE_P(
                  ":1: malformed record: 'Z' is not a hexadecimal digit"},
         BadInput{"LengthMismatch", kGood + ":0400300002337A1D\r\n" + EndOfFile(),
                  ":2: record length 0x04 does not match the line, which holds 3 data bytes"},
-        BadInput{"UnknownType", kGood + ":00000006FA\n" + EndOfFile(), ":2: unknown record type 0x06"},
-        BadInput{"DataAfterEnd", kGood + EndOfFile() + kGood, ":3: data after the end-of-file record"},
-        BadInput{"ConflictingData", kGood + Data(2, {3, 5}) + EndOfFile(),
-                 ":2: address 0x00000003 written twice with different data: 0x04 before, 0x05 here"},
+        BadInput{"UnknownType", kGood + ":00000006FA\n" + EndOfFile(),
+                 ":2: unknown record type 0x06"},
+        BadInput{"DataAfterEnd", kGood + EndOfFile() + kGood,
+                 ":3: data after the end-of-file record"},
+        BadInput{
+            "ConflictingData", kGood + Data(2, {3, 5}) + EndOfFile(),
+            ":2: address 0x00000003 written twice with different data: 0x04 before, 0x05 here"},
         BadInput{"MissingEnd", kGood + kGood, ":2: missing end-of-file record"},
         BadInput{"EmptyFile", "", ":1: missing end-of-file record"},
         BadInput{"BlankInside", kGood + ":0300300002 337A1E\n" + EndOfFile(),
                  ":2: malformed record: a blank inside the record"},
-        BadInput{"NulInside", kGood + ":03003000" + std::string(1, '\0') + "2337A1E\n" + EndOfFile(),
+        BadInput{"NulInside",
+                 kGood + ":03003000" + std::string(1, '\0') + "2337A1E\n" + EndOfFile(),
                  ":2: malformed record: a NUL byte inside the record"},
         BadInput{"LineLongerThanAnyRecord", kGood + ":" + std::string(100000, '0'),
                  ":2: malformed record: longer than 521 characters"},
@@ -227,12 +245,14 @@ TEST(RunHex2Bin, NamesFilesItCannotReadOrWrite)
     ScratchFolder folder;
     const Outcome missing = Convert({folder.File("none.hex")});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "hex2bin: cannot open " + folder.File("none.hex") + ": No such file or directory\n");
+    EXPECT_EQ(missing.err,
+              "hex2bin: cannot open " + folder.File("none.hex") + ": No such file or directory\n");
 
     const std::string hex = folder.Write("fw.hex", kGood + EndOfFile());
     const Outcome noFolder = Convert({"-o", folder.File("no/such/folder.bin"), hex});
     EXPECT_EQ(noFolder.status, 1);
-    EXPECT_EQ(noFolder.err.rfind("hex2bin: cannot create " + folder.File("no/such/folder.bin"), 0), 0u)
+    EXPECT_EQ(noFolder.err.rfind("hex2bin: cannot create " + folder.File("no/such/folder.bin"), 0),
+              0u)
         << noFolder.err;
     EXPECT_EQ(folder.Names(), std::vector<std::string>{"fw.hex"});
 }
@@ -320,23 +340,23 @@ TEST_P(RunHex2BinNotAFile, IsRefusedAtOnce)
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, RunHex2BinNotAFile,
-    testing::Values(
-        NotAFile{"Device", [](const ScratchFolder &) { return std::string("/dev/zero"); },
-                 "Is a device, not a regular file"},
-        // Opening a FIFO without a writer would block for ever.
-        NotAFile{"Fifo",
-                 [](const ScratchFolder &folder) {
-                     const std::string fifo = folder.File("pipe.hex");
-                     EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-                     return fifo;
-                 },
-                 "Is a FIFO (named pipe), not a regular file"},
-        NotAFile{"Folder",
-                 [](const ScratchFolder &folder) {
-                     std::filesystem::create_directory(folder.File("dir.hex"));
-                     return folder.File("dir.hex");
-                 },
-                 "Is a folder, not a file"}),
+    testing::Values(NotAFile{"Device",
+                             [](const ScratchFolder &) { return std::string("/dev/zero"); },
+                             "Is a device, not a regular file"},
+                    // Opening a FIFO without a writer would block for ever.
+                    NotAFile{"Fifo",
+                             [](const ScratchFolder &folder) {
+                                 const std::string fifo = folder.File("pipe.hex");
+                                 EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+                                 return fifo;
+                             },
+                             "Is a FIFO (named pipe), not a regular file"},
+                    NotAFile{"Folder",
+                             [](const ScratchFolder &folder) {
+                                 std::filesystem::create_directory(folder.File("dir.hex"));
+                                 return folder.File("dir.hex");
+                             },
+                             "Is a folder, not a file"}),
     [](const testing::TestParamInfo<NotAFile> &info) { return std::string(info.param.name); });
 
 TEST(RunHex2Bin, ProgramSaysWhenMemoryRunsOut)
@@ -355,8 +375,8 @@ TEST(RunHex2Bin, ProgramSaysWhenMemoryRunsOut)
     const std::string hex = folder.Write("many.hex", many + EndOfFile());
     const std::string small = folder.Write("small.hex", kGood + EndOfFile());
     const auto run = [&](const std::string &input) {
-        const std::string command = "ulimit -v 14000 && '" + std::string(HEX2BIN_PROGRAM) + "' '" + input
-            + "' 2> '" + folder.File("err.txt") + "'";
+        const std::string command = "ulimit -v 14000 && '" + std::string(HEX2BIN_PROGRAM) + "' '" +
+                                    input + "' 2> '" + folder.File("err.txt") + "'";
         const int status = std::system(command.c_str());
         const auto err = ReadBytes(folder.File("err.txt"));
         return std::make_pair(status, std::string(err.begin(), err.end()));

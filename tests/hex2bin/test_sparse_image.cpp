@@ -32,7 +32,8 @@ TEST(SparseImage, MergesConsecutiveWritesIntoOneRun)
     image.Write(0x100, a.data(), a.size());
     image.Write(0x104, b.data(), b.size());
     EXPECT_FALSE(image.Seal());
-    EXPECT_EQ(Listed(image), (std::vector<std::pair<std::uint64_t, Bytes>>{{0x100, Counting(8, 0)}}));
+    EXPECT_EQ(Listed(image),
+              (std::vector<std::pair<std::uint64_t, Bytes>>{{0x100, Counting(8, 0)}}));
     EXPECT_EQ(image.Lowest(), 0x100u);
     EXPECT_EQ(image.End(), 0x108u);
 }
@@ -45,8 +46,8 @@ TEST(SparseImage, OrdersRunsWrittenOutOfOrder)
     image.Write(0x00, a.data(), a.size());
     image.Write(0x10, b.data(), b.size());
     EXPECT_FALSE(image.Seal());
-    EXPECT_EQ(Listed(image), (std::vector<std::pair<std::uint64_t, Bytes>>{
-                                 {0x00, a}, {0x10, b}, {0x20, c}}));
+    EXPECT_EQ(Listed(image),
+              (std::vector<std::pair<std::uint64_t, Bytes>>{{0x00, a}, {0x10, b}, {0x20, c}}));
     EXPECT_EQ(image.Lowest(), 0x00u);
     EXPECT_EQ(image.End(), 0x22u);
 }

@@ -17,10 +17,10 @@ struct CommandResult {
     QString err;
 };
 
-inline CommandResult RunCommand(const QString &program, const QStringList &arguments,
-                                const QProcessEnvironment &environment =
-                                    QProcessEnvironment::systemEnvironment(),
-                                const QString &folder = QString(), int timeoutMs = 300000)
+inline CommandResult
+RunCommand(const QString &program, const QStringList &arguments,
+           const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment(),
+           const QString &folder = QString(), int timeoutMs = 300000)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
@@ -56,7 +56,6 @@ inline QString BuildPath(const QString &relative)
 }  // namespace zolvik_install_test
 
 // Skips the test, naming the package that brings the tool, when the tool is not on PATH.
-#define ZOLVIK_REQUIRE_TOOL(tool, package)                                                  \
-    if (QStandardPaths::findExecutable(tool).isEmpty())                                     \
-    GTEST_SKIP() << tool << " is not installed (scripts/install-deps.sh installs " << package \
-                 << ")"
+#define ZOLVIK_REQUIRE_TOOL(tool, package)                                                         \
+    if (QStandardPaths::findExecutable(tool).isEmpty())                                            \
+    GTEST_SKIP() << tool << " is not installed (scripts/install-deps.sh installs " << package << ")"

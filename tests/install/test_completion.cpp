@@ -12,11 +12,12 @@ const char *const kBashCompletion = "/usr/share/bash-completion/bash_completion"
 // The words bash offers after LINE (the last word is the one being completed), sorted.
 QString Offered(const QString &line)
 {
-    const QString script = QString(
-        "source %1 && source %2 && read -ra COMP_WORDS <<< \"$LINE\" && "
-        "[[ $LINE == *' ' ]] && COMP_WORDS+=(''); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
-        "COMP_LINE=$LINE; COMP_POINT=${#LINE}; _zolvik; printf '%s\\n' \"${COMPREPLY[@]}\" | sort")
-        .arg(kBashCompletion, SourcePath("data/completion/zolvik"));
+    const QString script =
+        QString("source %1 && source %2 && read -ra COMP_WORDS <<< \"$LINE\" && "
+                "[[ $LINE == *' ' ]] && COMP_WORDS+=(''); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                "COMP_LINE=$LINE; COMP_POINT=${#LINE}; _zolvik; printf '%s\\n' \"${COMPREPLY[@]}\" "
+                "| sort")
+            .arg(kBashCompletion, SourcePath("data/completion/zolvik"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("LINE", line);
     environment.insert("LC_ALL", "C");
@@ -38,8 +39,9 @@ TEST(BashCompletion, OffersSubcommandsOptionsAndTheirValues)
         {"zolvik table -", "--big-endian --help --name --pad -c -f -o -t -w"},
         {"zolvik table -f ", "c c-stdint coe cpp mif verilog vhdl vhdl-package"},
         {"zolvik table -c ", ""},
-        {"zolvik font --", "--family --first --font-file --form --help --id --keep-missing --last --layout --name "
-                            "--proportional --sheet --size"},
+        {"zolvik font --",
+         "--family --first --font-file --form --help --id --keep-missing --last --layout --name "
+         "--proportional --sheet --size"},
         {"zolvik font --layout ", "pages rows"},
         {"zolvik icons x.png --format rgb5", "rgb565 rgb565be"},
         {"zolvik lcd --base ", "bin dec hex"},

@@ -60,9 +60,8 @@ TEST(AppStream, PassesAppstreamcliValidate)
     ZOLVIK_REQUIRE_TOOL("appstreamcli", "appstream");
     const CommandResult result = RunCommand("appstreamcli", {"validate", "--no-net", kMetainfo});
     EXPECT_EQ(result.status, 0) << result.out.toStdString() << result.err.toStdString();
-    EXPECT_FALSE(QRegularExpression("^E:", QRegularExpression::MultilineOption)
-                     .match(result.out)
-                     .hasMatch())
+    EXPECT_FALSE(
+        QRegularExpression("^E:", QRegularExpression::MultilineOption).match(result.out).hasMatch())
         << result.out.toStdString();
 }
 

@@ -33,8 +33,7 @@ QSize PngSize(const QString &path)
     return QSize(word(16), word(20));
 }
 
-class InstallTest : public ::testing::Test
-{
+class InstallTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -77,7 +76,8 @@ TEST_F(InstallTest, LaysOutProgramsDesktopFilesIconsAndManualPages)
                             "share/man/man1/hex2bin.1.gz",
                             "share/doc/zolvik-tools/copyright"};
 #ifdef ZOLVIK_HAS_CLI
-    expected << "bin/zolvik" << "share/man/man1/zolvik.1.gz"
+    expected << "bin/zolvik"
+             << "share/man/man1/zolvik.1.gz"
              << "share/bash-completion/completions/zolvik"
              << "lib/cmake/ZolvikTools/ZolvikToolsConfig.cmake"
              << "lib/cmake/ZolvikTools/ZolvikToolsConfigVersion.cmake";
@@ -87,8 +87,8 @@ TEST_F(InstallTest, LaysOutProgramsDesktopFilesIconsAndManualPages)
     for (const char *program : {"ZolvikTools", "hex2bin"})
         EXPECT_TRUE(QFileInfo(Prefix() + "/bin/" + program).isExecutable()) << program;
     for (const int size : {16, 32, 48, 64, 128, 256}) {
-        const QString png = QString("%1/share/icons/hicolor/%2x%2/apps/%3.png")
-                                .arg(Prefix()).arg(size).arg(kId);
+        const QString png =
+            QString("%1/share/icons/hicolor/%2x%2/apps/%3.png").arg(Prefix()).arg(size).arg(kId);
         EXPECT_EQ(PngSize(png), QSize(size, size)) << png.toStdString();
     }
 }
@@ -122,10 +122,9 @@ TEST_F(InstallTest, WindowRunsFromThePrefixWithItsIconConverterAndSettings)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
 
     const QStringList report = QString::fromUtf8(ReadBytes(Scratch("report.txt"))).split('\n');
-    for (const QString &line :
-         {QString("window=Zolvik Tools"), QString("window-icon=set"),
-          QString("icon-sizes=16x16,32x32,48x48,64x64,128x128,256x256"),
-          QString("desktop-file=" + kId), QString("converted=yes")})
+    for (const QString &line : {QString("window=Zolvik Tools"), QString("window-icon=set"),
+                                QString("icon-sizes=16x16,32x32,48x48,64x64,128x128,256x256"),
+                                QString("desktop-file=" + kId), QString("converted=yes")})
         EXPECT_TRUE(report.contains(line)) << line.toStdString() << "\n"
                                            << report.join('\n').toStdString();
     EXPECT_EQ(ReadBytes(Scratch("work/image.bin")), QByteArray("\x01\x02\x03\x04", 4));
@@ -158,9 +157,9 @@ TEST_F(InstallTest, FindPackageGivesZolvikEmbedAndTheInstalledProgram)
                 "endif()\n"
                 "message(STATUS \"zolvik=${ZOLVIK_EXECUTABLE}\")\n");
     lists.close();
-    const CommandResult configure =
-        RunCommand(ZOLVIK_CMAKE_COMMAND, {"-S", Scratch("consumer"), "-B", Scratch("consumer/build"),
-                                          "-DCMAKE_PREFIX_PATH=" + Prefix()});
+    const CommandResult configure = RunCommand(
+        ZOLVIK_CMAKE_COMMAND, {"-S", Scratch("consumer"), "-B", Scratch("consumer/build"),
+                               "-DCMAKE_PREFIX_PATH=" + Prefix()});
     ASSERT_EQ(configure.status, 0) << configure.out.toStdString() << configure.err.toStdString();
     EXPECT_TRUE(configure.out.contains("zolvik=" + Prefix() + "/bin/zolvik\n"))
         << configure.out.toStdString();

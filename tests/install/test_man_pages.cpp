@@ -24,8 +24,7 @@ TEST(ManPages, RenderWithoutWarnings)
     environment.insert("MANWIDTH", "80");
     for (const char *page : {"zolvik.1", "hex2bin.1"}) {
         const CommandResult result =
-            RunCommand("man", {"--warnings", "-l", BuildPath(QString("man/") + page)},
-                       environment);
+            RunCommand("man", {"--warnings", "-l", BuildPath(QString("man/") + page)}, environment);
         EXPECT_EQ(result.status, 0) << page;
         EXPECT_EQ(result.err, "") << page;
         for (const char *section : {"NAME", "SYNOPSIS", "DESCRIPTION", "EXIT STATUS", "EXAMPLES"})

@@ -9,15 +9,14 @@ using namespace zolvik_install_test;
 
 namespace {
 
-class PackageTest : public ::testing::Test
-{
+class PackageTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
         scratch_ = new QTemporaryDir;
-        const CommandResult result = RunCommand(
-            ZOLVIK_CPACK_COMMAND,
-            {"--config", BuildPath("CPackConfig.cmake"), "-B", scratch_->filePath("out")});
+        const CommandResult result =
+            RunCommand(ZOLVIK_CPACK_COMMAND, {"--config", BuildPath("CPackConfig.cmake"), "-B",
+                                              scratch_->filePath("out")});
         log_ = new QString(result.out + result.err);
         const QStringList debs = QDir(scratch_->filePath("out")).entryList({"*.deb"}, QDir::Files);
         if (result.status == 0 && debs.size() == 1)
@@ -78,8 +77,7 @@ TEST_F(PackageTest, LintianReportsNoErrors)
 {
     ZOLVIK_REQUIRE_TOOL("lintian", "lintian");
     const CommandResult result = RunCommand("lintian", {"--allow-root", Deb()});
-    const QStringList errors =
-        result.out.split('\n').filter(QRegularExpression("^E: "));
+    const QStringList errors = result.out.split('\n').filter(QRegularExpression("^E: "));
     EXPECT_EQ(errors, QStringList()) << result.out.toStdString();
     EXPECT_FALSE(result.err.contains("E: ")) << result.err.toStdString();
 }

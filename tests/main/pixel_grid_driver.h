@@ -44,6 +44,9 @@ inline QColor ShownColour(const QImage &picture, const QTableWidget *grid, int c
     return picture.pixelColor(at);
 }
 
-inline QImage Picture(QWidget *widget) { return widget->grab().toImage(); }
+inline QImage Picture(QWidget *widget)
+{
+    return widget->grab().toImage();
+}
 
 }  // namespace zolvik_test

@@ -68,8 +68,8 @@ TEST_F(AvrTest, PageHoldsItsControls)
     QStringList captions;
     for (QLabel *label : page->findChildren<QLabel *>())
         captions << label->text();
-    for (const char *caption : {"Calculating the Prescaler Value for SYSTIME", "F_CPU", "Time em ms",
-                                "Value Prescaler", "Counter", "SYSTIME_PRESCALER"})
+    for (const char *caption : {"Calculating the Prescaler Value for SYSTIME", "F_CPU",
+                                "Time em ms", "Value Prescaler", "Counter", "SYSTIME_PRESCALER"})
         EXPECT_TRUE(captions.contains(caption)) << caption;
     EXPECT_TRUE(Find<QLabel>("lblAvrHeading")->font().bold());
 }

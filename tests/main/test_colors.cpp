@@ -84,7 +84,8 @@ TEST_F(ColorListPage, StartUpMakesOneHundredSlotsOnTheScrollBox)
     EXPECT_EQ(list.Colors[99]->geometry(), QRect(128, 128, 15, 15));
     EXPECT_EQ(SelectedSlot(list), 0);
     for (TSlotColor *slot : list.Colors)
-        EXPECT_TRUE(slot->NoColor && !slot->Enabled && slot->BrushColor() == 0xFFFFFFu) << slot->Tag;
+        EXPECT_TRUE(slot->NoColor && !slot->Enabled && slot->BrushColor() == 0xFFFFFFu)
+            << slot->Tag;
 }
 
 TEST_F(ColorListPage, ButtonsAddDeleteAndClear)

@@ -31,7 +31,8 @@ namespace {
 QByteArray ReadAll(const QString &path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing " + path.toUtf8() + ">");
+    return file.open(QIODevice::ReadOnly) ? file.readAll()
+                                          : QByteArray("<missing " + path.toUtf8() + ">");
 }
 
 void WriteAll(const QString &path, const QByteArray &bytes)
@@ -112,7 +113,8 @@ struct Case {
 };
 
 // The ROM table button on a file of `bytes`, and `zolvik table` on the same file.
-Case Table(const char *name, int elementBits, bool vhdl, const char *columns, const char *tabs, int bytes)
+Case Table(const char *name, int elementBits, bool vhdl, const char *columns, const char *tabs,
+           int bytes)
 {
     return {name,
             [=](CommandLineMatchesWindow &t) {
@@ -166,7 +168,8 @@ QByteArray IconSheetBmp()
 }
 
 // The LCD page with the rows' pixels pressed, the name typed and the base chosen.
-QByteArray LcdOnPage(CommandLineMatchesWindow &t, const std::vector<int> &rows, const QString &name, int base)
+QByteArray LcdOnPage(CommandLineMatchesWindow &t, const std::vector<int> &rows, const QString &name,
+                     int base)
 {
     auto &c = t;
     c.ShowPage(8);
@@ -201,20 +204,27 @@ QByteArray CoefficientsOnPage(CommandLineMatchesWindow &t, const QStringList &po
     return Lines({{"A", c.Text("edtA")}, {"B", c.Text("edtB")}, {"C", c.Text("edtC")}});
 }
 
-QByteArray TimerOnPage(CommandLineMatchesWindow &t, const QString &clock, const QString &ms, bool sixteen)
+QByteArray TimerOnPage(CommandLineMatchesWindow &t, const QString &clock, const QString &ms,
+                       bool sixteen)
 {
     auto &c = t;
     c.Type("edtF_CPU", clock);
     c.Type("edtMS", ms);
-    c.Control<QGroupBox>("rdgCont")->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly).at(sixteen ? 1 : 0)->setChecked(true);
+    c.Control<QGroupBox>("rdgCont")
+        ->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)
+        .at(sixteen ? 1 : 0)
+        ->setChecked(true);
     c.Click("btnCalcTimer");
-    return Lines({{"prescaler", c.Text("edtPrescaler")}, {"count", c.Text("edtComp")}, {"select", c.Text("edtRegPrescaler")}});
+    return Lines({{"prescaler", c.Text("edtPrescaler")},
+                  {"count", c.Text("edtComp")},
+                  {"select", c.Text("edtRegPrescaler")}});
 }
 
-const char *const kDayBoxes[] = {"cbxDomingo", "cbxSegunda", "cbxTerca", "cbxQuarta", "cbxQuinta", "cbxSexta", "cbxSabado"};
+const char *const kDayBoxes[] = {"cbxDomingo", "cbxSegunda", "cbxTerca", "cbxQuarta",
+                                 "cbxQuinta",  "cbxSexta",   "cbxSabado"};
 
-QByteArray EncodeOnPage(CommandLineMatchesWindow &t, const QString &start, const QString &duration, const QString &days,
-                        bool enabled)
+QByteArray EncodeOnPage(CommandLineMatchesWindow &t, const QString &start, const QString &duration,
+                        const QString &days, bool enabled)
 {
     auto &c = t;
     c.Type("edtH", start);
@@ -240,7 +250,8 @@ QByteArray DecodeOnPage(CommandLineMatchesWindow &t, const QString &value)
                   {"enabled", c.Control<QCheckBox>("cbxEn")->isChecked() ? "yes" : "no"}});
 }
 
-QByteArray ModOnPage(CommandLineMatchesWindow &t, const QString &first, const QString &last, const QString &modulus)
+QByteArray ModOnPage(CommandLineMatchesWindow &t, const QString &first, const QString &last,
+                     const QString &modulus)
 {
     auto &c = t;
     c.Type("edtModInit", first);
@@ -250,12 +261,14 @@ QByteArray ModOnPage(CommandLineMatchesWindow &t, const QString &first, const QS
     return c.Control<QPlainTextEdit>("memMOD")->toPlainText().toUtf8() + '\n';
 }
 
-QByteArray TempOnPage(CommandLineMatchesWindow &t, const char *field, const QString &value, int decimals)
+QByteArray TempOnPage(CommandLineMatchesWindow &t, const char *field, const QString &value,
+                      int decimals)
 {
     auto &c = t;
     c.Check(decimals == 2 ? "rdbDecimal2" : "rdbDecimal1");
     c.Type(field, value);
-    return Lines({{"C", c.Text("edtCelcius")}, {"F", c.Text("edtFahrenheit")}, {"K", c.Text("edtKelvin")}});
+    return Lines(
+        {{"C", c.Text("edtCelcius")}, {"F", c.Text("edtFahrenheit")}, {"K", c.Text("edtKelvin")}});
 }
 
 // The font header button with the font chosen in its dialog and the id typed in its box; the
@@ -263,7 +276,8 @@ QByteArray TempOnPage(CommandLineMatchesWindow &t, const char *field, const QStr
 QByteArray FontOnPage(CommandLineMatchesWindow &t, const QString &family, int points, int id)
 {
     auto &c = t;
-    const QString header = QDir(QCoreApplication::applicationDirPath()).filePath(QString("fontmap%1.h").arg(id));
+    const QString header =
+        QDir(QCoreApplication::applicationDirPath()).filePath(QString("fontmap%1.h").arg(id));
     const QString previous = QDir::currentPath();
     QDir::setCurrent(c.files.path());
     c.removeAfter << header;
@@ -285,7 +299,8 @@ const std::vector<Case> kCases = {
          const QString hex = t.PathOf("w.hex");
          WriteAll(hex, ":0400100001020304E2\n:02002000AABB79\n:00000001FF\n");
          std::ostringstream out, err;
-         EXPECT_EQ(hex2bin::RunHex2Bin({hex.toStdString(), "-f", "0x5A"}, out, err), 0) << err.str();
+         EXPECT_EQ(hex2bin::RunHex2Bin({hex.toStdString(), "-f", "0x5A"}, out, err), 0)
+             << err.str();
          return ReadAll(t.PathOf("w.bin"));
      },
      [](CommandLineMatchesWindow &t) {
@@ -294,13 +309,12 @@ const std::vector<Case> kCases = {
          return t.Written({"hex2bin", hex.toStdString(), "-f", "0x5A", "--quiet"},
                           t.PathOf("c.image"));
      }},
-    {"font",
-     [](CommandLineMatchesWindow &t) { return FontOnPage(t, "DejaVu Sans", 11, 4); },
+    {"font", [](CommandLineMatchesWindow &t) { return FontOnPage(t, "DejaVu Sans", 11, 4); },
      [](CommandLineMatchesWindow &t) {
          auto &c = t;
          const QString sheet = c.PathOf("sheet.bmp");
-         const QByteArray header = c.Written({"font", "--family", "DejaVu Sans", "--size", "11", "--id", "4",
-                                              "--sheet", sheet.toStdString()},
+         const QByteArray header = c.Written({"font", "--family", "DejaVu Sans", "--size", "11",
+                                              "--id", "4", "--sheet", sheet.toStdString()},
                                              c.PathOf("font.h"));
          return header + ReadAll(sheet);
      }},
@@ -333,7 +347,9 @@ const std::vector<Case> kCases = {
          return t.Written({"cursor", binary.toStdString()}, t.PathOf("pointer.out"));
      }},
     {"lcd-binary",
-     [](CommandLineMatchesWindow &t) { return LcdOnPage(t, {0, 10, 31, 17, 4, 14, 21, 1}, "arrow", 0); },
+     [](CommandLineMatchesWindow &t) {
+         return LcdOnPage(t, {0, 10, 31, 17, 4, 14, 21, 1}, "arrow", 0);
+     },
      [](CommandLineMatchesWindow &t) {
          auto args = Strings({0, 10, 31, 17, 4, 14, 21, 1});
          args.insert(args.begin(), "lcd");
@@ -341,21 +357,27 @@ const std::vector<Case> kCases = {
          return t.Printed(args);
      }},
     {"lcd-hex-unnamed",
-     [](CommandLineMatchesWindow &t) { return LcdOnPage(t, {16, 8, 4, 2, 1, 3, 7, 15}, "", 1); },
+     [](CommandLineMatchesWindow &t) {
+         return LcdOnPage(t, {16, 8, 4, 2, 1, 3, 7, 15}, "", 1);
+     },
      [](CommandLineMatchesWindow &t) {
          return t.Printed({"lcd", "0x10", "$8", "4", "2", "1", "3", "7", "0xF", "--base", "hex"});
      }},
     {"lcd-decimal",
-     [](CommandLineMatchesWindow &t) { return LcdOnPage(t, {31, 0, 31, 0, 31, 0, 31, 0}, "bars", 2); },
      [](CommandLineMatchesWindow &t) {
-         return t.Printed({"lcd", "31", "0", "31", "0", "31", "0", "31", "0", "--base", "dec", "--name", "bars"});
+         return LcdOnPage(t, {31, 0, 31, 0, 31, 0, 31, 0}, "bars", 2);
+     },
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"lcd", "31", "0", "31", "0", "31", "0", "31", "0", "--base", "dec",
+                           "--name", "bars"});
      }},
     {"thermistor-coefficients",
      [](CommandLineMatchesWindow &t) {
          return CoefficientsOnPage(t, {"-20", "1103073", "12.5", "183079", "45", "41316,1"});
      },
      [](CommandLineMatchesWindow &t) {
-         return t.Printed({"thermistor", "coefficients", "-20:1103073", "12.5:183079", "45:41316,1"});
+         return t.Printed(
+             {"thermistor", "coefficients", "-20:1103073", "12.5:183079", "45:41316,1"});
      }},
     {"thermistor-temperature",
      [](CommandLineMatchesWindow &t) {
@@ -367,37 +389,59 @@ const std::vector<Case> kCases = {
      [](CommandLineMatchesWindow &t) {
          // The constants as the coefficients subcommand prints them, handed on as a script would.
          const QList<QByteArray> lines =
-             t.Printed({"thermistor", "coefficients", "0:32650", "25:10000", "50:3602"}).split('\n');
-         const std::string abc = (lines[0].mid(4) + ',' + lines[1].mid(4) + ',' + lines[2].mid(4)).toStdString();
+             t.Printed({"thermistor", "coefficients", "0:32650", "25:10000", "50:3602"})
+                 .split('\n');
+         const std::string abc =
+             (lines[0].mid(4) + ',' + lines[1].mid(4) + ',' + lines[2].mid(4)).toStdString();
          return t.Printed({"thermistor", "temperature", "15000", "--abc", abc});
      }},
     {"timer-8", [](CommandLineMatchesWindow &t) { return TimerOnPage(t, "8000000", "1", false); },
-     [](CommandLineMatchesWindow &t) { return t.Printed({"timer", "--clock", "8000000", "--ms", "1"}); }},
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"timer", "--clock", "8000000", "--ms", "1"});
+     }},
     {"timer-16", [](CommandLineMatchesWindow &t) { return TimerOnPage(t, "$F42400", "250", true); },
      [](CommandLineMatchesWindow &t) {
          return t.Printed({"timer", "--clock", "$F42400", "--ms", "250", "--bits", "16"});
      }},
-    {"schedule-encode", [](CommandLineMatchesWindow &t) { return EncodeOnPage(t, "360", "240", "0111110", true); },
+    {"schedule-encode",
+     [](CommandLineMatchesWindow &t) { return EncodeOnPage(t, "360", "240", "0111110", true); },
      [](CommandLineMatchesWindow &t) {
-         return t.Printed({"schedule", "encode", "--start", "360", "--duration", "240", "--days", "0111110"});
+         return t.Printed(
+             {"schedule", "encode", "--start", "360", "--duration", "240", "--days", "0111110"});
      }},
     {"schedule-encode-negative",
      [](CommandLineMatchesWindow &t) { return EncodeOnPage(t, "1439", "2100", "1111111", false); },
      [](CommandLineMatchesWindow &t) {
-         return t.Printed({"schedule", "encode", "--start", "1439", "--duration", "2100", "--disabled"});
+         return t.Printed(
+             {"schedule", "encode", "--start", "1439", "--duration", "2100", "--disabled"});
      }},
     {"schedule-decode", [](CommandLineMatchesWindow &t) { return DecodeOnPage(t, "0x0F0168BE"); },
-     [](CommandLineMatchesWindow &t) { return t.Printed({"schedule", "decode", "0x0F0168BE"}); }},
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"schedule", "decode", "0x0F0168BE"});
+     }},
     {"schedule-decode-negative", [](CommandLineMatchesWindow &t) { return DecodeOnPage(t, "-1"); },
-     [](CommandLineMatchesWindow &t) { return t.Printed({"schedule", "decode", "-1"}); }},
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"schedule", "decode", "-1"});
+     }},
     {"mod", [](CommandLineMatchesWindow &t) { return ModOnPage(t, "-7", "12", "-5"); },
-     [](CommandLineMatchesWindow &t) { return t.Printed({"mod", "-7", "12", "-5"}); }},
-    {"temp-celsius", [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtCelcius", "36,6", 1); },
-     [](CommandLineMatchesWindow &t) { return t.Printed({"temp", "36,6", "c"}); }},
-    {"temp-fahrenheit", [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtFahrenheit", "-40", 2); },
-     [](CommandLineMatchesWindow &t) { return t.Printed({"temp", "-40", "f", "--decimals", "2"}); }},
-    {"temp-kelvin", [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtKelvin", "0.125", 2); },
-     [](CommandLineMatchesWindow &t) { return t.Printed({"temp", "0.125", "k", "--decimals", "2"}); }},
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"mod", "-7", "12", "-5"});
+     }},
+    {"temp-celsius",
+     [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtCelcius", "36,6", 1); },
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"temp", "36,6", "c"});
+     }},
+    {"temp-fahrenheit",
+     [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtFahrenheit", "-40", 2); },
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"temp", "-40", "f", "--decimals", "2"});
+     }},
+    {"temp-kelvin",
+     [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtKelvin", "0.125", 2); },
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"temp", "0.125", "k", "--decimals", "2"});
+     }},
 };
 
 TEST_F(CommandLineMatchesWindow, EverySubcommandWritesWhatTheWindowWrites)
@@ -409,7 +453,6 @@ TEST_F(CommandLineMatchesWindow, EverySubcommandWritesWhatTheWindowWrites)
         const QByteArray fromCommandLine = c.commandLine(*this);
         EXPECT_FALSE(fromWindow.isEmpty());
         EXPECT_EQ(fromCommandLine, fromWindow);
-
     }
 }
 

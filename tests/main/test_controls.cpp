@@ -27,8 +27,8 @@ TEST(Controls, ColourFromBgrTakesRedFromTheLowByte)
         std::uint32_t bgr;
         QColor colour;
     } cases[] = {
-        {0x000000, QColor(0, 0, 0)},       {0x0000FF, QColor(255, 0, 0)},
-        {0x00FF00, QColor(0, 255, 0)},     {0xFF0000, QColor(0, 0, 255)},
+        {0x000000, QColor(0, 0, 0)},          {0x0000FF, QColor(255, 0, 0)},
+        {0x00FF00, QColor(0, 255, 0)},        {0xFF0000, QColor(0, 0, 255)},
         {0xF0CAA6, QColor(0xA6, 0xCA, 0xF0)}, {0xFF123456, QColor(0x56, 0x34, 0x12)},
     };
     for (const auto &c : cases)

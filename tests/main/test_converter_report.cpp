@@ -64,7 +64,8 @@ protected:
 
 TEST_F(ConverterReportTest, EachConversionEndsInOneLineOfTheReport)
 {
-    ASSERT_TRUE(QFileInfo(QDir(QCoreApplication::applicationDirPath()).filePath("hex2bin")).isExecutable());
+    ASSERT_TRUE(
+        QFileInfo(QDir(QCoreApplication::applicationDirPath()).filePath("hex2bin")).isExecutable());
     Open();
     // "%d" in the folder name reaches the report as it is.
     ASSERT_TRUE(QDir(files.path()).mkdir("100%d"));
@@ -79,10 +80,12 @@ TEST_F(ConverterReportTest, EachConversionEndsInOneLineOfTheReport)
     Convert(bad);
 
     auto lines = ReportLines(2);
-    std::sort(lines.begin(), lines.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::sort(lines.begin(), lines.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
     EXPECT_EQ(lines, (QList<std::pair<QString, QColor>>{
                          {PathOf("100%d/good.bin") + ": 0x00000010-0x00000013, 4 bytes", kBlue},
-                         {"hex2bin: " + bad + ":1: bad checksum 0xE3, the record's bytes need 0xE2", kRed}}));
+                         {"hex2bin: " + bad + ":1: bad checksum 0xE3, the record's bytes need 0xE2",
+                          kRed}}));
     EXPECT_FALSE(box->seen);
 }
 
@@ -110,9 +113,8 @@ TEST_F(ConverterReportTest, ClosingTheWindowStopsAConversionStillRunning)
 {
     Open();
     const QByteArray pidFile = PathOf("pid").toUtf8();
-    Convert(PathOf("any.hex"),
-            StandIn("echo $$ > '" + pidFile + ".part'\nmv '" + pidFile + ".part' '" + pidFile +
-                    "'\nexec sleep 30\n"));
+    Convert(PathOf("any.hex"), StandIn("echo $$ > '" + pidFile + ".part'\nmv '" + pidFile +
+                                       ".part' '" + pidFile + "'\nexec sleep 30\n"));
     ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(pidFile); }, 10000));
     const QString process = "/proc/" + QString::fromLatin1(ReadFile(pidFile).trimmed());
     ASSERT_TRUE(QFileInfo::exists(process));

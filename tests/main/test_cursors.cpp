@@ -70,14 +70,18 @@ protected:
     void ChooseCode(int code)
     {
         const auto items = Find<QGroupBox>("rad_CurColor")->findChildren<QRadioButton *>();
-        QTest::mouseClick(items.at(code), Qt::LeftButton, {}, QPoint(6, items.at(code)->height() / 2));
+        QTest::mouseClick(items.at(code), Qt::LeftButton, {},
+                          QPoint(6, items.at(code)->height() / 2));
     }
 
     void Click(const char *button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
 
     QString Text(int column, int row) const { return grid->item(row, column)->text(); }
 
-    std::int32_t Pixel(int column, int row) const { return window->CursorPixels[64 * column + row]; }
+    std::int32_t Pixel(int column, int row) const
+    {
+        return window->CursorPixels[64 * column + row];
+    }
 
     int CellsWithText(const QString &text) const
     {
@@ -273,8 +277,8 @@ TEST_F(CursorsPage, ShapesStampTheirCellsWithTheCurrentCode)
     ChooseCode(3);
     Click("btn_CurShape2");
     EXPECT_EQ(CellsWithText("3"), 128);
-    for (auto [x, y] : {std::pair{0, 0}, {63, 63}, {63, 0}, {0, 63}, {31, 31}, {32, 32}, {32, 31},
-                        {31, 32}})
+    for (auto [x, y] :
+         {std::pair{0, 0}, {63, 63}, {63, 0}, {0, 63}, {31, 31}, {32, 32}, {32, 31}, {31, 32}})
         EXPECT_EQ(Pixel(x, y), 3) << x << "," << y;
 }
 
@@ -320,14 +324,15 @@ TEST_F(CursorsPage, BinarySaveAndLoadRoundTrip)
     EXPECT_EQ(saved.mid(4 * (64 * 11 + 20), 4), QByteArray("\x06\x00\x00\x00", 4));
     EXPECT_EQ(saved.mid(4 * (64 * 12 + 20), 4), QByteArray("\xFB\xFF\xFF\xFF", 4));
 
-    std::vector<std::int32_t> before(std::begin(window->CursorPixels), std::end(window->CursorPixels));
+    std::vector<std::int32_t> before(std::begin(window->CursorPixels),
+                                     std::end(window->CursorPixels));
     Click("btn_CurClear");
     ChooseFile(FilePath("picture.bin"));
     Click("btn_CurLoadBin");
     ExpectFileDialog(Question::OpenFile, "*.bin (*.bin)", "bin");
-    EXPECT_EQ(std::vector<std::int32_t>(std::begin(window->CursorPixels),
-                                        std::end(window->CursorPixels)),
-              before);
+    EXPECT_EQ(
+        std::vector<std::int32_t>(std::begin(window->CursorPixels), std::end(window->CursorPixels)),
+        before);
     EXPECT_EQ(Text(10, 20), "0");
     EXPECT_EQ(Text(11, 20), "6");
     EXPECT_EQ(Text(12, 20), "-5");
@@ -400,7 +405,8 @@ TEST_F(CursorsPage, ReadOnlyFileIsNotReplacedEvenByRoot)
 {
     const QString path = FilePath("kept.h");
     WriteFile(path, "mine");
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    ASSERT_TRUE(
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     auto box = ChooseFileThenCaptureBox(path);
     Click("btn_CurCreate");
     ASSERT_TRUE(box->seen);

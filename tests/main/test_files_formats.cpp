@@ -22,7 +22,8 @@ class TableFormatsTest : public zolvik_test::WindowTest {
 protected:
     // Ticks the panel, sets its fields and clicks "Create" on `input`; returns the box shown.
     std::shared_ptr<zolvik_test::CapturedBox> Create(const QString &input, const char *format,
-                                                     const char *name, bool bigEndian, const char *pad)
+                                                     const char *name, bool bigEndian,
+                                                     const char *pad)
     {
         Find<QCheckBox>("cbxTableFormat")->setChecked(true);
         Find<QComboBox>("cbbTableFormat")->setCurrentText(format);
@@ -58,7 +59,8 @@ TEST_F(TableFormatsTest, PanelSitsInFreeSpaceOfTheFilesPage)
     QStringList formats;
     for (int i = 0; i < list->count(); ++i)
         formats << list->itemText(i);
-    EXPECT_EQ(formats, (QStringList{"c", "vhdl", "c-stdint", "cpp", "verilog", "coe", "mif", "vhdl-package"}));
+    EXPECT_EQ(formats, (QStringList{"c", "vhdl", "c-stdint", "cpp", "verilog", "coe", "mif",
+                                    "vhdl-package"}));
     // Unticked, the options wait; the pad byte waits for its own box too.
     EXPECT_FALSE(list->isEnabled());
     Find<QCheckBox>("cbxTableFormat")->setChecked(true);
@@ -81,9 +83,10 @@ TEST_F(TableFormatsTest, CreateWritesTheChosenFormatWithItsOptions)
               "\t0x0102, 0x03EE\r\n};\r\nstatic const size_t blob_len = 2;\r\n");
     // No name: the one made from the file's name; no padding drops the odd byte.
     box = Create(PathOf("boot 2.rom"), "cpp", "", false, nullptr);
-    EXPECT_EQ(ReadFile(PathOf("boot 2.hpp")),
-              "#include <array>\r\n#include <cstdint>\r\ninline constexpr std::array<std::uint16_t, 1> "
-              "boot_2_rom = {\r\n\t0x0201\r\n};\r\n");
+    EXPECT_EQ(
+        ReadFile(PathOf("boot 2.hpp")),
+        "#include <array>\r\n#include <cstdint>\r\ninline constexpr std::array<std::uint16_t, 1> "
+        "boot_2_rom = {\r\n\t0x0201\r\n};\r\n");
 
     for (const char *pad : {"256", "ff"}) {
         box = Create(PathOf("boot 2.rom"), "verilog", "", false, pad);
@@ -103,8 +106,9 @@ TEST_F(TableFormatsTest, PanelIsRememberedInItsOwnSection)
     Find<QLineEdit>("edtTablePad")->setText("$00");
     Close();
     // After every key of before.
-    EXPECT_TRUE(ReadSettings().endsWith("C=1\r\n\r\n[TABLE]\r\nON=1\r\nFORMAT=vhdl-package\r\nNAME=boot\r\n"
-                                        "BIG_ENDIAN=0\r\nPAD=1\r\nPAD_BYTE=$00\r\n"))
+    EXPECT_TRUE(
+        ReadSettings().endsWith("C=1\r\n\r\n[TABLE]\r\nON=1\r\nFORMAT=vhdl-package\r\nNAME=boot\r\n"
+                                "BIG_ENDIAN=0\r\nPAD=1\r\nPAD_BYTE=$00\r\n"))
         << ReadSettings().toStdString();
 
     Open();

@@ -237,7 +237,8 @@ TEST_F(FilesPageTest, TxtInputIsRefusedWithAnErrorAndKept)
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
     EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
-    EXPECT_EQ(box->text, "The table would overwrite its own input file " + PathOf("table.txt") + ".");
+    EXPECT_EQ(box->text,
+              "The table would overwrite its own input file " + PathOf("table.txt") + ".");
     EXPECT_EQ(ReadFile(PathOf("table.txt")), "keep me");
     EXPECT_EQ(QDir(files.path()).entryList(QDir::Files), QStringList{"table.txt"});
 }
@@ -246,7 +247,8 @@ TEST_F(FilesPageTest, ReadOnlyInputConverts)
 {
     TfrmMain &frm = OpenOnFilesPage();
     WriteFile(PathOf("rom.bin"), "\xAB");
-    QFile::setPermissions(PathOf("rom.bin"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(PathOf("rom.bin"),
+                          QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     const auto box = ChooseInNextFileDialog(PathOf("rom.bin"));
     frm.btnCreateTableClick(nullptr);
     EXPECT_FALSE(box->seen);
@@ -395,8 +397,8 @@ TEST_F(FilesPageTest, EntryKeepsOnlyTheLowEightBitsAndReadsJunkAsZero)
     const struct {
         const char *text;
         std::uint32_t byte;
-    } cases[] = {{"300", 0x2C}, {"-1", 0xFF}, {"256", 0x00}, {"7", 0x07}, {"", 0x00},
-                 {"9", 0x09},   {"12abc", 0x00}, {"5", 0x05}, {"12 ", 0x00}};
+    } cases[] = {{"300", 0x2C}, {"-1", 0xFF},    {"256", 0x00}, {"7", 0x07},  {"", 0x00},
+                 {"9", 0x09},   {"12abc", 0x00}, {"5", 0x05},   {"12 ", 0x00}};
     for (const auto &entry : cases) {
         Retype("edtv2", entry.text);
         EXPECT_EQ(BoxesValue(), entry.byte << 16) << entry.text;

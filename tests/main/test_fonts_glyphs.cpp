@@ -144,15 +144,18 @@ TEST(FontFiles, FieldPictureIsAnEightBitBmpWithMarkersAndTheHeaderSizesAgree)
             EXPECT_EQ(field.pixel(0, y), qRgb(255, 0, 0)) << y;
         }
         for (int x = trimmed ? 1 : 0; x < width; ++x)
-            ASSERT_EQ(field.pixel(x, y) & 0xFFFFFF, pile.At(x, y) == 0 ? 0u : 0xFFFFFFu) << x << "," << y;
+            ASSERT_EQ(field.pixel(x, y) & 0xFFFFFF, pile.At(x, y) == 0 ? 0u : 0xFFFFFFu)
+                << x << "," << y;
     }
 
     const QByteArray header = zolvik_test::ReadFile(folder.filePath("fontmap7.h"));
     const int bpc = zolvik::BytesPerRow(width) * rows.height;
-    EXPECT_TRUE(header.startsWith("//DejaVu Sans 16\r\n//bytes/char = " + QByteArray::number(bpc) + "\r\n"));
+    EXPECT_TRUE(header.startsWith("//DejaVu Sans 16\r\n//bytes/char = " + QByteArray::number(bpc) +
+                                  "\r\n"));
     EXPECT_TRUE(header.contains("\r\n//width = " + QByteArray::number(width) + "\r\n"));
     EXPECT_TRUE(header.contains("\r\n//height = " + QByteArray::number(rows.height) + "\r\n"));
-    EXPECT_TRUE(header.contains("\r\nconst char fontmap7[" + QByteArray::number(256 * bpc) + "] = {\r\n"));
+    EXPECT_TRUE(
+        header.contains("\r\nconst char fontmap7[" + QByteArray::number(256 * bpc) + "] = {\r\n"));
     EXPECT_EQ(header.count("\\x"), 256 * bpc);
     EXPECT_TRUE(header.endsWith("    .pfont = fontmap7\r\n};\r\n \r\n"));
 }
@@ -166,10 +169,12 @@ TEST(FontFiles, FieldPictureThatCannotBeCreatedStopsBeforeTheHeader)
         FAIL() << "no error";
     } catch (const zolvik::Error &error) {
         const QString message = QString::fromStdString(error.what());
-        EXPECT_TRUE(message.startsWith("Cannot create file \"" + fieldPath + "\". ")) << message.toStdString();
+        EXPECT_TRUE(message.startsWith("Cannot create file \"" + fieldPath + "\". "))
+            << message.toStdString();
         EXPECT_GT(message.size(), QString("Cannot create file \"" + fieldPath + "\". ").size());
     }
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList());
 }
 
 TEST(FontFiles, HeaderCompilesAsCAndCarriesTheRenderedInk)
@@ -181,26 +186,28 @@ TEST(FontFiles, HeaderCompilesAsCAndCarriesTheRenderedInk)
 
     QFile program(folder.filePath("show_glyph.c"));
     ASSERT_TRUE(program.open(QIODevice::WriteOnly));
-    program.write("typedef struct {\n"
-                  "    int bpc;\n    int width;\n    int height;\n    int first;\n    int last;\n"
-                  "    const char *pfont;\n"
-                  "} tFONTBIN;\n"
-                  "#include \"fontmap5.h\"\n"
-                  "#include <stdio.h>\n"
-                  "int main(void)\n"
-                  "{\n"
-                  "    printf(\"%u %d %d %d %d %d\\n\", (unsigned)sizeof fontmap5, fontbin5.bpc,\n"
-                  "           fontbin5.width, fontbin5.height, fontbin5.first, fontbin5.last);\n"
-                  "    for (int i = 0; i < fontbin5.bpc; ++i)\n"
-                  "        printf(\"%02X\", (unsigned char)fontbin5.pfont['A' * fontbin5.bpc + i]);\n"
-                  "    printf(\"\\n\");\n"
-                  "    return 0;\n"
-                  "}\n");
+    program.write(
+        "typedef struct {\n"
+        "    int bpc;\n    int width;\n    int height;\n    int first;\n    int last;\n"
+        "    const char *pfont;\n"
+        "} tFONTBIN;\n"
+        "#include \"fontmap5.h\"\n"
+        "#include <stdio.h>\n"
+        "int main(void)\n"
+        "{\n"
+        "    printf(\"%u %d %d %d %d %d\\n\", (unsigned)sizeof fontmap5, fontbin5.bpc,\n"
+        "           fontbin5.width, fontbin5.height, fontbin5.first, fontbin5.last);\n"
+        "    for (int i = 0; i < fontbin5.bpc; ++i)\n"
+        "        printf(\"%02X\", (unsigned char)fontbin5.pfont['A' * fontbin5.bpc + i]);\n"
+        "    printf(\"\\n\");\n"
+        "    return 0;\n"
+        "}\n");
     program.close();
 
     QProcess compile;
     compile.setWorkingDirectory(folder.path());
-    compile.start(compiler, {"-std=c99", "-Wall", "-Wextra", "-Werror", "-o", "show_glyph", "show_glyph.c"});
+    compile.start(compiler,
+                  {"-std=c99", "-Wall", "-Wextra", "-Werror", "-o", "show_glyph", "show_glyph.c"});
     ASSERT_TRUE(compile.waitForFinished(60000));
     ASSERT_EQ(compile.exitCode(), 0) << compile.readAllStandardError().toStdString();
 
@@ -234,7 +241,8 @@ TEST(FontFiles, HeaderCompilesAsCAndCarriesTheRenderedInk)
     int inkBits = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < rowBytes * 8; ++x) {
-            const bool bit = (static_cast<std::uint8_t>(glyph[y * rowBytes + x / 8]) >> (7 - x % 8)) & 1;
+            const bool bit =
+                (static_cast<std::uint8_t>(glyph[y * rowBytes + x / 8]) >> (7 - x % 8)) & 1;
             const bool ink = x < width && raster.At(x, top + y) == zolvik::kRasterBlack;
             EXPECT_EQ(bit, ink) << "x " << x << " row " << y;
             inkBits += bit;

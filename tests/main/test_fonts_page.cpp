@@ -38,7 +38,8 @@ protected:
     // A header written beside the executable, removed after the test.
     QString HeaderBesideExecutable(int fontId)
     {
-        const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QString("fontmap%1.h").arg(fontId));
+        const QString path = QDir(QCoreApplication::applicationDirPath())
+                                 .filePath(QString("fontmap%1.h").arg(fontId));
         headersToRemove << path;
         QFile::remove(path);
         return path;
@@ -84,7 +85,8 @@ QImage TiledSheet(int columns, int rows)
         for (int column = 0; column < columns; ++column)
             for (int y = 0; y < 48; ++y)
                 for (int x = 0; x < 48; ++x)
-                    sheet.setPixel(column * 48 + x, row * 48 + y, qRgb(row * columns + column + 1, 0x11, 0x22));
+                    sheet.setPixel(column * 48 + x, row * 48 + y,
+                                   qRgb(row * columns + column + 1, 0x11, 0x22));
     return sheet;
 }
 
@@ -134,8 +136,10 @@ TEST_F(FontsPage, ButtonsShowTheirPicturesBelowTheirCaptions)
         auto *button = Find<QPushButton>(name);
         const QString caption = button->text();
         const QIcon picture = button->icon();
-        const QRect captionArea = changedArea(button, [&](bool off) { button->setText(off ? QString() : caption); });
-        const QRect pictureArea = changedArea(button, [&](bool off) { button->setIcon(off ? QIcon() : picture); });
+        const QRect captionArea =
+            changedArea(button, [&](bool off) { button->setText(off ? QString() : caption); });
+        const QRect pictureArea =
+            changedArea(button, [&](bool off) { button->setIcon(off ? QIcon() : picture); });
         ASSERT_FALSE(captionArea.isEmpty()) << name;
         ASSERT_FALSE(pictureArea.isEmpty()) << name;
         EXPECT_GT(pictureArea.top(), captionArea.bottom()) << name;
@@ -178,9 +182,12 @@ TEST_F(FontsPage, TilesInRowMajorOrder)
         int columns, rows;
         QList<int> order;
     };
-    for (const Case &sheetCase : {Case{2, 1, {1, 2}}, Case{1, 2, {1, 2}}, Case{2, 2, {1, 2, 3, 4}}}) {
-        const QString name = QString("sheet%1x%2").arg(sheetCase.columns * 48).arg(sheetCase.rows * 48);
-        ASSERT_TRUE(TiledSheet(sheetCase.columns, sheetCase.rows).save(folder.filePath(name + ".bmp"), "BMP"));
+    for (const Case &sheetCase :
+         {Case{2, 1, {1, 2}}, Case{1, 2, {1, 2}}, Case{2, 2, {1, 2, 3, 4}}}) {
+        const QString name =
+            QString("sheet%1x%2").arg(sheetCase.columns * 48).arg(sheetCase.rows * 48);
+        ASSERT_TRUE(TiledSheet(sheetCase.columns, sheetCase.rows)
+                        .save(folder.filePath(name + ".bmp"), "BMP"));
         EXPECT_EQ(ConvertSheet(folder.filePath(name + ".bmp"))->text, kDone) << name.toStdString();
         const QByteArray bytes = ReadFile(folder.filePath(name + ".bmb"));
         EXPECT_EQ(bytes.size(), sheetCase.order.size() * 6912) << name.toStdString();
@@ -242,13 +249,14 @@ TEST_F(FontsPage, MissingFileDoesNothingAndAnUncreatableOutputLeavesNothingBehin
     Open();
     QTemporaryDir folder;
     EXPECT_FALSE(ConvertSheet(folder.filePath("typed-but-missing.bmp"))->seen);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList());
 
     ASSERT_TRUE(TiledSheet(1, 1).save(folder.filePath("icones.bmp"), "BMP"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("icones.bmb"));
     const auto box = ConvertSheet(folder.filePath("icones.bmp"));
-    EXPECT_EQ(box->text,
-              "Cannot create file \"" + folder.filePath("icones.bmb") + "\". Is a folder, not a file.");
+    EXPECT_EQ(box->text, "Cannot create file \"" + folder.filePath("icones.bmb") +
+                             "\". Is a folder, not a file.");
     EXPECT_EQ(box->icon, QMessageBox::Critical);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               (QStringList{"icones.bmb", "icones.bmp"}));
@@ -262,7 +270,8 @@ TEST_F(FontsPage, CancelledFontDialogAsksNothingMore)
     Find<QPushButton>("btnFont")->click();
     ASSERT_EQ(prompts.Asked().size(), 1);
     EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Font);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList());
 }
 
 TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
@@ -297,7 +306,8 @@ TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
     EXPECT_TRUE(written.startsWith("//DejaVu Sans 16\r\n"));
     EXPECT_EQ(written, ReadFile(reference.filePath("fontmap12.h")));
     EXPECT_EQ(ReadFile(folder.filePath("campo.bmp")), ReadFile(reference.filePath("campo.bmp")));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"campo.bmp"});
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+              QStringList{"campo.bmp"});
 
     // A cancelled ID box goes on with ID 0.
     EXPECT_EQ(GenerateHeader(QFont("DejaVu Sans", 16), std::nullopt)->text, kDone);
@@ -307,6 +317,8 @@ TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
     const QByteArray second = ReadFile(header0);
     EXPECT_TRUE(second.contains("\r\nconst char fontmap0["));
     EXPECT_TRUE(second.contains("\r\ntFONTBIN fontbin0 = {\r\n"));
-    EXPECT_EQ(QString::fromLatin1(second).replace("fontmap0", "fontmap12").replace("fontbin0", "fontbin12"),
+    EXPECT_EQ(QString::fromLatin1(second)
+                  .replace("fontmap0", "fontmap12")
+                  .replace("fontbin0", "fontbin12"),
               QString::fromLatin1(written));
 }

@@ -45,7 +45,8 @@ protected:
     void ChooseBase(int index)
     {
         const auto items = Find<QGroupBox>("rgBase")->findChildren<QRadioButton *>();
-        QTest::mouseClick(items.at(index), Qt::LeftButton, {}, QPoint(6, items.at(index)->height() / 2));
+        QTest::mouseClick(items.at(index), Qt::LeftButton, {},
+                          QPoint(6, items.at(index)->height() / 2));
     }
 
     QImage Preview() const { return Find<QLabel>("Image")->pixmap().toImage(); }
@@ -159,12 +160,12 @@ TEST_F(LcdPage, DragTogglesEachCellEnteredAndKeysToggleTheNext)
     MoveOverCell(grid, 2, 2, true);
     ReleaseOnCell(grid, 2, 2);
     MoveOverCell(grid, 4, 4, false);
-    EXPECT_EQ(array->text(), "u8 newArrray[8] = {0b00000, 0b00000, 0b11100, " +
-                                 Row("0b00000", 5) + "};");
+    EXPECT_EQ(array->text(),
+              "u8 newArrray[8] = {0b00000, 0b00000, 0b11100, " + Row("0b00000", 5) + "};");
     QTest::keyClick(grid, Qt::Key_Down);
     QTest::keyClick(grid, Qt::Key_Right);
-    EXPECT_EQ(array->text(), "u8 newArrray[8] = {0b00000, 0b00000, 0b11100, 0b00110, " +
-                                 Row("0b00000", 4) + "};");
+    EXPECT_EQ(array->text(),
+              "u8 newArrray[8] = {0b00000, 0b00000, 0b11100, 0b00110, " + Row("0b00000", 4) + "};");
     const QImage preview = Preview();
     EXPECT_TRUE(PreviewLit(preview, 3, 3));
     EXPECT_FALSE(PreviewLit(preview, 4, 3));

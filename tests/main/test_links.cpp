@@ -74,7 +74,8 @@ TEST_F(LinksPage, EachEmptyFieldShowsTheSameMessage)
         EXPECT_EQ(box->icon, QMessageBox::Information) << empty;
         EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
     }
-    EXPECT_TRUE(QDir(place.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
+    EXPECT_TRUE(QDir(place.path())
+                    .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System)
                     .isEmpty());
 }
 
@@ -130,8 +131,8 @@ TEST_F(LinksPage, TakenNameOrMissingLocationShowsTheSystemsReason)
     auto missing = CaptureNextMessageBox();
     QTest::mouseClick(frm.btnCreatLink, Qt::LeftButton);
     ASSERT_TRUE(missing->seen);
-    EXPECT_EQ(missing->text,
-              "Cannot create link \"" + place.path() + "/nowhere/links\". No such file or directory.");
+    EXPECT_EQ(missing->text, "Cannot create link \"" + place.path() +
+                                 "/nowhere/links\". No such file or directory.");
 }
 
 TEST_F(LinksPage, PickersFillTheirFieldsAndCancelEmptiesThem)
@@ -144,7 +145,8 @@ TEST_F(LinksPage, PickersFillTheirFieldsAndCancelEmptiesThem)
     prompts.Answer(place.filePath("work"));
     QTest::mouseClick(frm.btnLinkDest, Qt::LeftButton);
     EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Folder);
-    EXPECT_EQ(prompts.LastAsked().title, QString::fromUtf8("Diretório a ser Criado o Link Simbólico"));
+    EXPECT_EQ(prompts.LastAsked().title,
+              QString::fromUtf8("Diretório a ser Criado o Link Simbólico"));
     EXPECT_EQ(frm.edtDestDir->text(), place.filePath("work"));
 
     prompts.Answer(place.filePath("data"));

@@ -43,7 +43,10 @@ protected:
     }
 
     // The fields as they would hold the datasheet points typed by the user.
-    void TypeDatasheetPoints() { TypePoints({"-20", "12.5", "45", "1103073", "183079", "41316,1"}); }
+    void TypeDatasheetPoints()
+    {
+        TypePoints({"-20", "12.5", "45", "1103073", "183079", "41316,1"});
+    }
 
     QString Text(const char *name) const { return Find<QLineEdit>(name)->text(); }
 
@@ -54,7 +57,8 @@ protected:
         if (log->isEmpty())
             return lines;
         for (QTextBlock block = log->begin(); block.isValid(); block = block.next())
-            lines.push_back({block.text(), block.begin().fragment().charFormat().foreground().color()});
+            lines.push_back(
+                {block.text(), block.begin().fragment().charFormat().foreground().color()});
         return lines;
     }
 
@@ -96,10 +100,23 @@ TEST_F(SteinhartTest, PageHoldsItsControls)
     for (QLabel *label : page->findChildren<QLabel *>())
         captions << label->text();
     for (const char *caption :
-         {"Graus Celcius", "Resistencia em ohms", "T1", "T2", "T3", "R1", "R2", "R3", "A", "B", "C",
-          "Resistive value in ohms", "Temperature in degrees Kelvin",
-          "Temperature in degrees Celsius", "T = Temperature in degrees Celsius",
-          "R = Thermistor resistance in ohms", "For more information see the document:",
+         {"Graus Celcius",
+          "Resistencia em ohms",
+          "T1",
+          "T2",
+          "T3",
+          "R1",
+          "R2",
+          "R3",
+          "A",
+          "B",
+          "C",
+          "Resistive value in ohms",
+          "Temperature in degrees Kelvin",
+          "Temperature in degrees Celsius",
+          "T = Temperature in degrees Celsius",
+          "R = Thermistor resistance in ohms",
+          "For more information see the document:",
           "1 - Select the temperature extremes (T1 and T3) of the thermistor working range.",
           "2 - Then choose the equidistant temperature point (T2) between (T1 and T3).",
           "3 - Refer to the thermistor datasheet and take the resistance values for the three "
@@ -115,10 +132,10 @@ TEST_F(SteinhartTest, PageHoldsItsControls)
 TEST_F(SteinhartTest, KeyboardOrder)
 {
     TfrmMain &frm = OpenPage();
-    const std::vector<QWidget *> order = {frm.edtT1, frm.edtR1, frm.edtT2, frm.edtR2, frm.edtT3,
-                                          frm.edtR3, frm.btnSteinhart, frm.edtA, frm.edtB, frm.edtC,
-                                          frm.edtRes, frm.btnCalcSteinhart, frm.edtTempK,
-                                          frm.edtTempC};
+    const std::vector<QWidget *> order = {
+        frm.edtT1,        frm.edtR1,   frm.edtT2, frm.edtR2, frm.edtT3,  frm.edtR3,
+        frm.btnSteinhart, frm.edtA,    frm.edtB,  frm.edtC,  frm.edtRes, frm.btnCalcSteinhart,
+        frm.edtTempK,     frm.edtTempC};
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         EXPECT_EQ(NextTabStop(order[i]), order[i + 1]) << order[i]->objectName().toStdString();
 }
@@ -143,7 +160,8 @@ TEST_F(SteinhartTest, FirstStartRefusesTheEmptyFields)
     Calculate();
     ASSERT_TRUE(box->seen);
     EXPECT_EQ(box->icon, QMessageBox::Critical);
-    EXPECT_EQ(box->text, QString::fromUtf8("Há valores na temperatura ou resistecia que é inválido"));
+    EXPECT_EQ(box->text,
+              QString::fromUtf8("Há valores na temperatura ou resistecia que é inválido"));
 
     const std::vector<LogLine> lines = LogLines();
     ASSERT_EQ(lines.size(), 4u);
@@ -152,7 +170,8 @@ TEST_F(SteinhartTest, FirstStartRefusesTheEmptyFields)
     EXPECT_EQ(lines[2].text, N("T3 = 10000.00  >>  R3 = 0.00"));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(lines[i].colour, kBlue);
-    EXPECT_EQ(lines[3].text, QString::fromUtf8("Há valores na temperatura ou resistecia que é inválido"));
+    EXPECT_EQ(lines[3].text,
+              QString::fromUtf8("Há valores na temperatura ou resistecia que é inválido"));
     EXPECT_EQ(lines[3].colour, kRed);
     EXPECT_EQ(frm.SteinhartA, 0.0);
     EXPECT_EQ(frm.SteinhartB, 0.0);

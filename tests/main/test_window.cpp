@@ -15,9 +15,17 @@ using zolvik_test::WindowTest;
 
 namespace {
 
-const char *const kPageCaptions[] = {
-    "Calculate Steinhart-Hart", "Files - Converters and Creators", "Links", "Cursors", "Fonts",
-    "WorkTemp", "MOD", "AVR", "LCD CGRAM", "Report", "TabSheet3"};
+const char *const kPageCaptions[] = {"Calculate Steinhart-Hart",
+                                     "Files - Converters and Creators",
+                                     "Links",
+                                     "Cursors",
+                                     "Fonts",
+                                     "WorkTemp",
+                                     "MOD",
+                                     "AVR",
+                                     "LCD CGRAM",
+                                     "Report",
+                                     "TabSheet3"};
 
 QStringList SectionsIn(const QByteArray &ini)
 {
@@ -73,7 +81,8 @@ TEST_F(WindowTest, SecondStartReadsHandEditedFile)
     const QByteArray longValue(3000, 'v');
     WriteSettings("; kept by hand\r\n[Foreign]\r\n; a comment\r\nkey=value\r\n\r\n"
                   "[APP]\r\nPC=$3\r\n[RG]\r\nBYTE=1\r\nWORD=1\r\nVHDL=1\r\nC=0\r\n"
-                  "[EDIT]\r\nEDT_T1=  -20  \r\nEDT_R1=" + longValue + "\r\n");
+                  "[EDIT]\r\nEDT_T1=  -20  \r\nEDT_R1=" +
+                  longValue + "\r\n");
     Open();
     EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 3);
     EXPECT_FALSE(Find<QRadioButton>("rgByte")->isChecked());
@@ -135,7 +144,10 @@ TEST_F(WindowTest, StoredPlaceOffEveryScreenOpensOnTheNearestOne)
     if (screens.size() < 2)
         GTEST_SKIP() << "one screen only";
     const QRect right = screens.at(1)->geometry();
-    WriteSettings(QString("[WINDOWS]\nLEFT=%1\nTOP=%2\n").arg(right.right() + 3000).arg(right.top() + 100).toUtf8());
+    WriteSettings(QString("[WINDOWS]\nLEFT=%1\nTOP=%2\n")
+                      .arg(right.right() + 3000)
+                      .arg(right.top() + 100)
+                      .toUtf8());
     TfrmMain &frm = Open();
     frm.show();
     QApplication::processEvents();
@@ -155,7 +167,13 @@ TEST_F(WindowTest, ReportLinesKeepTheirColours)
     const QString sep(TfrmMain::DecimalSeparator());
     EXPECT_EQ(log->findBlockByNumber(0).text(), "T1 = -20" + sep + "00  >>  R1 = 1" + sep + "50");
     const auto colourOf = [log](int line) {
-        return log->findBlockByNumber(line).begin().fragment().charFormat().foreground().color().name();
+        return log->findBlockByNumber(line)
+            .begin()
+            .fragment()
+            .charFormat()
+            .foreground()
+            .color()
+            .name();
     };
     EXPECT_EQ(colourOf(0), "#0000ff");
     EXPECT_EQ(colourOf(1), "#0000ff");

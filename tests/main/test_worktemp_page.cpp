@@ -10,7 +10,7 @@
 
 namespace {
 
-const char *const kBoxNames[] = {"cbxDomingo", "cbxSegunda", "cbxTerca", "cbxQuarta",
+const char *const kBoxNames[] = {"cbxDomingo", "cbxSegunda", "cbxTerca",  "cbxQuarta",
                                  "cbxQuinta",  "cbxSexta",   "cbxSabado", "cbxEn"};
 const char *const kBoxCaptions[] = {"Sunday",   "Monday", "Tuesday",  "Wednesday",
                                     "Thursday", "Friday", "Saturday", "Enable"};
@@ -119,14 +119,14 @@ TEST_F(WorkTempPageTest, StartUpContents)
 TEST_F(WorkTempPageTest, ReferenceTableOfHours)
 {
     const QStringList captions = {
-        "0 hora = 0 minutos",       "1 hora = 60 minutos",      "2 horas = 120 minutos",
-        "3 horas = 180 minutos",    "4 horas = 240 minutos",    "5 horas = 300 minutos",
-        "6 horas = 360 minutos",    "7 horas = 420 minutos",    "8 horas = 480 minutos",
-        "9 horas = 540 minutos",    "10 horas = 600 minutos",   "11 horas = 660 minutos",
-        "12 horas = 720 minutos",   "13 horas = 780 minutos",   "14 horas = 840 minutos",
-        "15 horas = 900 minutos",   "16 horas = 960 minutos",   "17 horas = 1020 minutos",
-        "18 horas = 1080 minutos",  "19 horas = 1140 minutos",  "20 horas = 1200 minutos",
-        "21 horas = 1260 minutos",  "22 horas = 1320 minutos",  "23 horas = 1380 minutos"};
+        "0 hora = 0 minutos",      "1 hora = 60 minutos",     "2 horas = 120 minutos",
+        "3 horas = 180 minutos",   "4 horas = 240 minutos",   "5 horas = 300 minutos",
+        "6 horas = 360 minutos",   "7 horas = 420 minutos",   "8 horas = 480 minutos",
+        "9 horas = 540 minutos",   "10 horas = 600 minutos",  "11 horas = 660 minutos",
+        "12 horas = 720 minutos",  "13 horas = 780 minutos",  "14 horas = 840 minutos",
+        "15 horas = 900 minutos",  "16 horas = 960 minutos",  "17 horas = 1020 minutos",
+        "18 horas = 1080 minutos", "19 horas = 1140 minutos", "20 horas = 1200 minutos",
+        "21 horas = 1260 minutos", "22 horas = 1320 minutos", "23 horas = 1380 minutos"};
     QLabel *labels[24];
     for (int hour = 0; hour < 24; ++hour) {
         labels[hour] = Find<QLabel>(qPrintable(QString("LabelHour%1").arg(hour)));

@@ -19,7 +19,10 @@
 
 namespace {
 
-platform::Prompts &Dialogs() { return platform::CurrentPrompts(); }
+platform::Prompts &Dialogs()
+{
+    return platform::CurrentPrompts();
+}
 
 // Hands the dialog of type T that the next exec() opens to `answer`, once its event loop
 // runs; any other modal widget is a failure and is closed.
@@ -64,7 +67,8 @@ TEST(QtPrompts, OpenDialogsShowTheirFilterSuffixAndName)
             EXPECT_EQ(dialog->defaultSuffix(), c.question.defaultSuffix);
             auto *name = dialog->findChild<QLineEdit *>("fileNameEdit");
             EXPECT_EQ(name->text(), c.question.fileName);
-            Choose(dialog, c.typed.isEmpty() ? folder.filePath(name->text()) : folder.filePath(c.typed));
+            Choose(dialog,
+                   c.typed.isEmpty() ? folder.filePath(name->text()) : folder.filePath(c.typed));
         });
         EXPECT_EQ(Dialogs().AskOpenFile(nullptr, c.question), folder.filePath(c.chosen));
     }

@@ -22,7 +22,10 @@ constexpr zolvik::GlyphLayout kLayouts[] = {zolvik::GlyphLayout::Rows, zolvik::G
 // A width x height bilevel picture, true for ink.
 using Bits = std::vector<std::vector<bool>>;
 
-Bits Blank(int width, int height) { return Bits(std::size_t(height), std::vector<bool>(std::size_t(width), false)); }
+Bits Blank(int width, int height)
+{
+    return Bits(std::size_t(height), std::vector<bool>(std::size_t(width), false));
+}
 
 // Draws a width x height box of packed bits back, in either layout.
 Bits Unpack(const std::uint8_t *bytes, int width, int height, zolvik::GlyphLayout layout)
@@ -31,8 +34,9 @@ Bits Unpack(const std::uint8_t *bytes, int width, int height, zolvik::GlyphLayou
     const int rowBytes = (width + 7) / 8;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
-            bits[y][x] = layout == zolvik::GlyphLayout::Rows ? (bytes[y * rowBytes + x / 8] >> (7 - x % 8)) & 1
-                                                              : (bytes[(y / 8) * width + x] >> (y % 8)) & 1;
+            bits[y][x] = layout == zolvik::GlyphLayout::Rows
+                             ? (bytes[y * rowBytes + x / 8] >> (7 - x % 8)) & 1
+                             : (bytes[(y / 8) * width + x] >> (y % 8)) & 1;
     return bits;
 }
 
@@ -54,7 +58,10 @@ Bits QtDrawing(const QFont &font, int code, int width, int height, int penX, int
     return bits;
 }
 
-bool Present(const QFont &font, int code) { return QRawFont::fromFont(font).supportsCharacter(uint(code)); }
+bool Present(const QFont &font, int code)
+{
+    return QRawFont::fromFont(font).supportsCharacter(uint(code));
+}
 
 struct FontCase {
     QString family;
@@ -75,7 +82,8 @@ std::vector<FontCase> InstalledCases()
 
 std::string Name(const FontCase &c)
 {
-    return c.family.toStdString() + " " + std::to_string(c.size) + " " + std::string(zolvik::GlyphLayoutName(c.layout));
+    return c.family.toStdString() + " " + std::to_string(c.size) + " " +
+           std::string(zolvik::GlyphLayoutName(c.layout));
 }
 
 }  // namespace
@@ -89,13 +97,14 @@ TEST(GlyphRoundTrip, FixedCellsAreQtsDrawingWithinTheInkRows)
         const QFont font = GlyphFont(c.family, c.size, kDpi);
         const GlyphRenderer renderer(font);
         const QFontMetrics metrics(font);
-        const std::optional<FixedFont> fixed = RenderFixedFont(c.family, c.size, 0, kDpi, {0, 255, c.layout, false});
+        const std::optional<FixedFont> fixed =
+            RenderFixedFont(c.family, c.size, 0, kDpi, {0, 255, c.layout, false});
         ASSERT_TRUE(fixed) << Name(c);
         const zolvik::FontHeader &header = fixed->header;
         ASSERT_EQ(header.glyphs.size(), std::size_t(256 * header.BytesPerChar())) << Name(c);
         for (int code = 0; code <= 255; ++code) {
-            const Bits cell = Unpack(header.glyphs.data() + code * header.BytesPerChar(), header.width, header.height,
-                                     c.layout);
+            const Bits cell = Unpack(header.glyphs.data() + code * header.BytesPerChar(),
+                                     header.width, header.height, c.layout);
             // Drawn away from the corner so that a shift would show.
             const Bits drawn = QtDrawing(font, code, header.width + 9, renderer.CellHeight() + 9, 5,
                                          5 + metrics.ascent());
@@ -132,15 +141,18 @@ TEST(GlyphRoundTrip, ProportionalGlyphsAreQtsWholeDrawing)
             const int height = metrics.height() + 4 * em;
             const int penX = 2 * em;
             const int baselineY = 2 * em + metrics.ascent();
-            const Bits drawn = present ? QtDrawing(font, code, width, height, penX, baselineY) : Blank(width, height);
+            const Bits drawn = present ? QtDrawing(font, code, width, height, penX, baselineY)
+                                       : Blank(width, height);
             Bits written = Blank(width, height);
-            const Bits box = Unpack(header->glyphs.bitmaps.data() + glyph.offset, glyph.width, glyph.height, c.layout);
+            const Bits box = Unpack(header->glyphs.bitmaps.data() + glyph.offset, glyph.width,
+                                    glyph.height, c.layout);
             const int lineTop = baselineY - header->baseline;
             for (int y = 0; y < glyph.height; ++y)
                 for (int x = 0; x < glyph.width; ++x)
                     written[lineTop + glyph.yOffset + y][penX + glyph.xOffset + x] = box[y][x];
             EXPECT_EQ(written, drawn) << Name(c) << " code " << code;
-            EXPECT_LE(glyph.yOffset + glyph.height, header->lineHeight) << Name(c) << " code " << code;
+            EXPECT_LE(glyph.yOffset + glyph.height, header->lineHeight)
+                << Name(c) << " code " << code;
         }
     }
 }

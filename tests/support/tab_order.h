@@ -10,8 +10,7 @@ namespace zolvik_test {
 inline QWidget *NextTabStop(QWidget *from)
 {
     for (QWidget *next = from->nextInFocusChain(); next != from; next = next->nextInFocusChain()) {
-        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() &&
-            !next->isHidden())
+        if ((next->focusPolicy() & Qt::TabFocus) && next->isEnabled() && !next->isHidden())
             return next;
     }
     return from;

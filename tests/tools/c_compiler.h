@@ -38,7 +38,10 @@ inline constexpr const char *kDumpFunction =
     "    printf(\"\\n\");\n"
     "}\n";
 
-inline bool HaveGcc() { return std::system("command -v gcc > /dev/null 2>&1") == 0; }
+inline bool HaveGcc()
+{
+    return std::system("command -v gcc > /dev/null 2>&1") == 0;
+}
 
 struct CRun {
     bool compiled = false;
@@ -47,11 +50,13 @@ struct CRun {
 };
 
 // Writes the headers (name, text) and main.c, compiles and runs the program.
-inline CRun CompileAndRun(const std::vector<std::pair<std::string, std::string>> &headers, const std::string &program)
+inline CRun CompileAndRun(const std::vector<std::pair<std::string, std::string>> &headers,
+                          const std::string &program)
 {
     std::random_device entropy;
     const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("zolvik c " + std::to_string(entropy()) + std::to_string(entropy()));
+        std::filesystem::temp_directory_path() /
+        ("zolvik c " + std::to_string(entropy()) + std::to_string(entropy()));
     std::filesystem::create_directories(folder);
     for (const auto &[name, text] : headers)
         std::ofstream(folder / name, std::ios::binary) << text;
@@ -62,11 +67,13 @@ inline CRun CompileAndRun(const std::vector<std::pair<std::string, std::string>>
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     };
     CRun run;
-    run.compiled = std::system(("gcc -std=c99 -Wall -Wextra -Werror -o " + quoted(folder / "main") + " " +
-                                quoted(folder / "main.c") + " 2> " + quoted(folder / "diagnostics"))
-                                   .c_str()) == 0;
+    run.compiled =
+        std::system(("gcc -std=c99 -Wall -Wextra -Werror -o " + quoted(folder / "main") + " " +
+                     quoted(folder / "main.c") + " 2> " + quoted(folder / "diagnostics"))
+                        .c_str()) == 0;
     run.diagnostics = read(folder / "diagnostics");
-    if (run.compiled && std::system((quoted(folder / "main") + " > " + quoted(folder / "output")).c_str()) == 0)
+    if (run.compiled &&
+        std::system((quoted(folder / "main") + " > " + quoted(folder / "output")).c_str()) == 0)
         run.output = read(folder / "output");
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);

@@ -51,7 +51,8 @@ double LargestError(const ThermistorCircuit &c, const std::vector<long double> &
             ++k;
         const long double f = (code - codes[k]) / (codes[k + 1] - codes[k]);
         const long double line = (tenths[k] + f * (tenths[k + 1] - tenths[k])) / 10.0L;
-        largest = std::max(largest, static_cast<double>(std::fabs(line - ExpectedCelsius(c, code))));
+        largest =
+            std::max(largest, static_cast<double>(std::fabs(line - ExpectedCelsius(c, code))));
     }
     return largest;
 }
@@ -64,8 +65,8 @@ TEST(AdcLut, ThreeEntriesByHand)
     const AdcTable table = MakeAdcTable(c, 3);
     EXPECT_EQ(table.tenths, (std::vector<std::int16_t>{1250, 431, -400}));
     char error[64];
-    std::snprintf(error, sizeof error, "%.4f K (code %u)", LargestError(c, {0, 127.5L, 255}, {1250, 431, -400}),
-                  table.worstCode);
+    std::snprintf(error, sizeof error, "%.4f K (code %u)",
+                  LargestError(c, {0, 127.5L, 255}, {1250, 431, -400}), table.worstCode);
     EXPECT_EQ(AdcTableText(c, table, "ntc_table"),
               "/* Temperature in tenths of a degree Celsius at codes i * 255 / 2, i = 0..2, of a "
               "8-bit ADC.\n"
@@ -156,19 +157,22 @@ TEST(AdcLut, TablesCompileAsC)
     const ThermistorCircuit c = Circuit(DividerKind::ThermistorToReference, 10);
     const AdcTable table = MakeAdcTable(c, 33);
     const AdcKnots knots = MakeAdcKnots(c, 0.5);
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "zolvik_adc_lut_test";
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / "zolvik_adc_lut_test";
     std::filesystem::create_directories(folder);
     std::ofstream(folder / "tables.c")
         << "#include <stdint.h>\n#include <stdio.h>\n"
         << AdcTableText(c, table, "ntc") << AdcKnotsText(c, knots, "ntc_knots")
         << "int main(void) {\n"
-           "    for (unsigned i = 0; i < sizeof ntc / sizeof ntc[0]; ++i) printf(\"%d \", ntc[i]);\n"
+           "    for (unsigned i = 0; i < sizeof ntc / sizeof ntc[0]; ++i) printf(\"%d \", "
+           "ntc[i]);\n"
            "    for (unsigned i = 0; i < sizeof ntc_knots / sizeof ntc_knots[0]; ++i)\n"
            "        printf(\"%u:%d \", ntc_knots[i].code, ntc_knots[i].tenths);\n"
            "    return 0;\n}\n";
-    const std::string command = "cc -std=c99 -Wall -Wextra -Werror -o " + (folder / "tables").string() +
-                                " " + (folder / "tables.c").string() + " && " +
-                                (folder / "tables").string() + " > " + (folder / "out.txt").string();
+    const std::string command =
+        "cc -std=c99 -Wall -Wextra -Werror -o " + (folder / "tables").string() + " " +
+        (folder / "tables.c").string() + " && " + (folder / "tables").string() + " > " +
+        (folder / "out.txt").string();
     ASSERT_EQ(std::system(command.c_str()), 0);
     std::string expected;
     for (std::int16_t t : table.tenths)

@@ -13,8 +13,14 @@ constexpr std::uint32_t kBlue = 0xFF0000;
 
 const SlotState kEmpty{false, true, kSlotWhite};
 
-SlotState On(std::uint32_t rgb) { return {true, false, rgb}; }
-SlotState Off(std::uint32_t rgb) { return {false, false, rgb}; }
+SlotState On(std::uint32_t rgb)
+{
+    return {true, false, rgb};
+}
+SlotState Off(std::uint32_t rgb)
+{
+    return {false, false, rgb};
+}
 
 TEST(SlotGeometry, ZeroSpacingIsStoredAsMinusOne)
 {
@@ -54,8 +60,8 @@ TEST(SlotGeometry, OddAndEvenSizesKeepTheLeftEdge)
         for (std::int32_t index = 0; index < grid.Count(); ++index) {
             const std::int32_t col = index % 5;
             const std::int32_t line = index / 5;
-            EXPECT_EQ(grid.Bounds(index), (SlotRect{3 + col * (width + 4), 7 + line * (width + 1 + 4),
-                                                    width, width + 1}))
+            EXPECT_EQ(grid.Bounds(index), (SlotRect{3 + col * (width + 4),
+                                                    7 + line * (width + 1 + 4), width, width + 1}))
                 << "width " << width << " index " << index;
         }
     }

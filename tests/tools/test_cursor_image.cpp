@@ -95,8 +95,8 @@ TEST(CursorShapes, CellCountsAndPlaces)
     const auto diagonals = distinct(CursorShape::Diagonals);
     EXPECT_EQ(diagonals.size(), 128u);
     EXPECT_EQ(CursorShapeCells(CursorShape::Diagonals).size(), 128u);  // no cell shared
-    for (auto cell : {std::pair{0, 0}, {63, 63}, {63, 0}, {0, 63}, {31, 31}, {32, 32}, {32, 31},
-                      {31, 32}})
+    for (auto cell :
+         {std::pair{0, 0}, {63, 63}, {63, 0}, {0, 63}, {31, 31}, {32, 32}, {32, 31}, {31, 32}})
         EXPECT_TRUE(diagonals.count(cell)) << cell.first << "," << cell.second;
 
     const auto hash = distinct(CursorShape::Hash);

@@ -51,19 +51,22 @@ TEST(FontArrayText, FixedCellsCompileAsC99)
         // Codes 40 to 47 (among them '*' and '/', which must not end the comments).
         FontHeader header{"Mono", 9, 2, 10, 9, {}, 40, 47, layout};
         header.glyphs = Sequence(8 * static_cast<std::size_t>(header.BytesPerChar()));
-        const std::string program = std::string(kDumpFunction) +
-                                    "#include \"small.h\"\n"
-                                    "int main(void)\n"
-                                    "{\n"
-                                    "    printf(\"%d %d %d %d %d %d\\n\", small.width, small.height,\n"
-                                    "           small.bytes_per_glyph, small.first, small.last, small.layout);\n"
-                                    "    dump(small.bitmaps, sizeof small_bitmaps);\n"
-                                    "    return 0;\n"
-                                    "}\n";
-        const test::CRun run = test::CompileAndRun({{"small.h", FontArrayText("small", header)}}, program);
+        const std::string program =
+            std::string(kDumpFunction) +
+            "#include \"small.h\"\n"
+            "int main(void)\n"
+            "{\n"
+            "    printf(\"%d %d %d %d %d %d\\n\", small.width, small.height,\n"
+            "           small.bytes_per_glyph, small.first, small.last, small.layout);\n"
+            "    dump(small.bitmaps, sizeof small_bitmaps);\n"
+            "    return 0;\n"
+            "}\n";
+        const test::CRun run =
+            test::CompileAndRun({{"small.h", FontArrayText("small", header)}}, program);
         ASSERT_TRUE(run.compiled) << run.diagnostics;
         EXPECT_EQ(run.output, "10 9 " + std::to_string(header.BytesPerChar()) + " 40 47 " +
-                                  (layout == GlyphLayout::Pages ? "1" : "0") + "\n" + Hex(header.glyphs) + "\n");
+                                  (layout == GlyphLayout::Pages ? "1" : "0") + "\n" +
+                                  Hex(header.glyphs) + "\n");
     }
 }
 
@@ -75,23 +78,32 @@ TEST(FontArrayText, ProportionalGlyphsCompileAsC99)
     a.Set(2, 1, kRasterBlack);
     a.Set(3, 3, kRasterBlack);
     const std::vector<GlyphImage> images{{a, 3, 5, true}, {blank, 0, 2, true}};
-    const ProportionalFontHeader header{"Sans", 8, 1, 5, 4, 42, 43, GlyphLayout::Rows,
+    const ProportionalFontHeader header{"Sans",
+                                        8,
+                                        1,
+                                        5,
+                                        4,
+                                        42,
+                                        43,
+                                        GlyphLayout::Rows,
                                         PackProportionalGlyphs(images, GlyphLayout::Rows, false)};
-    const std::string program = std::string(kDumpFunction) +
-                                "#include \"sans.h\"\n"
-                                "int main(void)\n"
-                                "{\n"
-                                "    int i;\n"
-                                "    printf(\"%d %d %d %d %d\\n\", sans.line_height, sans.baseline, sans.first,\n"
-                                "           sans.last, sans.layout);\n"
-                                "    for (i = 0; i <= sans.last - sans.first; ++i)\n"
-                                "        printf(\"%u %d %d %d %d %d\\n\", (unsigned)sans.glyphs[i].offset,\n"
-                                "               sans.glyphs[i].width, sans.glyphs[i].height, sans.glyphs[i].x_offset,\n"
-                                "               sans.glyphs[i].y_offset, sans.glyphs[i].advance);\n"
-                                "    dump(sans.bitmaps, sizeof sans_bitmaps);\n"
-                                "    return 0;\n"
-                                "}\n";
-    const test::CRun run = test::CompileAndRun({{"sans.h", FontArrayText("sans", header)}}, program);
+    const std::string program =
+        std::string(kDumpFunction) +
+        "#include \"sans.h\"\n"
+        "int main(void)\n"
+        "{\n"
+        "    int i;\n"
+        "    printf(\"%d %d %d %d %d\\n\", sans.line_height, sans.baseline, sans.first,\n"
+        "           sans.last, sans.layout);\n"
+        "    for (i = 0; i <= sans.last - sans.first; ++i)\n"
+        "        printf(\"%u %d %d %d %d %d\\n\", (unsigned)sans.glyphs[i].offset,\n"
+        "               sans.glyphs[i].width, sans.glyphs[i].height, sans.glyphs[i].x_offset,\n"
+        "               sans.glyphs[i].y_offset, sans.glyphs[i].advance);\n"
+        "    dump(sans.bitmaps, sizeof sans_bitmaps);\n"
+        "    return 0;\n"
+        "}\n";
+    const test::CRun run =
+        test::CompileAndRun({{"sans.h", FontArrayText("sans", header)}}, program);
     ASSERT_TRUE(run.compiled) << run.diagnostics;
     // Ink box (2,1)-(3,3) with the pen at 3: x offset -1; rows 0x80, 0x00, 0x40.
     EXPECT_EQ(run.output, "5 4 42 43 0\n0 2 3 -1 1 5\n3 0 0 0 0 2\n800040\n");

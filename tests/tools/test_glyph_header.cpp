@@ -194,9 +194,13 @@ TEST(FontHeaderFile, WholeTextAroundSyntheticGlyphs)
     const std::vector<std::string> lines = SplitCrLf(text);
     ASSERT_EQ(lines.size(), 7u + 256u + 11u);
 
-    const std::vector<std::string> head = {
-        "//Test Face 16", "//bytes/char = 4", "//width = 9", "//height = 2",
-        "//first char = 0", "//last char = 255", "const char fontmap12[1024] = {"};
+    const std::vector<std::string> head = {"//Test Face 16",
+                                           "//bytes/char = 4",
+                                           "//width = 9",
+                                           "//height = 2",
+                                           "//first char = 0",
+                                           "//last char = 255",
+                                           "const char fontmap12[1024] = {"};
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 7), head);
 
     // Row 1 holds x = c mod 9, row 2 holds x = 8 in every glyph.
@@ -212,9 +216,17 @@ TEST(FontHeaderFile, WholeTextAroundSyntheticGlyphs)
     EXPECT_EQ(lines[7 + 128], "\"\\x20\\x00\\x00\\x80\" //128");
     EXPECT_EQ(lines[7 + 255], "\"\\x10\\x00\\x00\\x80\" //255");
 
-    const std::vector<std::string> tail = {
-        "};", " ", "tFONTBIN fontbin12 = {", "    .bpc = 4,", "    .width = 9,",
-        "    .height = 2,", "    .first = 0,", "    .last = 255,", "    .pfont = fontmap12", "};", " "};
+    const std::vector<std::string> tail = {"};",
+                                           " ",
+                                           "tFONTBIN fontbin12 = {",
+                                           "    .bpc = 4,",
+                                           "    .width = 9,",
+                                           "    .height = 2,",
+                                           "    .first = 0,",
+                                           "    .last = 255,",
+                                           "    .pfont = fontmap12",
+                                           "};",
+                                           " "};
     EXPECT_EQ(std::vector<std::string>(lines.end() - 11, lines.end()), tail);
     EXPECT_EQ(text.substr(text.size() - 3), " \r\n");
 }

@@ -42,7 +42,10 @@ TEST(GlyphLayout, BothLayoutsByHand)
         {kTall, {0, 7, 3, 3}, GlyphLayout::Pages, {0x02, 0x00, 0x05}},
         // Nine pixels wide: the ninth goes to bit 7 of a second byte.
         {WithInk(9, 1, {{0, 0}, {8, 0}}), {0, 0, 9, 1}, GlyphLayout::Rows, {0x80, 0x80}},
-        {WithInk(9, 1, {{0, 0}, {8, 0}}), {0, 0, 9, 1}, GlyphLayout::Pages, {1, 0, 0, 0, 0, 0, 0, 0, 1}},
+        {WithInk(9, 1, {{0, 0}, {8, 0}}),
+         {0, 0, 9, 1},
+         GlyphLayout::Pages,
+         {1, 0, 0, 0, 0, 0, 0, 0, 1}},
         {kTall, {0, 0, 0, 0}, GlyphLayout::Rows, {}},
         {kTall, {0, 0, 0, 0}, GlyphLayout::Pages, {}},
     };
@@ -51,8 +54,10 @@ TEST(GlyphLayout, BothLayoutsByHand)
         AppendPacked(c.raster, c.box, c.layout, bytes);
         Bytes expected{0xEE};
         expected.insert(expected.end(), c.bytes.begin(), c.bytes.end());
-        EXPECT_EQ(bytes, expected) << GlyphLayoutName(c.layout) << " " << c.box.width << "x" << c.box.height;
-        EXPECT_EQ(PackedSize(c.box.width, c.box.height, c.layout), static_cast<int>(c.bytes.size()));
+        EXPECT_EQ(bytes, expected)
+            << GlyphLayoutName(c.layout) << " " << c.box.width << "x" << c.box.height;
+        EXPECT_EQ(PackedSize(c.box.width, c.box.height, c.layout),
+                  static_cast<int>(c.bytes.size()));
     }
     Bytes out;
     EXPECT_THROW(AppendPacked(kTall, {1, 0, 3, 1}, GlyphLayout::Rows, out), std::invalid_argument);
@@ -83,8 +88,9 @@ TEST(GlyphSet, FixedCellsKeepTheRowsOfTheCellAndEmptyTheMissing)
     EXPECT_EQ(FixedGlyphBitmaps(images, rows, GlyphLayout::Rows, true), packed);
     EXPECT_EQ(FixedGlyphBitmaps(images, rows, GlyphLayout::Rows, false),
               (Bytes{0x80, 0x00, 0x00, 0x80, 0, 0, 0, 0, 0x00, 0x00, 0x20, 0x00}));
-    EXPECT_EQ(FixedGlyphBitmaps(images, rows, GlyphLayout::Pages, false),
-              (Bytes{1, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(
+        FixedGlyphBitmaps(images, rows, GlyphLayout::Pages, false),
+        (Bytes{1, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0}));
     images[1].raster = RgbRaster(8, 4);
     EXPECT_THROW(FixedGlyphBitmaps(images, rows, GlyphLayout::Rows, true), std::invalid_argument);
 }
@@ -105,50 +111,60 @@ std::vector<GlyphImage> SmallFont()
 
 TEST(GlyphSet, ProportionalGlyphsKeepTheirInkBoxAndAdvance)
 {
-    const ProportionalGlyphs dropped = PackProportionalGlyphs(SmallFont(), GlyphLayout::Rows, false);
+    const ProportionalGlyphs dropped =
+        PackProportionalGlyphs(SmallFont(), GlyphLayout::Rows, false);
     EXPECT_EQ(dropped.bitmaps, (Bytes{0xC0, 0x80}));
-    EXPECT_EQ(dropped.glyphs, (std::vector<ProportionalGlyph>{{0, 2, 2, 1, 1, 5}, {2, 0, 0, 0, 0, 3}, {2, 0, 0, 0, 0, 0}}));
+    EXPECT_EQ(dropped.glyphs, (std::vector<ProportionalGlyph>{
+                                  {0, 2, 2, 1, 1, 5}, {2, 0, 0, 0, 0, 3}, {2, 0, 0, 0, 0, 0}}));
 
     const ProportionalGlyphs kept = PackProportionalGlyphs(SmallFont(), GlyphLayout::Pages, true);
     EXPECT_EQ(kept.bitmaps, (Bytes{0x03, 0x01, 0x03, 0x03}));
-    EXPECT_EQ(kept.glyphs, (std::vector<ProportionalGlyph>{{0, 2, 2, 1, 1, 5}, {2, 0, 0, 0, 0, 3}, {2, 2, 2, -1, 0, 4}}));
+    EXPECT_EQ(kept.glyphs, (std::vector<ProportionalGlyph>{
+                               {0, 2, 2, 1, 1, 5}, {2, 0, 0, 0, 0, 3}, {2, 2, 2, -1, 0, 4}}));
     EXPECT_EQ(GlyphBytes(kept, 2).size(), 2u);
     EXPECT_EQ(GlyphBytes(kept, 1).size(), 0u);
 }
 
 TEST(GlyphTableText, ProportionalHeaderOfASmallFont)
 {
-    const ProportionalFontHeader header{"Test", 8, 3, 5, 4, 65, 67, GlyphLayout::Rows,
-                                        PackProportionalGlyphs(SmallFont(), GlyphLayout::Rows, false)};
-    EXPECT_EQ(ProportionalFontHeaderText(header),
-              "//Test 8\r\n"
-              "//proportional\r\n"
-              "//line height = 5\r\n"
-              "//baseline = 4\r\n"
-              "//first char = 65\r\n"
-              "//last char = 67\r\n"
-              "//layout = rows\r\n"
-              "const char fontmap3[2] = {\r\n"
-              "\"\\xC0\\x80\" //65 A\r\n"
-              "\"\" //66 B\r\n"
-              "\"\" //67 C\r\n"
-              "};\r\n"
-              " \r\n"
-              "const tGLYPH glyphs3[3] = {\r\n"
-              "    {0, 2, 2, 1, 1, 5}, //65 A\r\n"
-              "    {2, 0, 0, 0, 0, 3}, //66 B\r\n"
-              "    {2, 0, 0, 0, 0, 0} //67 C\r\n"
-              "};\r\n"
-              " \r\n"
-              "tFONTPROP fontprop3 = {\r\n"
-              "    .height = 5,\r\n"
-              "    .baseline = 4,\r\n"
-              "    .first = 65,\r\n"
-              "    .last = 67,\r\n"
-              "    .pglyphs = glyphs3,\r\n"
-              "    .pfont = fontmap3\r\n"
-              "};\r\n"
-              " \r\n");
+    const ProportionalFontHeader header{
+        "Test",
+        8,
+        3,
+        5,
+        4,
+        65,
+        67,
+        GlyphLayout::Rows,
+        PackProportionalGlyphs(SmallFont(), GlyphLayout::Rows, false)};
+    EXPECT_EQ(ProportionalFontHeaderText(header), "//Test 8\r\n"
+                                                  "//proportional\r\n"
+                                                  "//line height = 5\r\n"
+                                                  "//baseline = 4\r\n"
+                                                  "//first char = 65\r\n"
+                                                  "//last char = 67\r\n"
+                                                  "//layout = rows\r\n"
+                                                  "const char fontmap3[2] = {\r\n"
+                                                  "\"\\xC0\\x80\" //65 A\r\n"
+                                                  "\"\" //66 B\r\n"
+                                                  "\"\" //67 C\r\n"
+                                                  "};\r\n"
+                                                  " \r\n"
+                                                  "const tGLYPH glyphs3[3] = {\r\n"
+                                                  "    {0, 2, 2, 1, 1, 5}, //65 A\r\n"
+                                                  "    {2, 0, 0, 0, 0, 3}, //66 B\r\n"
+                                                  "    {2, 0, 0, 0, 0, 0} //67 C\r\n"
+                                                  "};\r\n"
+                                                  " \r\n"
+                                                  "tFONTPROP fontprop3 = {\r\n"
+                                                  "    .height = 5,\r\n"
+                                                  "    .baseline = 4,\r\n"
+                                                  "    .first = 65,\r\n"
+                                                  "    .last = 67,\r\n"
+                                                  "    .pglyphs = glyphs3,\r\n"
+                                                  "    .pfont = fontmap3\r\n"
+                                                  "};\r\n"
+                                                  " \r\n");
 
     ProportionalFontHeader bad = header;
     bad.last = 68;

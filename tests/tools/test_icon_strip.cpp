@@ -18,7 +18,8 @@ RgbRaster TiledSheet(int columns, int rows)
         for (int column = 0; column < columns; ++column)
             for (int y = 0; y < kIconSide; ++y)
                 for (int x = 0; x < kIconSide; ++x) {
-                    const std::uint32_t tile = static_cast<std::uint32_t>(row * columns + column + 1);
+                    const std::uint32_t tile =
+                        static_cast<std::uint32_t>(row * columns + column + 1);
                     const bool marked = x == 5 && y == 3;
                     sheet.Set(column * kIconSide + x, row * kIconSide + y,
                               marked ? 0x00ABCDEFu : (0x400000u | 0x2000u | tile));

@@ -83,40 +83,38 @@ TEST(ModuloLineCount, InclusiveRangesInSixtyFourBits)
 
 TEST(ModuloTable, ZeroToTwentyModTen)
 {
-    EXPECT_EQ(ModuloTable(0, 20, 10),
-              "   0 mod 10 = 0\n"
-              "   1 mod 10 = 1\n"
-              "   2 mod 10 = 2\n"
-              "   3 mod 10 = 3\n"
-              "   4 mod 10 = 4\n"
-              "   5 mod 10 = 5\n"
-              "   6 mod 10 = 6\n"
-              "   7 mod 10 = 7\n"
-              "   8 mod 10 = 8\n"
-              "   9 mod 10 = 9\n"
-              "  10 mod 10 = 0\n"
-              "  11 mod 10 = 1\n"
-              "  12 mod 10 = 2\n"
-              "  13 mod 10 = 3\n"
-              "  14 mod 10 = 4\n"
-              "  15 mod 10 = 5\n"
-              "  16 mod 10 = 6\n"
-              "  17 mod 10 = 7\n"
-              "  18 mod 10 = 8\n"
-              "  19 mod 10 = 9\n"
-              "  20 mod 10 = 0");
+    EXPECT_EQ(ModuloTable(0, 20, 10), "   0 mod 10 = 0\n"
+                                      "   1 mod 10 = 1\n"
+                                      "   2 mod 10 = 2\n"
+                                      "   3 mod 10 = 3\n"
+                                      "   4 mod 10 = 4\n"
+                                      "   5 mod 10 = 5\n"
+                                      "   6 mod 10 = 6\n"
+                                      "   7 mod 10 = 7\n"
+                                      "   8 mod 10 = 8\n"
+                                      "   9 mod 10 = 9\n"
+                                      "  10 mod 10 = 0\n"
+                                      "  11 mod 10 = 1\n"
+                                      "  12 mod 10 = 2\n"
+                                      "  13 mod 10 = 3\n"
+                                      "  14 mod 10 = 4\n"
+                                      "  15 mod 10 = 5\n"
+                                      "  16 mod 10 = 6\n"
+                                      "  17 mod 10 = 7\n"
+                                      "  18 mod 10 = 8\n"
+                                      "  19 mod 10 = 9\n"
+                                      "  20 mod 10 = 0");
 }
 
 TEST(ModuloTable, NegativeStartModTwo)
 {
-    EXPECT_EQ(ModuloTable(-3, 3, 2),
-              "  -3 mod 2 = -1\n"
-              "  -2 mod 2 = 0\n"
-              "  -1 mod 2 = -1\n"
-              "   0 mod 2 = 0\n"
-              "   1 mod 2 = 1\n"
-              "   2 mod 2 = 0\n"
-              "   3 mod 2 = 1");
+    EXPECT_EQ(ModuloTable(-3, 3, 2), "  -3 mod 2 = -1\n"
+                                     "  -2 mod 2 = 0\n"
+                                     "  -1 mod 2 = -1\n"
+                                     "   0 mod 2 = 0\n"
+                                     "   1 mod 2 = 1\n"
+                                     "   2 mod 2 = 0\n"
+                                     "   3 mod 2 = 1");
 }
 
 TEST(ModuloTable, SingleAndEmptyRanges)
@@ -129,12 +127,10 @@ TEST(ModuloTable, SingleAndEmptyRanges)
 
 TEST(ModuloTable, EndsOfTheIntegerRange)
 {
-    EXPECT_EQ(ModuloTable(kMax - 1, kMax, 10),
-              "2147483646 mod 10 = 6\n"
-              "2147483647 mod 10 = 7");
-    EXPECT_EQ(ModuloTable(kMin, kMin + 1, -1),
-              "-2147483648 mod -1 = 0\n"
-              "-2147483647 mod -1 = 0");
+    EXPECT_EQ(ModuloTable(kMax - 1, kMax, 10), "2147483646 mod 10 = 6\n"
+                                               "2147483647 mod 10 = 7");
+    EXPECT_EQ(ModuloTable(kMin, kMin + 1, -1), "-2147483648 mod -1 = 0\n"
+                                               "-2147483647 mod -1 = 0");
 }
 
 TEST(ModuloTable, ModulusZeroBuildsNothing)

@@ -22,20 +22,18 @@ constexpr std::uint32_t Rgba(int r, int g, int b, int a = 255)
 // out little-endian except rgb888 (red, green, blue) and rgb565be (high byte first).
 Bytes Reference(PixelFormat format, int r, int g, int b, int a)
 {
-    const auto le16 = [](int word) { return Bytes{std::uint8_t(word % 256), std::uint8_t(word / 256)}; };
+    const auto le16 = [](int word) {
+        return Bytes{std::uint8_t(word % 256), std::uint8_t(word / 256)};
+    };
     switch (format) {
-    case PixelFormat::Rgb888:
-        return {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
-    case PixelFormat::Rgb565:
-        return le16(r / 8 * 2048 + g / 4 * 32 + b / 8);
+    case PixelFormat::Rgb888: return {std::uint8_t(r), std::uint8_t(g), std::uint8_t(b)};
+    case PixelFormat::Rgb565: return le16(r / 8 * 2048 + g / 4 * 32 + b / 8);
     case PixelFormat::Rgb565Be: {
         const Bytes le = le16(r / 8 * 2048 + g / 4 * 32 + b / 8);
         return {le[1], le[0]};
     }
-    case PixelFormat::Bgr565:
-        return le16(b / 8 * 2048 + g / 4 * 32 + r / 8);
-    case PixelFormat::Rgb332:
-        return {std::uint8_t(r / 32 * 32 + g / 32 * 4 + b / 64)};
+    case PixelFormat::Bgr565: return le16(b / 8 * 2048 + g / 4 * 32 + r / 8);
+    case PixelFormat::Rgb332: return {std::uint8_t(r / 32 * 32 + g / 32 * 4 + b / 64)};
     case PixelFormat::Argb8888:
         return {std::uint8_t(b), std::uint8_t(g), std::uint8_t(r), std::uint8_t(a)};
     case PixelFormat::Mono:
@@ -52,10 +50,10 @@ struct Colour {
 // Known colours: the corners of the cube, greys either side of half luminance, channels whose
 // low bits are all set (where rounding would differ from truncation), and transparency.
 const std::vector<Colour> kSheetColours = {
-    {0, 0, 0, 255},       {255, 255, 255, 255}, {255, 0, 0, 255},    {0, 255, 0, 255},
-    {0, 0, 255, 255},     {255, 255, 0, 255},   {0, 255, 255, 255},  {255, 0, 255, 255},
-    {128, 128, 128, 255}, {127, 127, 127, 255}, {7, 3, 7, 255},      {0xF8, 0xFC, 0xF8, 255},
-    {0x12, 0x34, 0x56, 255}, {0xFF, 0x7F, 0x01, 128}, {0, 0, 0, 127}, {200, 100, 50, 0},
+    {0, 0, 0, 255},          {255, 255, 255, 255},    {255, 0, 0, 255},   {0, 255, 0, 255},
+    {0, 0, 255, 255},        {255, 255, 0, 255},      {0, 255, 255, 255}, {255, 0, 255, 255},
+    {128, 128, 128, 255},    {127, 127, 127, 255},    {7, 3, 7, 255},     {0xF8, 0xFC, 0xF8, 255},
+    {0x12, 0x34, 0x56, 255}, {0xFF, 0x7F, 0x01, 128}, {0, 0, 0, 127},     {200, 100, 50, 0},
 };
 
 }  // namespace
@@ -84,8 +82,12 @@ TEST(PixelFormat, HandWorkedBytesOfOneColour)
         const char *name;
         Bytes bytes;
     } cases[] = {
-        {"rgb888", {0x12, 0x34, 0x56}}, {"rgb565", {0xAA, 0x11}},  {"rgb565be", {0x11, 0xAA}},
-        {"bgr565", {0xA2, 0x51}},       {"rgb332", {0x05}},        {"argb8888", {0x56, 0x34, 0x12, 0x9A}},
+        {"rgb888", {0x12, 0x34, 0x56}},
+        {"rgb565", {0xAA, 0x11}},
+        {"rgb565be", {0x11, 0xAA}},
+        {"bgr565", {0xA2, 0x51}},
+        {"rgb332", {0x05}},
+        {"argb8888", {0x56, 0x34, 0x12, 0x9A}},
         {"mono", {0x80}},
     };
     ASSERT_EQ(std::size(cases), PixelFormats().size());

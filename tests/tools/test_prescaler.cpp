@@ -21,8 +21,8 @@ void ExpectPrescaler(const PrescalerCase &c)
 {
     const PrescalerResult result =
         CalculatePrescaler(c.clockHz, c.periodMs, CounterLimit(c.counterBits));
-    SCOPED_TRACE(testing::Message() << c.clockHz << " Hz, " << c.periodMs << " ms, " << c.counterBits
-                                    << " bits");
+    SCOPED_TRACE(testing::Message()
+                 << c.clockHz << " Hz, " << c.periodMs << " ms, " << c.counterBits << " bits");
     EXPECT_EQ(result.prescaler, c.prescaler);
     EXPECT_EQ(result.count, c.count);
     EXPECT_EQ(result.setting, c.setting);

@@ -66,9 +66,8 @@ TEST(RomTableText, EmptyInputHasNoDataLine)
               "type tRom_Array is array(0 to -1) of std_logic_vector(7 downto 0);\r\n"
               "constant DATA_ROM :  tRom_Array := (\r\n"
               ");\r\n");
-    EXPECT_EQ(RomTableText("", Layout(1, RomFormat::C, 8, 1)),
-              "const unsigned char data[] = {\r\n"
-              "};\r\n");
+    EXPECT_EQ(RomTableText("", Layout(1, RomFormat::C, 8, 1)), "const unsigned char data[] = {\r\n"
+                                                               "};\r\n");
 }
 
 TEST(RomTableText, ThreeBytesAsDoubleWordsAreNoElement)
@@ -162,14 +161,16 @@ std::string Counting(std::size_t count)
 TEST(RomTableText, ElementCounterIsEightBitsWide)
 {
     const std::string input = Counting(600);
-    const std::vector<std::string> zero = DataLines(RomTableText(input, Layout(1, RomFormat::C, 0, 0)));
+    const std::vector<std::string> zero =
+        DataLines(RomTableText(input, Layout(1, RomFormat::C, 0, 0)));
     ASSERT_EQ(zero.size(), 3u);
     EXPECT_EQ(zero[0].size(), 256u * 6);
     EXPECT_EQ(zero[1].size(), 256u * 6);
     EXPECT_EQ(zero[2].size(), 88u * 6 - 1);
     EXPECT_EQ(zero[1].substr(0, 12), "0x00, 0x01, ");
 
-    const std::vector<std::string> full = DataLines(RomTableText(input, Layout(1, RomFormat::C, 255, 0)));
+    const std::vector<std::string> full =
+        DataLines(RomTableText(input, Layout(1, RomFormat::C, 255, 0)));
     ASSERT_EQ(full.size(), 3u);
     EXPECT_EQ(full[0].size(), 255u * 6);
     EXPECT_EQ(full[2].size(), 90u * 6 - 1);
@@ -242,8 +243,9 @@ std::string ParseTable(const std::string &text, int elementBytes, RomFormat form
 TEST(RomTableText, RoundTripOfRandomInputs)
 {
     std::mt19937 random(20240611);
-    const std::size_t sizes[] = {0, 1, 2, 3, 4, 5, 7, 9, 255, 256, 257, 4097, 65536, 262143,
-                                 262144, 262147, 524291, 1048576 + 3};
+    const std::size_t sizes[] = {0,     1,      2,      3,      4,      5,
+                                 7,     9,      255,    256,    257,    4097,
+                                 65536, 262143, 262144, 262147, 524291, 1048576 + 3};
     for (std::size_t size : sizes) {
         std::string input(size, '\0');
         for (char &byte : input)
@@ -257,7 +259,8 @@ TEST(RomTableText, RoundTripOfRandomInputs)
                 ASSERT_EQ(ParseTable(text, elementBytes, format), input.substr(0, whole))
                     << size << " bytes, element " << elementBytes << ", columns " << columns;
                 // Exactly one element text goes without a comma.
-                const std::string lastElement = format == RomFormat::C ? " \r\n};\r\n" : "\" \r\n);\r\n";
+                const std::string lastElement =
+                    format == RomFormat::C ? " \r\n};\r\n" : "\" \r\n);\r\n";
                 if (whole > 0) {
                     EXPECT_EQ(text.rfind(lastElement), text.size() - lastElement.size());
                 }

@@ -25,14 +25,16 @@ const struct ClientCase {
     bool bigEndian;
     std::optional<std::uint8_t> pad;
     std::size_t inputBytes;
-} kCases[] = {{1, false, {}, 1}, {2, true, 0xA5, 5}, {1, false, {}, 300}, {4, false, 0x3C, 256 * 1024 + 3}};
+} kCases[] = {
+    {1, false, {}, 1}, {2, true, 0xA5, 5}, {1, false, {}, 300}, {4, false, 0x3C, 256 * 1024 + 3}};
 
 class RomTableClientTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() / ("rom_table_client_" + std::to_string(::getpid()) + "_" +
-                                              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder = fs::temp_directory_path() /
+                 ("rom_table_client_" + std::to_string(::getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
@@ -41,7 +43,10 @@ protected:
     {
         return std::system(("command -v " + tool + " > /dev/null 2>&1").c_str()) == 0;
     }
-    void Write(const std::string &name, const std::string &text) const { std::ofstream(folder / name, std::ios::binary) << text; }
+    void Write(const std::string &name, const std::string &text) const
+    {
+        std::ofstream(folder / name, std::ios::binary) << text;
+    }
     std::string Read(const std::string &name) const
     {
         std::ostringstream text;
@@ -51,7 +56,9 @@ protected:
     // Runs the command in the folder, its output to "log".
     bool Run(const std::string &command) const
     {
-        const bool ok = std::system(("cd '" + folder.string() + "' && (" + command + ") > log 2>&1").c_str()) == 0;
+        const bool ok =
+            std::system(("cd '" + folder.string() + "' && (" + command + ") > log 2>&1").c_str()) ==
+            0;
         if (!ok)
             ADD_FAILURE() << command << ":\n" << Read("log");
         return ok;
@@ -59,7 +66,8 @@ protected:
 
     // Writes a random input's table in `format` as `file`, and its elements one a line in
     // hexadecimal or binary digits as "expected.txt"; returns their number.
-    std::size_t Prepare(const ClientCase &c, RomFormat format, const std::string &file, bool binary = false)
+    std::size_t Prepare(const ClientCase &c, RomFormat format, const std::string &file,
+                        bool binary = false)
     {
         std::mt19937 random(static_cast<unsigned>(c.inputBytes));
         std::string input(c.inputBytes, '\0');
@@ -74,9 +82,11 @@ protected:
         for (std::size_t at = 0; at + n <= input.size(); at += n) {
             std::uint32_t value = 0;
             for (std::size_t k = 0; k < n; ++k)
-                value = value << 8 | static_cast<unsigned char>(input[at + (c.bigEndian ? k : n - 1 - k)]);
+                value = value << 8 |
+                        static_cast<unsigned char>(input[at + (c.bigEndian ? k : n - 1 - k)]);
             for (std::size_t digit = binary ? 8 * n : 2 * n; digit-- > 0;)
-                expected += "0123456789abcdef"[binary ? (value >> digit) & 1 : (value >> (4 * digit)) & 15];
+                expected +=
+                    "0123456789abcdef"[binary ? (value >> digit) & 1 : (value >> (4 * digit)) & 15];
             expected += '\n';
         }
         Write("expected.txt", expected);
@@ -87,16 +97,18 @@ protected:
 };
 
 // The same check of every element against the expected values, built as C99, C++11 and C++17.
-const std::string kCheck = "int main(void) {\n  FILE *f = fopen(\"expected.txt\", \"r\");\n  unsigned long v;\n"
-                           "  size_t i = 0;\n  while (fscanf(f, \"%lx\", &v) == 1)\n"
-                           "    if (i >= LEN || (unsigned long)rom[i++] != v) return 1;\n  return i == LEN ? 0 : 2;\n}\n";
+const std::string kCheck =
+    "int main(void) {\n  FILE *f = fopen(\"expected.txt\", \"r\");\n  unsigned long v;\n"
+    "  size_t i = 0;\n  while (fscanf(f, \"%lx\", &v) == 1)\n"
+    "    if (i >= LEN || (unsigned long)rom[i++] != v) return 1;\n  return i == LEN ? 0 : 2;\n}\n";
 
 TEST_F(RomTableClientTest, CStdintCompilesAsC99AndCpp11)
 {
     if (!Have("gcc") || !Have("g++"))
         GTEST_SKIP() << "gcc or g++ not installed";
     Write("check.c", "#include <stdio.h>\n#include \"rom.h\"\n"
-                     "#define LEN (sizeof rom / sizeof rom[0] == rom_len ? rom_len : 0)\n" + kCheck);
+                     "#define LEN (sizeof rom / sizeof rom[0] == rom_len ? rom_len : 0)\n" +
+                         kCheck);
     for (const ClientCase &c : kCases) {
         Prepare(c, RomFormat::CStdint, "rom.h");
         EXPECT_TRUE(Run("gcc -std=c99 -Wall -Wextra -Werror -o c99 check.c && ./c99"));
@@ -111,7 +123,8 @@ TEST_F(RomTableClientTest, CppCompilesAsCpp17)
     for (const ClientCase &c : kCases) {
         const std::string count = std::to_string(Prepare(c, RomFormat::Cpp, "rom.hpp"));
         Write("check.cpp", "#include <cstdio>\n#include \"rom.hpp\"\n#define LEN rom.size()\n"
-                           "static_assert(LEN == " + count + " && rom[0] == rom.front(), \"\");\n" + kCheck);
+                           "static_assert(LEN == " +
+                               count + " && rom[0] == rom.front(), \"\");\n" + kCheck);
         EXPECT_TRUE(Run("g++ -std=c++17 -Wall -Wextra -Werror -o check check.cpp && ./check"));
     }
 }
@@ -123,8 +136,10 @@ TEST_F(RomTableClientTest, IcarusReadmemhLoadsExactlyTheElements)
     for (const ClientCase &c : kCases) {
         // One word more than the file holds, which must stay unknown.
         const std::string last = std::to_string(Prepare(c, RomFormat::Verilog, "rom.mem"));
-        Write("tb.v", "module tb;\n  reg [" + std::to_string(8 * c.elementBytes - 1) + ":0] mem [0:" + last +
-                          "];\n  integer i;\n  initial begin\n    $readmemh(\"rom.mem\", mem);\n    for (i = 0; i <= " +
+        Write("tb.v", "module tb;\n  reg [" + std::to_string(8 * c.elementBytes - 1) +
+                          ":0] mem [0:" + last +
+                          "];\n  integer i;\n  initial begin\n    $readmemh(\"rom.mem\", mem);\n   "
+                          " for (i = 0; i <= " +
                           last + "; i = i + 1) $display(\"v %h\", mem[i]);\n  end\nendmodule\n");
         ASSERT_TRUE(Run("iverilog -o tb.vvp tb.v && vvp -n tb.vvp"));
         std::istringstream log(Read("log"));
@@ -140,16 +155,21 @@ TEST_F(RomTableClientTest, GhdlAnalysesThePackageAndReadsBackEveryElement)
 {
     if (!Have("ghdl"))
         GTEST_SKIP() << "GHDL not installed";
-    Write("tb.vhd", "library ieee;\nuse ieee.std_logic_1164.all;\nuse std.textio.all;\nuse work.rom_pkg.all;\n"
-                    "entity tb is\nend entity tb;\narchitecture sim of tb is\nbegin\n  process\n"
-                    "    file expected : text open read_mode is \"expected.txt\";\n    variable l : line;\n"
-                    "    variable bits : bit_vector(rom(0)'range);\n  begin\n    for i in rom'range loop\n"
-                    "      readline(expected, l);\n      read(l, bits);\n      assert to_bitvector(rom(i)) = bits\n"
-                    "        report \"element \" & integer'image(i) severity failure;\n    end loop;\n"
-                    "    assert endfile(expected) report \"elements missing\" severity failure;\n"
-                    "    report \"read back \" & integer'image(rom'length);\n    wait;\n  end process;\nend architecture sim;\n");
+    Write(
+        "tb.vhd",
+        "library ieee;\nuse ieee.std_logic_1164.all;\nuse std.textio.all;\nuse work.rom_pkg.all;\n"
+        "entity tb is\nend entity tb;\narchitecture sim of tb is\nbegin\n  process\n"
+        "    file expected : text open read_mode is \"expected.txt\";\n    variable l : line;\n"
+        "    variable bits : bit_vector(rom(0)'range);\n  begin\n    for i in rom'range loop\n"
+        "      readline(expected, l);\n      read(l, bits);\n      assert to_bitvector(rom(i)) = "
+        "bits\n"
+        "        report \"element \" & integer'image(i) severity failure;\n    end loop;\n"
+        "    assert endfile(expected) report \"elements missing\" severity failure;\n"
+        "    report \"read back \" & integer'image(rom'length);\n    wait;\n  end process;\nend "
+        "architecture sim;\n");
     for (const ClientCase &c : kCases) {
-        const std::string count = std::to_string(Prepare(c, RomFormat::VhdlPackage, "rom.vhd", true));
+        const std::string count =
+            std::to_string(Prepare(c, RomFormat::VhdlPackage, "rom.vhd", true));
         ASSERT_TRUE(Run("ghdl -a --std=93 rom.vhd tb.vhd && ghdl --elab-run --std=93 tb"));
         EXPECT_NE(Read("log").find("read back " + count), std::string::npos) << Read("log");
     }
@@ -160,7 +180,8 @@ TEST_F(RomTableClientTest, FileOfANamedFormatGetsItsExtensionAndTheInputsName)
     Write("boot-2.rom", "\x01");
     Write("empty.rom", "");
     const RomTableLayout cpp{1, RomFormat::Cpp};
-    EXPECT_EQ(WriteRomTableFile((folder / "boot-2.rom").string(), cpp), (folder / "boot-2.hpp").string());
+    EXPECT_EQ(WriteRomTableFile((folder / "boot-2.rom").string(), cpp),
+              (folder / "boot-2.hpp").string());
     EXPECT_NE(Read("boot-2.hpp").find("> boot_2_rom = {"), std::string::npos);
     EXPECT_THROW(WriteRomTableFile((folder / "empty.rom").string(), cpp), Error);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 3);

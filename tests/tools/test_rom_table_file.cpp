@@ -117,7 +117,8 @@ TEST_F(RomTableFileTest, ReplacesAnExistingOutput)
     WriteFile(input, "AB");
     WriteFile(PathOf("image.txt"), std::string(100000, 'x'));
     WriteRomTableFile(input, firstRun);
-    EXPECT_EQ(ReadFile(PathOf("image.txt")), "const unsigned char data[] = {\r\n\t0x41, 0x42 \r\n};\r\n");
+    EXPECT_EQ(ReadFile(PathOf("image.txt")),
+              "const unsigned char data[] = {\r\n\t0x41, 0x42 \r\n};\r\n");
 }
 
 TEST_F(RomTableFileTest, FilesOfManySizesMatchTheTableInMemory)
@@ -149,7 +150,8 @@ TEST_F(RomTableFileTest, ReadOnlyInputConverts)
         AsOrdinaryUser user;
         EXPECT_EQ(WriteRomTableFile(input, firstRun), PathOf("locked.txt"));
     }
-    EXPECT_EQ(ReadFile(PathOf("locked.txt")), "const unsigned char data[] = {\r\n\t0xFF \r\n};\r\n");
+    EXPECT_EQ(ReadFile(PathOf("locked.txt")),
+              "const unsigned char data[] = {\r\n\t0xFF \r\n};\r\n");
 }
 
 TEST_F(RomTableFileTest, InputNamedTxtIsRefusedAndKept)
@@ -166,7 +168,8 @@ TEST_F(RomTableFileTest, OutputThatIsTheInputThroughAnotherPathIsRefused)
     const std::string input = PathOf("data.bin");
     WriteFile(input, "keep me");
     fs::create_symlink(input, PathOf("data.txt"));
-    EXPECT_EQ(ErrorOf(input, firstRun), "The table would overwrite its own input file " + PathOf("data.txt"));
+    EXPECT_EQ(ErrorOf(input, firstRun),
+              "The table would overwrite its own input file " + PathOf("data.txt"));
     EXPECT_EQ(ReadFile(input), "keep me");
 
     fs::remove(PathOf("data.txt"));

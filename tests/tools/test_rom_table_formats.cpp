@@ -23,7 +23,8 @@ RomTableLayout Layout(RomFormat format, int elementBytes, bool bigEndian = false
 const std::string kStdint = "#include <stdint.h>\r\n#include <stddef.h>\r\n";
 const std::string kCoe = "memory_initialization_radix=16;\r\nmemory_initialization_vector=\r\n";
 const std::string kMifRadix = "ADDRESS_RADIX=HEX;\r\nDATA_RADIX=HEX;\r\nCONTENT BEGIN\r\n";
-const std::string kPackage = "library ieee;\r\nuse ieee.std_logic_1164.all;\r\npackage rom_pkg is\r\n";
+const std::string kPackage =
+    "library ieee;\r\nuse ieee.std_logic_1164.all;\r\npackage rom_pkg is\r\n";
 
 TEST(RomTableFormats, HandWorkedText)
 {
@@ -35,12 +36,14 @@ TEST(RomTableFormats, HandWorkedText)
         std::string input, expected;
     } cases[] = {
         {Layout(RomFormat::CStdint, 1), "\x7F",
-         kStdint + "static const uint8_t rom[1] = {\r\n\t0x7F\r\n};\r\nstatic const size_t rom_len = 1;\r\n"},
+         kStdint + "static const uint8_t rom[1] = {\r\n\t0x7F\r\n};\r\nstatic const size_t rom_len "
+                   "= 1;\r\n"},
         {Layout(RomFormat::CStdint, 2, false, 0xFF, 2), five,  // padded, two to a line
          kStdint + "static const uint16_t rom[3] = {\r\n\t0x0201, 0x0403,\r\n\t0xFF05\r\n};\r\n"
                    "static const size_t rom_len = 3;\r\n"},
         {Layout(RomFormat::Cpp, 4, true), "\x01\x02\x03\x04\x05\x06\x07\x08",
-         "#include <array>\r\n#include <cstdint>\r\ninline constexpr std::array<std::uint32_t, 2> rom = "
+         "#include <array>\r\n#include <cstdint>\r\ninline constexpr std::array<std::uint32_t, 2> "
+         "rom = "
          "{\r\n\t0x01020304, 0x05060708\r\n};\r\n"},
         {Layout(RomFormat::Verilog, 1), abc, "01\r\nA2\r\n03\r\n"},
         {Layout(RomFormat::Verilog, 4), five, "04030201\r\n"},  // the remainder is left out
@@ -50,8 +53,9 @@ TEST(RomTableFormats, HandWorkedText)
         {Layout(RomFormat::Mif, 2, true, 0x55), abc,
          "WIDTH=16;\r\nDEPTH=2;\r\n" + kMifRadix + "0 : 01A2;\r\n1 : 0355;\r\nEND;\r\n"},
         {Layout(RomFormat::VhdlPackage, 1), "\xFE",
-         kPackage + "type rom_t is array (0 to 0) of std_logic_vector(7 downto 0);\r\n"
-                    "constant rom : rom_t := (\r\n\t0 => x\"FE\"\r\n);\r\nend package rom_pkg;\r\n"},
+         kPackage +
+             "type rom_t is array (0 to 0) of std_logic_vector(7 downto 0);\r\n"
+             "constant rom : rom_t := (\r\n\t0 => x\"FE\"\r\n);\r\nend package rom_pkg;\r\n"},
         {Layout(RomFormat::VhdlPackage, 2, true, {}, 1), five,
          kPackage + "type rom_t is array (0 to 1) of std_logic_vector(15 downto 0);\r\n"
                     "constant rom : rom_t := (\r\n\t0 => x\"0102\",\r\n\t1 => x\"0304\"\r\n);\r\n"
@@ -72,7 +76,8 @@ TEST(RomTableFormats, IndexesGrowADigitAndAddressesArePadded)
     std::string seventeen;
     for (char i = 0; i < 17; ++i)
         seventeen += i;
-    const std::string package = RomTableText(seventeen.substr(0, 11), Layout(RomFormat::VhdlPackage, 1, false, {}, 0));
+    const std::string package =
+        RomTableText(seventeen.substr(0, 11), Layout(RomFormat::VhdlPackage, 1, false, {}, 0));
     EXPECT_NE(package.find(", 9 => x\"09\", 10 => x\"0A\"\r\n"), std::string::npos);
     const std::string mif = RomTableText(seventeen, Layout(RomFormat::Mif, 1));
     EXPECT_NE(mif.find("BEGIN\r\n00 : 00;\r\n"), std::string::npos);
@@ -84,15 +89,17 @@ TEST(RomTableFormats, EmptyInput)
 {
     for (RomFormat format : {RomFormat::CStdint, RomFormat::Cpp, RomFormat::VhdlPackage}) {
         bool wrote = false;
-        EXPECT_THROW(WriteRomTable(0, Layout(format, 1, false, 0), [](char *, std::size_t) {},
-                                   [&](const char *, std::size_t) { wrote = true; }),
+        EXPECT_THROW(WriteRomTable(
+                         0, Layout(format, 1, false, 0), [](char *, std::size_t) {},
+                         [&](const char *, std::size_t) { wrote = true; }),
                      Error);
         EXPECT_FALSE(wrote);
         EXPECT_THROW(RomTableText("abc", Layout(format, 4)), Error);  // no whole element
     }
     EXPECT_EQ(RomTableText("", Layout(RomFormat::Verilog, 1)), "");
     EXPECT_EQ(RomTableText("", Layout(RomFormat::Coe, 1)), kCoe + ";\r\n");
-    EXPECT_EQ(RomTableText("", Layout(RomFormat::Mif, 1)), "WIDTH=8;\r\nDEPTH=0;\r\n" + kMifRadix + "END;\r\n");
+    EXPECT_EQ(RomTableText("", Layout(RomFormat::Mif, 1)),
+              "WIDTH=8;\r\nDEPTH=0;\r\n" + kMifRadix + "END;\r\n");
 }
 
 TEST(RomTableFormats, Names)
@@ -107,12 +114,17 @@ TEST(RomTableFormats, Names)
         EXPECT_THROW(RomTableText("a", layout), Error) << name;
     }
     const std::pair<std::string, std::string> defaults[] = {
-        {"/data/image.bin", "image_bin"}, {"rom", "rom"},   {"/a.b/my-file v2.bin", "my_file_v2_bin"},
-        {"2k.bin", "_2k_bin"},            {"_x", "_x"},     {"d\xC3\xA9.bin", "d___bin"},
+        {"/data/image.bin", "image_bin"},
+        {"rom", "rom"},
+        {"/a.b/my-file v2.bin", "my_file_v2_bin"},
+        {"2k.bin", "_2k_bin"},
+        {"_x", "_x"},
+        {"d\xC3\xA9.bin", "d___bin"},
     };
     for (const auto &[file, name] : defaults)
         EXPECT_EQ(RomTableDefaultName(file), name) << file;
-    EXPECT_EQ(RomTableLayoutForInput(RomTableLayout{1, RomFormat::Cpp}, "/x/boot.rom").name, "boot_rom");
+    EXPECT_EQ(RomTableLayoutForInput(RomTableLayout{1, RomFormat::Cpp}, "/x/boot.rom").name,
+              "boot_rom");
     EXPECT_EQ(RomTableLayoutForInput(Layout(RomFormat::Cpp, 1), "/x/boot.rom").name, "rom");
     EXPECT_EQ(RomTableLayoutForInput(RomTableLayout{}, "/x/boot.rom").name, "");  // C keeps "data"
 }
@@ -120,8 +132,9 @@ TEST(RomTableFormats, Names)
 TEST(RomTableFormats, FormatNamesAndOutputFiles)
 {
     const std::pair<std::string, std::string> outputs[] = {
-        {"c", "/d/in.txt"},   {"vhdl", "/d/in.txt"},    {"c-stdint", "/d/in.h"}, {"cpp", "/d/in.hpp"},
-        {"verilog", "/d/in.mem"}, {"coe", "/d/in.coe"}, {"mif", "/d/in.mif"},    {"vhdl-package", "/d/in.vhd"},
+        {"c", "/d/in.txt"},   {"vhdl", "/d/in.txt"},         {"c-stdint", "/d/in.h"},
+        {"cpp", "/d/in.hpp"}, {"verilog", "/d/in.mem"},      {"coe", "/d/in.coe"},
+        {"mif", "/d/in.mif"}, {"vhdl-package", "/d/in.vhd"},
     };
     ASSERT_EQ(std::size(outputs), kRomFormatNames.size());
     for (const auto &[name, output] : outputs) {

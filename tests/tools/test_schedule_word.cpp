@@ -47,7 +47,7 @@ TEST(EncodeScheduleWord, StartUpValues)
 TEST(EncodeScheduleWord, LongDurationsGiveNegativeWords)
 {
     EXPECT_EQ(EncodeScheduleWord(4095, 0, 0), -1048576);  // -2^20
-    EXPECT_EQ(EncodeScheduleWord(2048, 0, 0), kMin);       // -2^31
+    EXPECT_EQ(EncodeScheduleWord(2048, 0, 0), kMin);      // -2^31
     EXPECT_EQ(EncodeScheduleWord(2047, 4095, 255), kMax);
 }
 
@@ -79,7 +79,8 @@ TEST(ScheduleFields, DecodeUnsignedTwelveBitFields)
     EXPECT_EQ(ScheduleDuration(-1), 4095);
     EXPECT_EQ(ScheduleStart(-1), 4095);
     EXPECT_EQ(ScheduleFlagsOf(-1), kAllFlags);
-    EXPECT_EQ(ScheduleFlagsOf(0x81), (ScheduleFlags{true, false, false, false, false, false, false, true}));
+    EXPECT_EQ(ScheduleFlagsOf(0x81),
+              (ScheduleFlags{true, false, false, false, false, false, false, true}));
 }
 
 TEST(ScheduleFields, RoundTripOfFieldsInRange)
@@ -99,7 +100,9 @@ TEST(ScheduleHexText, EightUpperCaseDigitsOfTheBitPattern)
     const struct {
         std::int32_t word;
         const char *text;
-    } cases[] = {{0, "0x00000000"}, {0x0F0168BE, "0x0F0168BE"}, {-1, "0xFFFFFFFF"},
+    } cases[] = {{0, "0x00000000"},
+                 {0x0F0168BE, "0x0F0168BE"},
+                 {-1, "0xFFFFFFFF"},
                  {std::numeric_limits<std::int32_t>::min(), "0x80000000"}};
     for (const auto &c : cases)
         EXPECT_EQ(ScheduleHexText(c.word), c.text) << c.word;
@@ -145,7 +148,8 @@ TEST(PickerTimeOf, MinutesBelowZeroCannotBeShown)
     EXPECT_EQ(PickerErrorOf(-1), "Invalid argument to time encode");
     EXPECT_EQ(PickerErrorOf(-30), "Invalid argument to time encode");
     EXPECT_EQ(PickerErrorOf(-59), "Invalid argument to time encode");
-    EXPECT_EQ(PickerErrorOf(-3932105), "Invalid argument to time encode");  // hour -65535, minute -5
+    EXPECT_EQ(PickerErrorOf(-3932105),
+              "Invalid argument to time encode");  // hour -65535, minute -5
 }
 
 }  // namespace

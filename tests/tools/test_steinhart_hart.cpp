@@ -125,9 +125,9 @@ TEST(SteinhartTest, CalibrationPointsComeBack)
         const char *kelvin;
         const char *celsius;
     };
-    for (const Case &c : {Case{1103073.0, "    253.15", "    -20.00"},
-                          Case{183079.0, "    285.65", "     12.50"},
-                          Case{41316.1, "    318.15", "     45.00"}}) {
+    for (const Case &c :
+         {Case{1103073.0, "    253.15", "    -20.00"}, Case{183079.0, "    285.65", "     12.50"},
+          Case{41316.1, "    318.15", "     45.00"}}) {
         const double kelvin = SteinhartKelvin(k, c.resistance);
         EXPECT_EQ(Format("%10.2f", {static_cast<long double>(kelvin)}, '.'), c.kelvin);
         EXPECT_EQ(Format("%10.2f", {KelvinToCelsius(kelvin)}, '.'), c.celsius);
@@ -239,7 +239,9 @@ TEST(SteinhartTemperatureText, TwoDecimalsRightAlignedInTenCharacters)
         long double value;
         char separator;
         const char *text;
-    } cases[] = {{298.15L, '.', "    298.15"}, {-20.004L, ',', "    -20,00"}, {0.125L, '.', "      0.13"},
+    } cases[] = {{298.15L, '.', "    298.15"},
+                 {-20.004L, ',', "    -20,00"},
+                 {0.125L, '.', "      0.13"},
                  {12345678.9L, '.', "12345678.90"}};
     for (const auto &c : cases)
         EXPECT_EQ(SteinhartTemperatureText(c.value, c.separator), c.text);

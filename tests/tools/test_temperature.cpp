@@ -56,8 +56,10 @@ TEST(ConvertTemperatureText, KelvinExamples)
 TEST(ConvertTemperatureText, UnreadableTextCountsAsZero)
 {
     for (const char *text : {"", "-", "+", "abc", "12abc", "1.2.3"}) {
-        EXPECT_EQ(Convert(TemperatureScale::Celsius, text, 1, '.'), (Pair{"32.0", "273.2"})) << text;
-        EXPECT_EQ(Convert(TemperatureScale::Kelvin, text, 1, ','), (Pair{"-273,2", "-459,7"})) << text;
+        EXPECT_EQ(Convert(TemperatureScale::Celsius, text, 1, '.'), (Pair{"32.0", "273.2"}))
+            << text;
+        EXPECT_EQ(Convert(TemperatureScale::Kelvin, text, 1, ','), (Pair{"-273,2", "-459,7"}))
+            << text;
     }
     // With "," as separator a full stop is no separator.
     EXPECT_EQ(Convert(TemperatureScale::Celsius, "36.6", 1, ','), (Pair{"32,0", "273,2"}));

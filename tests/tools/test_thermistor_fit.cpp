@@ -55,14 +55,16 @@ TEST(ThermistorFit, LeastSquaresAgreesWithExactFractions)
     ExpectExactLeastSquares({1, 2, 3, 4, 5}, {7, -3, 2, 11, 5});
     // The spread of ln R of a real table (8 to 14) with 1/T in units of 1E-7 / K: the raw
     // columns 1, x, x^3 are nearly parallel here.
-    ExpectExactLeastSquares({8, 9, 10, 11, 12, 13, 14}, {36570, 33541, 30940, 28650, 26603, 24757, 23080});
+    ExpectExactLeastSquares({8, 9, 10, 11, 12, 13, 14},
+                            {36570, 33541, 30940, 28650, 26603, 24757, 23080});
     ExpectExactLeastSquares({9, 11, 13}, {3000, 5, -170});  // three points: interpolation
 }
 
 TEST(ThermistorFit, ThreePointsAgreeWithThePageTo12Digits)
 {
     const SteinhartPoints page{-20.0, 12.5, 45.0, 1103073.0, 183079.0, 41316.1};
-    const std::vector<ThermistorPoint> points = {{-20.0, 1103073.0}, {12.5, 183079.0}, {45.0, 41316.1}};
+    const std::vector<ThermistorPoint> points = {
+        {-20.0, 1103073.0}, {12.5, 183079.0}, {45.0, 41316.1}};
     const SteinhartConstants closed = SteinhartConstantsOf(page);
     const SteinhartCoefficients fit = FitSteinhartHart(points);
     EXPECT_NEAR(fit.a, closed.a, std::fabs(closed.a) * 1e-12);
@@ -133,12 +135,16 @@ TEST(ThermistorFit, BadPointsAreRefused)
         std::vector<ThermistorPoint> points;
         const char *message;
     } cases[] = {
-        {{{0, 32650}, {25, 10000}}, "A Steinhart-Hart fit needs at least 3 points; the table has 2."},
-        {{{0, 32650}, {25, 10000}, {0, 30000}}, "Point 3 repeats the temperature of an earlier point."},
+        {{{0, 32650}, {25, 10000}},
+         "A Steinhart-Hart fit needs at least 3 points; the table has 2."},
+        {{{0, 32650}, {25, 10000}, {0, 30000}},
+         "Point 3 repeats the temperature of an earlier point."},
         {{{0, 32650}, {25, 0}, {50, 3601}}, "Point 2: the resistance must be above 0 ohms."},
         {{{0, 32650}, {25, 10000}, {50, -3601}}, "Point 3: the resistance must be above 0 ohms."},
-        {{{-273.15, 1e9}, {25, 10000}, {50, 3601}}, "Point 1: the temperature must be above absolute zero."},
-        {{{0, 10000}, {25, 10000}, {50, 3601}}, "The points need at least 3 different resistances."},
+        {{{-273.15, 1e9}, {25, 10000}, {50, 3601}},
+         "Point 1: the temperature must be above absolute zero."},
+        {{{0, 10000}, {25, 10000}, {50, 3601}},
+         "The points need at least 3 different resistances."},
         {{{0, NAN}, {25, 10000}, {50, 3601}}, "Point 1 is not a number."},
     };
     for (const Case &c : cases) {

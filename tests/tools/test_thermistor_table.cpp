@@ -18,7 +18,9 @@ TEST(ThermistorTable, SeparatorsAndDecimalCommas)
         {"T,R\n-40,336100\n\n  25.5 , 9782.5  \n", {{-40, 336100}, {25.5, 9782.5}}},
         {"-40   336,1E3\n25.5 9782.5\n", {{-40, 336100}, {25.5, 9782.5}}},
         {"25, 10000\n", {{25, 10000}}},
-        {"\xEF\xBB\xBF" "Temperature (C)  Resistance (ohm)\n0 32650\n", {{0, 32650}}},
+        {"\xEF\xBB\xBF"
+         "Temperature (C)  Resistance (ohm)\n0 32650\n",
+         {{0, 32650}}},
         {"", {}},
     };
     for (const auto &c : cases) {

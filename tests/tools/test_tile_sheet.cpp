@@ -36,9 +36,9 @@ TEST(TileSheet, TileSizeTexts)
         std::optional<std::pair<int, int>> size;
     } cases[] = {
         {"48x48", std::pair{48, 48}}, {"16X8", std::pair{16, 8}}, {"1x4096", std::pair{1, 4096}},
-        {"0x8", std::nullopt},        {"8x4097", std::nullopt},  {"8", std::nullopt},
-        {"x8", std::nullopt},         {"8x", std::nullopt},      {" 8x8", std::nullopt},
-        {"8x8x8", std::nullopt},      {"-8x8", std::nullopt},    {"", std::nullopt},
+        {"0x8", std::nullopt},        {"8x4097", std::nullopt},   {"8", std::nullopt},
+        {"x8", std::nullopt},         {"8x", std::nullopt},       {" 8x8", std::nullopt},
+        {"8x8x8", std::nullopt},      {"-8x8", std::nullopt},     {"", std::nullopt},
     };
     for (const auto &c : cases) {
         const std::optional<TileSize> size = ParseTileSize(c.text);

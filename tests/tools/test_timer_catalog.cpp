@@ -21,8 +21,8 @@ struct Exhaustive {
 
 // Every prescaler and every count of the counter, in exact arithmetic: the pairs within one
 // prescaled tick of the period, of the prescalers whose exact count fits the counter.
-std::vector<Exhaustive> SearchAll(const TimerSpec &timer, std::uint64_t clock, PeriodFraction period,
-                                  Int &bestOfAll)
+std::vector<Exhaustive> SearchAll(const TimerSpec &timer, std::uint64_t clock,
+                                  PeriodFraction period, Int &bestOfAll)
 {
     const Int wanted = Int(clock) * period.numerator;
     const std::uint64_t counts = std::uint64_t{1} << timer.counterBits;
@@ -50,9 +50,12 @@ TEST(TimerCatalog, PairsMatchAnExhaustiveSearch)
         std::uint64_t clock;
         const char *period;
     } cases[] = {
-        {AvrTimer0(), 16000000, "1ms"},      {AvrTimer0(), 20000000, "1.7ms"},
-        {AvrTimer2(), 8000000, "125us"},     {AvrTimer2(), 7372800, "10ms"},
-        {AvrTimer1(), 16000000, "1s"},       {AvrTimer1(), 14745600, "333us"},
+        {AvrTimer0(), 16000000, "1ms"},
+        {AvrTimer0(), 20000000, "1.7ms"},
+        {AvrTimer2(), 8000000, "125us"},
+        {AvrTimer2(), 7372800, "10ms"},
+        {AvrTimer1(), 16000000, "1s"},
+        {AvrTimer1(), 14745600, "333us"},
         {CustomTimer({1000, 3, 10, 3}, 12), 48000000, "0.01"},
         {CustomTimer({1}, 4), 1000, "16ms"},  // exactly the whole counter
     };
@@ -83,7 +86,8 @@ TEST(TimerCatalog, RegisterValues)
     EXPECT_EQ(TimerPairLine(TimerPairs(AvrTimer1(), 16000000, ParsePeriod("1s")).front()),
               "prescaler = 256 count = 62500 period = 1 error_ppm = 0 CS1 = 4 OCR1A = 62499");
     // 9 ms at 1 MHz with a 4-bit counter: 9000 / 1000 = 9 counts (exact), 9000 / 700 = 12.86.
-    const std::vector<TimerPair> custom = TimerPairs(CustomTimer({700, 1000}, 4), 1000000, ParsePeriod("9ms"));
+    const std::vector<TimerPair> custom =
+        TimerPairs(CustomTimer({700, 1000}, 4), 1000000, ParsePeriod("9ms"));
     ASSERT_EQ(custom.size(), 3u);
     EXPECT_EQ(TimerPairLine(custom[1]),
               "prescaler = 700 count = 13 period = 0.0091 error_ppm = 11111.111111111111 "
@@ -112,18 +116,21 @@ TEST(TimerCatalog, PeriodsAndNames)
     const struct {
         const char *text;
         std::uint64_t numerator, denominator;
-    } periods[] = {{"1ms", 1, 1000}, {"1.5ms", 3, 2000}, {"250us", 1, 4000},
-                   {"10", 10, 1},   {"0.5ns", 1, 2000000000}, {"2.50s", 5, 2}};
+    } periods[] = {{"1ms", 1, 1000}, {"1.5ms", 3, 2000},       {"250us", 1, 4000},
+                   {"10", 10, 1},    {"0.5ns", 1, 2000000000}, {"2.50s", 5, 2}};
     for (const auto &p : periods) {
         const PeriodFraction f = ParsePeriod(p.text);
-        EXPECT_EQ(std::tie(f.numerator, f.denominator), std::tie(p.numerator, p.denominator)) << p.text;
+        EXPECT_EQ(std::tie(f.numerator, f.denominator), std::tie(p.numerator, p.denominator))
+            << p.text;
     }
-    for (const char *bad : {"", "ms", "1.2.3ms", "-1ms", "0s", "1e3s", "0.0000000001s", "1 ms", "1.5min"})
+    for (const char *bad :
+         {"", "ms", "1.2.3ms", "-1ms", "0s", "1e3s", "0.0000000001s", "1 ms", "1.5min"})
         EXPECT_THROW(ParsePeriod(bad), Error) << bad;
 
     EXPECT_EQ(TimerByName("custom:64,8,8:10").prescalers, (std::vector<std::uint64_t>{8, 64}));
     EXPECT_EQ(TimerByName("gp16").prescalers.back(), 65536u);
-    for (const char *bad : {"avr3", "custom:1,8:", "custom::8", "custom:1,x:8", "custom:1:33", "custom:0:8"})
+    for (const char *bad :
+         {"avr3", "custom:1,8:", "custom::8", "custom:1,x:8", "custom:1:33", "custom:0:8"})
         EXPECT_THROW(TimerByName(bad), Error) << bad;
 }
 

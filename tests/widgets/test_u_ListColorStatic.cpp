@@ -22,7 +22,8 @@ protected:
         container.resize(300, 300);
         container.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&container));
-        list = std::make_unique<TListColor>(&container, [this] { ++calls; }, 2, 2, 15, 15, 0, 10, 10);
+        list = std::make_unique<TListColor>(
+            &container, [this] { ++calls; }, 2, 2, 15, 15, 0, 10, 10);
     }
 
     TSlotColor *Slot(int index) const { return list->Colors[static_cast<std::size_t>(index)]; }
@@ -171,12 +172,15 @@ TEST_F(ListColorTest, MouseClickSelectsTogglesAndCallsBack)
 {
     int seenSelected = -1;
     bool seenEnabled = true;
-    list = std::make_unique<TListColor>(&container, [&] {
-        ++calls;
-        // The callback sees the click already applied.
-        seenSelected = SelectedIndex();
-        seenEnabled = Slot(0)->Enabled;
-    }, 2, 2, 15, 15, 0, 10, 10);
+    list = std::make_unique<TListColor>(
+        &container,
+        [&] {
+            ++calls;
+            // The callback sees the click already applied.
+            seenSelected = SelectedIndex();
+            seenEnabled = Slot(0)->Enabled;
+        },
+        2, 2, 15, 15, 0, 10, 10);
     list->AddColor(kRed);
 
     // An empty slot only becomes selected.
@@ -234,9 +238,9 @@ TEST_F(ListColorTest, EmptySlotsShowABlackCrossAndOutline)
 {
     TSlotColor *plain = Slot(5);
     EXPECT_EQ(plain->PenWidth(), 1);
-    EXPECT_EQ(PixelOf(plain, 0, 7), QColor(Qt::black));   // outline
-    EXPECT_EQ(PixelOf(plain, 1, 7), QColor(Qt::white));   // fill inside a 1-pixel outline
-    EXPECT_EQ(PixelOf(plain, 7, 7), QColor(Qt::black));   // the cross meets at the centre
+    EXPECT_EQ(PixelOf(plain, 0, 7), QColor(Qt::black));  // outline
+    EXPECT_EQ(PixelOf(plain, 1, 7), QColor(Qt::white));  // fill inside a 1-pixel outline
+    EXPECT_EQ(PixelOf(plain, 7, 7), QColor(Qt::black));  // the cross meets at the centre
     EXPECT_EQ(PixelOf(plain, 7, 2), QColor(Qt::white));
     EXPECT_EQ(PixelOf(plain, 3, 3), QColor(Qt::black));   // on the diagonal
     EXPECT_EQ(PixelOf(plain, 12, 3), QColor(Qt::black));  // on the other diagonal

@@ -25,8 +25,7 @@ QWidget *MainWindow()
     return nullptr;
 }
 
-class Probe : public QObject
-{
+class Probe : public QObject {
 public:
     Probe()
     {
@@ -76,8 +75,7 @@ private:
             }
             break;
         }
-        case Stage::Done:
-            break;
+        case Stage::Done: break;
         }
         if (stage_ != Stage::Done && elapsed_ > 20000) {
             Note("timeout", "yes");
@@ -119,8 +117,7 @@ private:
 
 }  // namespace
 
-class ProbePlugin : public QGenericPlugin
-{
+class ProbePlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "probe.json")
 
