@@ -318,13 +318,18 @@ TEST(ZolvikProgram, TableFormatsAndTheConverterBothWays)
         std::vector<std::string> options;
         zolvik::RomFormat format;
         std::string name;
+        int elementBytes;
     };
     const Case cases[] = {
-        {{"-f", "c-stdint", "-w", "32", "--pad", "0xEE"}, zolvik::RomFormat::CStdint, "boot_2_bin"},
+        {{"-f", "c-stdint", "-w", "32", "--pad", "0xEE"},
+         zolvik::RomFormat::CStdint,
+         "boot_2_bin",
+         4},
         {{"-f", "vhdl-package", "-w", "16", "--big-endian", "--name", "rom"},
          zolvik::RomFormat::VhdlPackage,
-         "rom"},
-        {{"-f", "mif"}, zolvik::RomFormat::Mif, ""},
+         "rom",
+         2},
+        {{"-f", "mif"}, zolvik::RomFormat::Mif, "", 1},
     };
     for (const Case &c : cases) {
         std::vector<std::string> args = {"table", "boot-2.bin", "-o", "-"};
@@ -332,7 +337,7 @@ TEST(ZolvikProgram, TableFormatsAndTheConverterBothWays)
         zolvik::RomTableLayout layout;
         layout.format = c.format;
         layout.name = c.name;
-        layout.elementBytes = c.options[2] == "-w" ? std::stoi(c.options[3]) / 8 : 1;
+        layout.elementBytes = c.elementBytes;
         layout.bigEndian = c.format == zolvik::RomFormat::VhdlPackage;
         if (c.format == zolvik::RomFormat::CStdint)
             layout.pad = 0xEE;
