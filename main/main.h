@@ -233,6 +233,21 @@ public:
     // The prescaler setting value: the smallest S >= 1 with 2^(S-1) >= P.
     int PrescalerSetting(std::int64_t P);
 
+    // "Timer": every (prescaler, count) pair a real timer offers for the page's clock and
+    // period, best first.
+    void btnTimerPairsClick(QObject *Sender = nullptr);
+    void cbbTimerChange(QObject *Sender = nullptr);
+
+    QComboBox *cbbTimer = nullptr;
+    QLineEdit *edtTimerPrescalers = nullptr;  // the custom timer's prescalers, comma-separated
+    QSpinBox *spiTimerBits = nullptr;         // the custom timer's counter width
+    QPushButton *btnTimerPairs = nullptr;
+    QTableWidget *grdTimerPairs = nullptr;  // a heading row, then one row per pair
+
+private:
+    void CreateTimerTable(QWidget *page);
+
+public:
     // end of AVR page
 
     // ---- MOD page: modulo table -----------------------------------------------------------------

@@ -1,9 +1,12 @@
 // "AVR": the timer prescaler for a tick period on an 8-bit or 16-bit counter.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
 
 #include "main/controls.h"
 #include "main/main.h"
@@ -53,8 +56,10 @@ void TfrmMain::CreateAvrPage(QWidget *page)
 
     btnCalcTimer = Make<QPushButton>(page, "btnCalcTimer", {236, 138, 105, 33}, "Calculate >>");
     OnClick(btnCalcTimer, this, &TfrmMain::btnCalcTimerClick);
+    CreateTimerTable(page);
     TabChain({edtF_CPU, edtMS, eightBits, sixteenBits, btnCalcTimer, edtPrescaler, edtComp,
-              edtRegPrescaler});
+              edtRegPrescaler, cbbTimer, edtTimerPrescalers, spiTimerBits, btnTimerPairs,
+              grdTimerPairs});
 }
 
 int TfrmMain::PrescalerSetting(std::int64_t P)

@@ -211,13 +211,26 @@ std::vector<TimerPair> TimerPairs(const TimerSpec &timer, std::uint64_t clockHz,
     return pairs;
 }
 
+TimerPairTexts TimerPairFields(const TimerPair &pair)
+{
+    TimerPairTexts texts{std::to_string(pair.prescaler),
+                         std::to_string(pair.count),
+                         Shortest(pair.periodSeconds),
+                         Shortest(pair.errorPpm),
+                         {}};
+    for (const RegisterValue &r : pair.registers)
+        texts.registers +=
+            (texts.registers.empty() ? "" : " ") + r.name + " = " + std::to_string(r.value);
+    return texts;
+}
+
 std::string TimerPairLine(const TimerPair &pair)
 {
-    std::string line =
-        "prescaler = " + std::to_string(pair.prescaler) + " count = " + std::to_string(pair.count) +
-        " period = " + Shortest(pair.periodSeconds) + " error_ppm = " + Shortest(pair.errorPpm);
-    for (const RegisterValue &r : pair.registers)
-        line += " " + r.name + " = " + std::to_string(r.value);
+    const TimerPairTexts texts = TimerPairFields(pair);
+    std::string line = "prescaler = " + texts.prescaler + " count = " + texts.count +
+                       " period = " + texts.period + " error_ppm = " + texts.errorPpm;
+    if (!texts.registers.empty())
+        line += " " + texts.registers;
     return line;
 }
 

@@ -56,6 +56,13 @@ struct TimerPair {
 std::vector<TimerPair> TimerPairs(const TimerSpec &timer, std::uint64_t clockHz,
                                   const PeriodFraction &period);
 
+// The texts of a pair: prescaler, count, period in seconds and error in parts per million
+// (each number in its shortest exact form), then "NAME = VALUE" per register, blank-separated.
+struct TimerPairTexts {
+    std::string prescaler, count, period, errorPpm, registers;
+};
+TimerPairTexts TimerPairFields(const TimerPair &pair);
+
 // "prescaler = P count = N period = SECONDS error_ppm = E" then "NAME = VALUE" per register.
 std::string TimerPairLine(const TimerPair &pair);
 

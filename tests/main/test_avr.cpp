@@ -1,12 +1,16 @@
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTest>
 #include <QTextEdit>
 
 #include "tests/support/tab_order.h"
+#include "tools/timer_catalog.h"
 #include "tests/support/window_fixture.h"
 
 using zolvik_test::NextTabStop;
@@ -161,6 +165,55 @@ TEST_F(AvrTest, NothingIsLoggedOrSaved)
     Open();
     EXPECT_EQ(Text("edtF_CPU"), "8000000");
     EXPECT_TRUE(Items()[0]->isChecked());
+}
+
+// The table lists, under its heading row, what the timer catalogue gives for the page's clock
+// and period; the custom timer is read from its fields, which only it enables.
+TEST_F(AvrTest, TimerTableListsTheCataloguePairs)
+{
+    Open();
+    const struct {
+        int choice;
+        const char *prescalers;
+        int bits;
+        zolvik::TimerSpec timer;
+    } cases[] = {
+        {0, "", 16, zolvik::AvrTimer0()},
+        {3, "", 16, zolvik::GeneralTimer16()},
+        {4, " 3, 1,3", 4, zolvik::CustomTimer({1, 3}, 4)},
+    };
+    for (const auto &c : cases) {
+        Find<QLineEdit>("edtF_CPU")->setText("1000");
+        Find<QLineEdit>("edtMS")->setText("15");
+        Find<QComboBox>("cbbTimer")->setCurrentIndex(c.choice);
+        EXPECT_EQ(Find<QLineEdit>("edtTimerPrescalers")->isEnabled(), c.choice == 4);
+        EXPECT_EQ(Find<QSpinBox>("spiTimerBits")->isEnabled(), c.choice == 4);
+        if (c.choice == 4) {
+            Find<QLineEdit>("edtTimerPrescalers")->setText(c.prescalers);
+            Find<QSpinBox>("spiTimerBits")->setValue(c.bits);
+        }
+        QTest::mouseClick(Find<QPushButton>("btnTimerPairs"), Qt::LeftButton);
+
+        const auto pairs = zolvik::TimerPairs(c.timer, 1000, {15, 1000});
+        auto *table = Find<QTableWidget>("grdTimerPairs");
+        ASSERT_EQ(table->rowCount(), int(pairs.size()) + 1) << c.choice;
+        EXPECT_EQ(table->item(0, 3)->text(), "Error (ppm)");
+        for (int row = 0; row < int(pairs.size()); ++row) {
+            const auto texts = zolvik::TimerPairFields(pairs[row]);
+            const std::string expected[] = {texts.prescaler, texts.count, texts.period,
+                                            texts.errorPpm, texts.registers};
+            for (int column = 0; column < 5; ++column)
+                EXPECT_EQ(table->item(row + 1, column)->text().toStdString(), expected[column]);
+        }
+    }
+
+    const int rowsBefore = Find<QTableWidget>("grdTimerPairs")->rowCount();
+    auto box = CaptureNextMessageBox();
+    Find<QLineEdit>("edtTimerPrescalers")->setText("8,x");
+    QTest::mouseClick(Find<QPushButton>("btnTimerPairs"), Qt::LeftButton);
+    EXPECT_TRUE(box->seen);
+    EXPECT_EQ(Find<QTableWidget>("grdTimerPairs")->rowCount(), rowsBefore);
+    EXPECT_EQ(Text("edtPrescaler"), "");
 }
 
 }  // namespace
