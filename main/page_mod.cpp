@@ -11,6 +11,7 @@
 #include "main/controls.h"
 #include "main/main.h"
 #include "tools/modulo_table.h"
+#include "widgets/line_list_view.h"
 
 namespace {
 
@@ -54,7 +55,7 @@ void TfrmMain::CreateModPage(QWidget *page)
     MakeRows(this, page, fields, Centred<QLineEdit>);
     btnMod = Make<QPushButton>(page, "btnMod", {304, 26, 89, 25}, "Calculate");
 
-    memMOD = Make<QPlainTextEdit>(page, "memMOD", {16, 64, 377, 601});
+    memMOD = Make<LineListView>(page, "memMOD", {16, 64, 377, 601});
     memMOD->setReadOnly(true);
     memMOD->setUndoRedoEnabled(false);  // nothing to undo in a view; keeps long tables cheap
     memMOD->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -84,10 +85,10 @@ void TfrmMain::btnModClick(QObject *)
         const std::int32_t last = zolvik::StrToIntDef(edtModFim->text().toStdString(), 20);
         const std::int32_t modulus = zolvik::StrToIntDef(edtMod->text().toStdString(), 10);
         // The whole table is built first and goes into the view in one append, so a refused
-        // range or a zero modulus appends nothing and a long table costs one layout pass.
+        // range or a zero modulus appends nothing.
         const std::string table = zolvik::ModuloTable(first, last, modulus);
         if (!table.empty())
-            memMOD->appendPlainText(QString::fromStdString(table));
+            static_cast<LineListView *>(memMOD)->AppendLines(QString::fromStdString(table));
     });
 }
 

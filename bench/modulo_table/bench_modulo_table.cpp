@@ -73,7 +73,7 @@ void BM_CalculateClick(benchmark::State &state)
         Window->btnModClick(nullptr);
         QCoreApplication::processEvents();  // layout and paint of the view
     }
-    if (Window->memMOD->blockCount() != state.range(0))
+    if (Window->memMOD->document()->lineCount() != state.range(0))
         state.SkipWithError("wrong line count");
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
