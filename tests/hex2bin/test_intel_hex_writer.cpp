@@ -7,10 +7,13 @@
 
 #include "hex2bin/convert.h"
 #include "hex2bin/intel_hex_writer.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace hex2bin {
 namespace {
+
+using ::zolvik::test::ReadBytes;
+using ::zolvik::test::ScratchFolder;
 
 using Bytes = std::vector<std::uint8_t>;
 
@@ -92,7 +95,7 @@ TEST(IntelHexWriter, ObjcopyAndTheConverterReadTheFileBack)
         b = static_cast<std::uint8_t>(random());
     const std::uint64_t address = 0x0800FFF3;
 
-    test::ScratchFolder folder;
+    ScratchFolder folder;
     const std::string hex = folder.File("image.hex");
     {
         zolvik::fileio::OutputFile out(hex);
@@ -102,9 +105,9 @@ TEST(IntelHexWriter, ObjcopyAndTheConverterReadTheFileBack)
     const std::string command =
         "objcopy -I ihex -O binary '" + hex + "' '" + folder.File("objcopy.bin") + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    EXPECT_TRUE(test::ReadBytes(folder.File("objcopy.bin")) == bytes);
+    EXPECT_TRUE(ReadBytes(folder.File("objcopy.bin")) == bytes);
 
-    const auto text = test::ReadBytes(hex);
+    const auto text = ReadBytes(hex);
     const Conversion back = ConvertHex(std::string(text.begin(), text.end()));
     ASSERT_TRUE(back.ok());
     EXPECT_EQ(back.image().start, address);
@@ -113,14 +116,14 @@ TEST(IntelHexWriter, ObjcopyAndTheConverterReadTheFileBack)
 
 TEST(IntelHexWriter, ReadsAStreamToTheEnd)
 {
-    test::ScratchFolder folder;
+    ScratchFolder folder;
     const Bytes bytes = Counting(17);
     const std::string bin = folder.Write("in.bin", std::string(bytes.begin(), bytes.end()));
     zolvik::fileio::InputFile in = zolvik::fileio::InputFile::Open(bin);
     zolvik::fileio::OutputFile out(folder.File("out.hex"));
     WriteIntelHex(in, 0, out);
     out.Commit();
-    const auto text = test::ReadBytes(folder.File("out.hex"));
+    const auto text = ReadBytes(folder.File("out.hex"));
     EXPECT_EQ(std::string(text.begin(), text.end()), IntelHexText(bytes, 0));
 }
 

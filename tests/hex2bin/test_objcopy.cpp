@@ -7,13 +7,14 @@
 #include <random>
 
 #include "hex_text.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace hex2bin {
 namespace {
 
-using test::ReadBytes;
-using test::ScratchFolder;
+using ::zolvik::test::ReadBytes;
+using ::zolvik::test::ScratchFolder;
+
 using Bytes = std::vector<std::uint8_t>;
 
 enum class Addressing { None, Segment, Linear };

@@ -11,15 +11,16 @@
 
 #include "hex2bin/run.h"
 #include "hex_text.h"
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace hex2bin {
 namespace {
 
+using ::zolvik::test::ReadBytes;
+using ::zolvik::test::ScratchFolder;
+
 using test::Data;
 using test::EndOfFile;
-using test::ReadBytes;
-using test::ScratchFolder;
 using Bytes = std::vector<std::uint8_t>;
 
 struct Outcome {

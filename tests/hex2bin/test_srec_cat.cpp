@@ -4,13 +4,13 @@
 #include <cstdlib>
 #include <random>
 
-#include "scratch_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace hex2bin {
 namespace {
 
-using test::ReadBytes;
-using test::ScratchFolder;
+using ::zolvik::test::ReadBytes;
+using ::zolvik::test::ScratchFolder;
 
 struct SrecCatCase {
     const char *name;

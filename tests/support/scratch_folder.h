@@ -1,6 +1,7 @@
 #pragma once
 // A fresh folder for one test's files, removed with everything in it afterwards.
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -56,5 +57,12 @@ public:
 private:
     std::filesystem::path FPath;
 };
+
+// The bytes of a file, none when it cannot be read.
+inline std::vector<std::uint8_t> ReadBytes(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 }  // namespace zolvik::test
