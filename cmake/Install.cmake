@@ -26,15 +26,9 @@ foreach(size ${ZOLVIK_ICON_SIZES})
 endforeach()
 
 # Manual pages carry the project version and are installed compressed, as Debian wants them.
-set(ZOLVIK_MAN_PAGES hex2bin.1)
-if(TARGET zolvik)
-  list(APPEND ZOLVIK_MAN_PAGES zolvik.1)
-endif()
 set(man_archives)
 foreach(page hex2bin.1 zolvik.1)
   configure_file(data/man/${page} ${CMAKE_BINARY_DIR}/man/${page} @ONLY)
-endforeach()
-foreach(page ${ZOLVIK_MAN_PAGES})
   add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/man/${page}.gz
     COMMAND gzip -9nkf ${page}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}/man
@@ -45,20 +39,16 @@ add_custom_target(zolvik_man_pages ALL DEPENDS ${man_archives})
 install(FILES ${man_archives} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # The command-line program, its completion and the CMake package that runs it from a build.
-if(TARGET zolvik)
-  install(TARGETS zolvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  install(FILES data/completion/zolvik
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
+install(TARGETS zolvik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES data/completion/zolvik
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 
-  set(ZOLVIK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZolvikTools)
-  configure_package_config_file(cmake/ZolvikToolsConfig.cmake.in
-    ${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfig.cmake
-    INSTALL_DESTINATION ${ZOLVIK_CMAKE_DIR} PATH_VARS CMAKE_INSTALL_BINDIR)
-  write_basic_package_version_file(${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfigVersion.cmake
-    COMPATIBILITY SameMajorVersion)
-  install(FILES ${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfig.cmake
-    ${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfigVersion.cmake DESTINATION ${ZOLVIK_CMAKE_DIR})
-  if(EXISTS ${CMAKE_SOURCE_DIR}/cmake/ZolvikTools.cmake)
-    install(FILES cmake/ZolvikTools.cmake DESTINATION ${ZOLVIK_CMAKE_DIR})
-  endif()
-endif()
+set(ZOLVIK_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/ZolvikTools)
+configure_package_config_file(cmake/ZolvikToolsConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfig.cmake
+  INSTALL_DESTINATION ${ZOLVIK_CMAKE_DIR} PATH_VARS CMAKE_INSTALL_BINDIR)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfig.cmake
+  ${CMAKE_BINARY_DIR}/cmake/ZolvikToolsConfigVersion.cmake DESTINATION ${ZOLVIK_CMAKE_DIR})
+install(FILES cmake/ZolvikTools.cmake DESTINATION ${ZOLVIK_CMAKE_DIR})
