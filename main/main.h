@@ -299,6 +299,7 @@ public:
     void btn_CurCreateClick(QObject *Sender = nullptr);
     void btn_CurSaveBinClick(QObject *Sender = nullptr);
     void btn_CurLoadBinClick(QObject *Sender = nullptr);
+    void btn_CurImportClick(QObject *Sender = nullptr);
     // Paints one cell of stg_Cursor from its text; runs inside the grid's paint event and
     // cannot fail.
     void stg_CursorDrawCell(QObject *Sender, int ACol, int ARow, const QRect &Rect,
@@ -322,6 +323,7 @@ public:
     QPushButton *btn_CurShape1 = nullptr;
     QPushButton *btn_CurShape2 = nullptr;
     QPushButton *btn_CurShape3 = nullptr;
+    QPushButton *btn_CurImport = nullptr;
 
     // The cursor picture, 64 x 64 codes; pixel (x, y) is element 64x + y.
     std::int32_t CursorPixels[64 * 64] = {};
