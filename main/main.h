@@ -349,6 +349,7 @@ public:
     void gridCoord1SelectCell(QObject *Sender, int ACol, int ARow);
     void ClearLcdChar();
     void BuildLcdArray();
+    void btnImportArrayClick(QObject *Sender = nullptr);
 
     QTableWidget *gridCoord1 = nullptr;
     QLabel *LabelCharName = nullptr;
@@ -358,6 +359,7 @@ public:
     QPushButton *btnClearChar = nullptr;
     QLabel *LabelArray = nullptr;
     QLineEdit *edtArray = nullptr;
+    QPushButton *btnImportArray = nullptr;
 
     // The LCD character, 5 x 8 pixels, 0 off and 1 on; pixel (c, r) is element 8c + r.
     std::uint8_t LcdCharPixels[5 * 8] = {};

@@ -211,3 +211,86 @@ TEST_F(LcdPage, NameStandsAsTypedAndRebuildsReplaceHandEdits)
     ChooseBase(2);
     EXPECT_EQ(array->text(), "u8 newArrray[8] = {8, " + Row("0", 7) + "};");
 }
+
+TEST_F(LcdPage, NewControlsSitInFreeSpace)
+{
+    QWidget *page = Find<QWidget>("TabSheet11");
+    const QStringList added{"btnImportArray"};
+    for (const QString &name : added) {
+        const QWidget *control = Find<QWidget>(name.toLatin1().constData());
+        ASSERT_EQ(control->parentWidget(), page);
+        EXPECT_TRUE(page->rect().contains(control->geometry())) << name.toStdString();
+        for (QWidget *other : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
+                << name.toStdString() << " over " << other->objectName().toStdString();
+    }
+    EXPECT_EQ(Find<QPushButton>("btnImportArray")->text(), "Import");
+}
+
+TEST_F(LcdPage, ImportReadsAnyBaseAndRemakesTheTextInTheChosenOne)
+{
+    // Rows 0, 10, 31, 17, 4, 14, 21, 1 in each base, with and without the wrapper.
+    const struct {
+        QString text;
+        int base;
+        QString nameBefore;
+        QString nameAfter;
+        QString remade;
+    } cases[] = {
+        {"u8 arrow[8] = {0b00000, 0b01010, 0b11111, 0b10001, 0b00100, 0b01110, 0b10101, 0b00001};",
+         1, "", "arrow", "u8 arrow[8] = {0x00, 0x0A, 0x1F, 0x11, 0x04, 0x0E, 0x15, 0x01};"},
+        {" {0x00, 0x0a, 0x1F, 0x11, 0x04, 0x0E, 0x15, 0x01,} ", 2, "keep", "keep",
+         "u8 keep[8] = {0, 10, 31, 17, 4, 14, 21, 1};"},
+        {"0,10,31,17,4,14,21,1", 0, "", "",
+         "u8 newArrray[8] = {0b00000, 0b01010, 0b11111, 0b10001, 0b00100, 0b01110, 0b10101, "
+         "0b00001};"},
+        {"const uint8_t newArrray[8] = {0, 10, 31, 17, 4, 14, 21, 1};", 2, "old", "",
+         "u8 newArrray[8] = {0, 10, 31, 17, 4, 14, 21, 1};"},
+    };
+    const std::uint8_t lit[8] = {0, 10, 31, 17, 4, 14, 21, 1};
+    for (const auto &c : cases) {
+        QTest::mouseClick(Find<QPushButton>("btnClearChar"), Qt::LeftButton);
+        name->setText(c.nameBefore);
+        ChooseBase(c.base);
+        array->setText(c.text);
+        QTest::mouseClick(Find<QPushButton>("btnImportArray"), Qt::LeftButton);
+        EXPECT_EQ(array->text(), c.remade);
+        EXPECT_EQ(name->text(), c.nameAfter);
+        const QImage shown = Picture(grid);
+        for (int column = 0; column < 5; ++column)
+            for (int r = 0; r < 8; ++r) {
+                const bool on = (lit[r] >> (4 - column)) & 1;
+                EXPECT_EQ(window->LcdCharPixels[8 * column + r], on) << column << "," << r;
+                EXPECT_EQ(ShownColour(shown, grid, column, r), on ? kOn : kOff)
+                    << column << "," << r;
+            }
+    }
+    EXPECT_TRUE(prompts.Asked().isEmpty());
+}
+
+TEST_F(LcdPage, MalformedTextIsReportedAndLeavesTheCharacter)
+{
+    Toggle(2, 3);
+    name->setText("kept");
+    const struct {
+        QString text;
+        QString message;
+    } cases[] = {
+        // The error display adds no full stop after a closing quote.
+        {"u8 kept[7] = {0, 10, 31, 17, 4, 14, 21, 1};", "The array must have 8 rows, not \"7\""},
+        {"0, 10, 32, 17, 4, 14, 21, 1", "Value 3 is over 31, wider than 5 pixels: \"32\""},
+        {"0, 10, 31", "Expected 8 values, found 3."},
+    };
+    for (const auto &c : cases) {
+        array->setText(c.text);
+        auto box = CaptureNextMessageBox();
+        QTest::mouseClick(Find<QPushButton>("btnImportArray"), Qt::LeftButton);
+        ASSERT_TRUE(box->seen) << c.text.toStdString();
+        EXPECT_EQ(box->icon, QMessageBox::Critical);
+        EXPECT_EQ(box->text, c.message);
+        EXPECT_EQ(array->text(), c.text);  // left for the user to mend
+        EXPECT_EQ(name->text(), "kept");
+        for (int i = 0; i < 40; ++i)
+            EXPECT_EQ(window->LcdCharPixels[i], i == 8 * 2 + 3) << i;
+    }
+}
