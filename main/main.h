@@ -350,6 +350,9 @@ public:
     void ClearLcdChar();
     void BuildLcdArray();
     void btnImportArrayClick(QObject *Sender = nullptr);
+    void spiCgramCharChange(QObject *Sender = nullptr);
+    void btnExportCgramClick(QObject *Sender = nullptr);
+    void btnCopyCgramClick(QObject *Sender = nullptr);
 
     QTableWidget *gridCoord1 = nullptr;
     QLabel *LabelCharName = nullptr;
@@ -360,9 +363,26 @@ public:
     QLabel *LabelArray = nullptr;
     QLineEdit *edtArray = nullptr;
     QPushButton *btnImportArray = nullptr;
+    QLabel *LabelCgramChar = nullptr;
+    QSpinBox *spiCgramChar = nullptr;
+    QLabel *LabelCgramName = nullptr;
+    QLineEdit *edtCgramName = nullptr;
+    QPushButton *btnExportCgram = nullptr;
+    QPushButton *btnCopyCgram = nullptr;
 
     // The LCD character, 5 x 8 pixels, 0 off and 1 on; pixel (c, r) is element 8c + r.
     std::uint8_t LcdCharPixels[5 * 8] = {};
+    // The eight CGRAM characters as their row bytes. The one spiCgramChar shows is edited in
+    // LcdCharPixels and stored back here when another is chosen.
+    std::uint8_t LcdCgramRows[8][8] = {};
+    int LcdCgramShown = 0;
+
+private:
+    void CreateLcdCgramControls(QWidget *page);
+    // The set's array text with the character on the grid in its place.
+    std::string LcdCgramText() const;
+
+public:
     // end of LCD CGRAM page
 
     // ---- Fonts page: font header generator and icon strip converter -----------------------------

@@ -60,6 +60,7 @@ void TfrmMain::CreateLcdPage(QWidget *page)
     On(edtCharName, &QLineEdit::textChanged, this, &TfrmMain::edtCharNameChange);
     OnClick(btnClearChar, this, &TfrmMain::btnClearCharClick);
     OnClick(btnImportArray, this, &TfrmMain::btnImportArrayClick);
+    CreateLcdCgramControls(page);
 }
 
 void TfrmMain::BuildLcdArray()

@@ -1,11 +1,19 @@
+#include <QClipboard>
+#include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "tests/main/pixel_grid_driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/tools/c_compiler.h"
+#include "tools/lcd_cgram_set.h"
 
 using namespace zolvik_test;
 
@@ -215,7 +223,8 @@ TEST_F(LcdPage, NameStandsAsTypedAndRebuildsReplaceHandEdits)
 TEST_F(LcdPage, NewControlsSitInFreeSpace)
 {
     QWidget *page = Find<QWidget>("TabSheet11");
-    const QStringList added{"btnImportArray"};
+    const QStringList added{"btnImportArray", "LabelCgramChar", "spiCgramChar", "LabelCgramName",
+                            "edtCgramName",   "btnExportCgram", "btnCopyCgram"};
     for (const QString &name : added) {
         const QWidget *control = Find<QWidget>(name.toLatin1().constData());
         ASSERT_EQ(control->parentWidget(), page);
@@ -225,6 +234,8 @@ TEST_F(LcdPage, NewControlsSitInFreeSpace)
                 << name.toStdString() << " over " << other->objectName().toStdString();
     }
     EXPECT_EQ(Find<QPushButton>("btnImportArray")->text(), "Import");
+    EXPECT_EQ(Find<QPushButton>("btnExportCgram")->text(), "Export set...");
+    EXPECT_EQ(Find<QPushButton>("btnCopyCgram")->text(), "Copy set");
 }
 
 TEST_F(LcdPage, ImportReadsAnyBaseAndRemakesTheTextInTheChosenOne)
@@ -293,4 +304,46 @@ TEST_F(LcdPage, MalformedTextIsReportedAndLeavesTheCharacter)
         for (int i = 0; i < 40; ++i)
             EXPECT_EQ(window->LcdCharPixels[i], i == 8 * 2 + 3) << i;
     }
+}
+
+TEST_F(LcdPage, CgramSetKeepsEachCharacterAndExportsThemAsOneArray)
+{
+    auto *chosen = Find<QSpinBox>("spiCgramChar");
+    EXPECT_EQ(chosen->minimum(), 0);
+    EXPECT_EQ(chosen->maximum(), 7);
+    EXPECT_EQ(chosen->value(), 0);
+    Toggle(0, 0);
+    chosen->setValue(3);
+    EXPECT_EQ(array->text(), kEmptyBinary);  // character 3 starts empty
+    Toggle(4, 7);
+    Toggle(1, 7);
+    chosen->setValue(0);
+    EXPECT_EQ(array->text(), "u8 newArrray[8] = {0b10000, " + Row("0b00000", 7) + "};");
+    EXPECT_EQ(ShownColour(Picture(grid), grid, 4, 7), kOff);
+
+    Find<QLineEdit>("edtCgramName")->setText("glyphs");
+    ChooseBase(1);
+    QTemporaryDir files;
+    const QString path = QDir(files.path()).filePath("glyphs.h");
+    prompts.Answer(path);
+    QTest::mouseClick(Find<QPushButton>("btnExportCgram"), Qt::LeftButton);
+    EXPECT_EQ(prompts.LastAsked().file.filter, "*.h (*.h)");
+    zolvik::LcdCgramSet set{};
+    set[0][0] = 0x10;
+    set[3][7] = 0x09;
+    const std::string expected =
+        zolvik::LcdCgramSetText("glyphs", set, zolvik::kLcdBaseHexadecimal);
+    EXPECT_EQ(ReadFile(path).toStdString(), expected);
+    QTest::mouseClick(Find<QPushButton>("btnCopyCgram"), Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), expected);
+
+    // The file as a C compiler takes it: the eight characters' bytes in order.
+    if (!zolvik::test::HaveGcc())
+        GTEST_SKIP() << "gcc is not on the PATH";
+    const zolvik::test::CRun run = zolvik::test::CompileAndRun(
+        {{"glyphs.h", expected}},
+        std::string("#include <stdint.h>\n#include \"glyphs.h\"\n") + zolvik::test::kDumpFunction +
+            "int main(void) { dump(glyphs, sizeof glyphs); return 0; }\n");
+    ASSERT_TRUE(run.compiled) << run.diagnostics;
+    EXPECT_EQ(run.output, "10" + std::string(30 * 2, '0') + "09" + std::string(32 * 2, '0') + "\n");
 }
