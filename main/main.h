@@ -314,6 +314,7 @@ public:
     void btn_CurCreateClick(QObject *Sender = nullptr);
     void btn_CurSaveBinClick(QObject *Sender = nullptr);
     void btn_CurLoadBinClick(QObject *Sender = nullptr);
+    void btn_CurImportClick(QObject *Sender = nullptr);
     // Paints one cell of stg_Cursor from its text; runs inside the grid's paint event and
     // cannot fail.
     void stg_CursorDrawCell(QObject *Sender, int ACol, int ARow, const QRect &Rect,
@@ -337,6 +338,7 @@ public:
     QPushButton *btn_CurShape1 = nullptr;
     QPushButton *btn_CurShape2 = nullptr;
     QPushButton *btn_CurShape3 = nullptr;
+    QPushButton *btn_CurImport = nullptr;
 
     // The cursor picture, 64 x 64 codes; pixel (x, y) is element 64x + y.
     std::int32_t CursorPixels[64 * 64] = {};
@@ -362,6 +364,10 @@ public:
     void gridCoord1SelectCell(QObject *Sender, int ACol, int ARow);
     void ClearLcdChar();
     void BuildLcdArray();
+    void btnImportArrayClick(QObject *Sender = nullptr);
+    void spiCgramCharChange(QObject *Sender = nullptr);
+    void btnExportCgramClick(QObject *Sender = nullptr);
+    void btnCopyCgramClick(QObject *Sender = nullptr);
 
     QTableWidget *gridCoord1 = nullptr;
     QLabel *LabelCharName = nullptr;
@@ -371,9 +377,27 @@ public:
     QPushButton *btnClearChar = nullptr;
     QLabel *LabelArray = nullptr;
     QLineEdit *edtArray = nullptr;
+    QPushButton *btnImportArray = nullptr;
+    QLabel *LabelCgramChar = nullptr;
+    QSpinBox *spiCgramChar = nullptr;
+    QLabel *LabelCgramName = nullptr;
+    QLineEdit *edtCgramName = nullptr;
+    QPushButton *btnExportCgram = nullptr;
+    QPushButton *btnCopyCgram = nullptr;
 
     // The LCD character, 5 x 8 pixels, 0 off and 1 on; pixel (c, r) is element 8c + r.
     std::uint8_t LcdCharPixels[5 * 8] = {};
+    // The eight CGRAM characters as their row bytes. The one spiCgramChar shows is edited in
+    // LcdCharPixels and stored back here when another is chosen.
+    std::uint8_t LcdCgramRows[8][8] = {};
+    int LcdCgramShown = 0;
+
+private:
+    void CreateLcdCgramControls(QWidget *page);
+    // The set's array text with the character on the grid in its place.
+    std::string LcdCgramText() const;
+
+public:
     // end of LCD CGRAM page
 
     // ---- Fonts page: font header generator and icon strip converter -----------------------------

@@ -109,6 +109,10 @@ void TfrmMain::CreateCursorTools(QWidget *page)
     OnClick(btn_CurShape1, this, &TfrmMain::btn_CurShape1Click);
     OnClick(btn_CurShape2, this, &TfrmMain::btn_CurShape2Click);
     OnClick(btn_CurShape3, this, &TfrmMain::btn_CurShape3Click);
+    // Under the file buttons, in the free part of the panel's lower half.
+    btn_CurImport =
+        Make<QPushButton>(PanelCurTools, "btn_CurImport", {172, 44, 180, 30}, "Import picture...");
+    OnClick(btn_CurImport, this, &TfrmMain::btn_CurImportClick);
 
     const struct {
         QLabel *TfrmMain::*label;

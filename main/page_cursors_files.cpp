@@ -1,12 +1,24 @@
-// "Cursors": the cursor picture out to a C header or a binary file, and back in from the
-// binary file.
+// "Cursors": the cursor picture out to a C header or a binary file, back in from the binary
+// file, and in from a PNG or BMP picture.
 #include <algorithm>
 #include <string>
 
+#include "common/errors.h"
 #include "main/main.h"
 #include "main/user_files.h"
 #include "platform/prompts.h"
+#include "render/icon_sheet.h"
+#include "render/raster_image.h"
 #include "tools/cursor_image.h"
+#include "tools/cursor_import.h"
+
+namespace {
+
+// Far more than any 64x64 picture takes; a longer file is read cut short, and so refused as
+// no picture.
+constexpr qint64 kLargestCursorPicture = qint64(16) << 20;
+
+}  // namespace
 
 void TfrmMain::btn_CurCreateClick(QObject *)
 {
@@ -41,6 +53,25 @@ void TfrmMain::btn_CurLoadBinClick(QObject *)
         const zolvik::CursorTable loaded = zolvik::LoadCursorBinary(
             CursorPixels, std::string_view(bytes.constData(), std::size_t(bytes.size())));
         std::copy(loaded.begin(), loaded.end(), std::begin(CursorPixels));
+        CurRefreshGrid();
+    });
+}
+
+void TfrmMain::btn_CurImportClick(QObject *)
+{
+    HandleErrors([&] {
+        const QString path =
+            platform::CurrentPrompts().AskOpenFile(this, {.filter = "Pictures (*.png *.bmp)"});
+        if (path.isEmpty())
+            return;
+        // Read as the tile sheets are: PNG with its alpha, or BMP, a file cut short refused.
+        const QImage picture = DecodeTileSheet(LoadUserFile(path, kLargestCursorPicture));
+        if (picture.isNull())
+            throw zolvik::Error("The file is not a PNG or BMP picture");
+        const zolvik::CursorImport imported = zolvik::ImportCursorPicture(ToRgbaRaster(picture));
+        if (!imported.table)
+            throw zolvik::Error(imported.error);
+        std::copy(imported.table->begin(), imported.table->end(), std::begin(CursorPixels));
         CurRefreshGrid();
     });
 }

@@ -8,9 +8,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <algorithm>
+
+#include "common/errors.h"
 #include "main/controls.h"
 #include "main/main.h"
 #include "widgets/pixel_grid.h"
+#include "tools/lcd_array_parse.h"
 #include "tools/lcd_char.h"
 
 namespace {
@@ -51,9 +55,12 @@ void TfrmMain::CreateLcdPage(QWidget *page)
     }
     btnClearChar = Make<QPushButton>(page, "btnClearChar", {296, 252, 90, 30}, "Clean");
     edtArray = Make<QLineEdit>(page, "edtArray", {16, 458, 620, 21});
+    btnImportArray = Make<QPushButton>(page, "btnImportArray", {644, 455, 80, 27}, "Import");
 
     On(edtCharName, &QLineEdit::textChanged, this, &TfrmMain::edtCharNameChange);
     OnClick(btnClearChar, this, &TfrmMain::btnClearCharClick);
+    OnClick(btnImportArray, this, &TfrmMain::btnImportArrayClick);
+    CreateLcdCgramControls(page);
 }
 
 void TfrmMain::BuildLcdArray()
@@ -115,6 +122,26 @@ void TfrmMain::btnClearCharClick(QObject *)
 {
     HandleErrors([&] {
         ClearLcdChar();
+        gridCoord1->viewport()->update();
+    });
+}
+
+void TfrmMain::btnImportArrayClick(QObject *)
+{
+    HandleErrors([&] {
+        const zolvik::LcdArrayReading reading =
+            zolvik::ReadLcdArrayText(edtArray->text().toStdString());
+        if (!reading.rows)
+            throw zolvik::Error(reading.error);
+        const zolvik::LcdCharTable pixels = zolvik::LcdCharFromRowBytes(*reading.rows);
+        std::copy(pixels.begin(), pixels.end(), std::begin(LcdCharPixels));
+        // The page writes an empty name as the placeholder, so the placeholder reads back as
+        // the empty name; a bare list of values keeps the name there is.
+        if (!reading.name.empty())
+            edtCharName->setText(reading.name == zolvik::LcdArrayName({})
+                                     ? QString()
+                                     : QString::fromStdString(reading.name));
+        BuildLcdArray();
         gridCoord1->viewport()->update();
     });
 }

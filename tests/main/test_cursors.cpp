@@ -446,3 +446,22 @@ TEST_F(CursorsPage, SaveThatFailsHalfWayLeavesNoFile)
               "Cannot write file \"" + path + "\". File too large; the file was not saved.");
     EXPECT_TRUE(QDir(files.path()).entryList(QDir::Files | QDir::Hidden).isEmpty());
 }
+
+TEST_F(CursorsPage, ImportTakesA64x64PictureAndRefusesAnyOtherSize)
+{
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    picture.setPixelColor(0, 0, Qt::black);
+    picture.setPixelColor(63, 0, Qt::white);
+    ASSERT_TRUE(picture.save(FilePath("arrow.png")) &&
+                picture.scaled(32, 32).save(FilePath("small.bmp")));
+    ChooseFile(FilePath("arrow.png"));
+    Click("btn_CurImport");
+    ExpectFileDialog(Question::OpenFile, "Pictures (*.png *.bmp)", "");
+    auto box = ChooseFileThenCaptureBox(FilePath("small.bmp"));
+    Click("btn_CurImport");
+    EXPECT_EQ(box->text, "The cursor picture must be 64x64 pixels, not 32x32.");
+    // The picture imported first, kept through the refusal.
+    EXPECT_EQ(Text(0, 0) + Text(63, 0), "01");
+    EXPECT_EQ(CellsWithText("2"), 4094);
+}

@@ -1,11 +1,17 @@
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTabWidget>
 
 #include "tests/main/pixel_grid_driver.h"
+#include "tests/support/file_bytes.h"
+#include "tests/tools/c_compiler.h"
+#include "tools/lcd_array_parse.h"
+#include "tools/lcd_cgram_set.h"
 
 using namespace zolvik_test;
 
@@ -210,4 +216,56 @@ TEST_F(LcdPage, NameStandsAsTypedAndRebuildsReplaceHandEdits)
     EXPECT_TRUE(array->text().endsWith("edited by hand"));
     ChooseBase(2);
     EXPECT_EQ(array->text(), "u8 newArrray[8] = {8, " + Row("0", 7) + "};");
+}
+
+TEST_F(LcdPage, ImportSetsTheCharacterAndRemakesItsTextOrReportsWhatIsWrong)
+{
+    const struct {
+        QString text;
+        QString remade;  // in hexadecimal, the chosen base; none for a refused text
+        QString message;
+    } cases[] = {
+        {"u8 arrow[8] = {0b10000, 0b01010, 0b11111, 0b10001, 0b00100, 0b01110, 0b10101, 0b00001};",
+         "u8 arrow[8] = {0x10, 0x0A, 0x1F, 0x11, 0x04, 0x0E, 0x15, 0x01};", ""},
+        {"{0x00, 0x0a, 0x1F, 0x00, 0x00, 0x00, 0x00, 0x00}",
+         "u8 arrow[8] = {0x00, 0x0A, 0x1F, " + Row("0x00", 5) + "};", ""},
+        {"u8 newArrray[8] = {16, 0, 3, 0, 0, 0, 0, 1};",
+         "u8 newArrray[8] = {0x10, 0x00, 0x03, " + Row("0x00", 4) + ", 0x01};", ""},
+        {"0, 10, 32, 17, 4, 14, 21, 1", "", "Value 3 is over 31, wider than 5 pixels: \"32\""},
+    };
+    ChooseBase(1);
+    for (const auto &c : cases) {
+        array->setText(c.text);
+        const zolvik::LcdCharTable before = std::to_array(window->LcdCharPixels);
+        auto box = CaptureNextMessageBox();
+        QTest::mouseClick(Find<QPushButton>("btnImportArray"), Qt::LeftButton);
+        const auto rows = zolvik::ReadLcdArrayText(c.text.toStdString()).rows;
+        EXPECT_EQ(std::to_array(window->LcdCharPixels),
+                  rows ? zolvik::LcdCharFromRowBytes(*rows) : before);
+        EXPECT_EQ(ShownColour(Picture(grid), grid, 0, 0), window->LcdCharPixels[0] ? kOn : kOff);
+        EXPECT_EQ(array->text(), rows ? c.remade : c.text);
+        EXPECT_EQ(box->text, c.message);
+    }
+}
+
+TEST_F(LcdPage, CgramSetKeepsEachCharacterAndWritesThemAsOneArray)
+{
+    Toggle(0, 0);
+    Find<QSpinBox>("spiCgramChar")->setValue(3);
+    Toggle(4, 7);
+    Find<QSpinBox>("spiCgramChar")->setValue(0);  // character 0 back on the grid, exported from it
+    Find<QLineEdit>("edtCgramName")->setText("glyphs");
+    prompts.Answer(folder.filePath("glyphs.h"));
+    QTest::mouseClick(Find<QPushButton>("btnExportCgram"), Qt::LeftButton);
+    QTest::mouseClick(Find<QPushButton>("btnCopyCgram"), Qt::LeftButton);
+    const zolvik::LcdCgramSet set{{{0x10}, {}, {}, {0, 0, 0, 0, 0, 0, 0, 0x01}}};
+    const std::string text = zolvik::LcdCgramSetText("glyphs", set, zolvik::kLcdBaseBinary);
+    EXPECT_EQ(ReadFile(folder.filePath("glyphs.h")).toStdString(), text);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), text);
+    if (!zolvik::test::HaveGcc())
+        GTEST_SKIP() << "gcc is not on the PATH";
+    EXPECT_TRUE(zolvik::test::CompileAndRun({{"glyphs.h", text}},
+                                            "#include <stdint.h>\n#include \"glyphs.h\"\n"
+                                            "int main(void) { return glyphs[3][7]; }\n")
+                    .compiled);
 }
