@@ -91,15 +91,6 @@ TEST_F(FontOptionsPanel, FontOptionsGiveTheHeaderOfTheEngine)
         ASSERT_TRUE(expected);
         EXPECT_EQ(ReadFile(HeaderPath()).toStdString(), expected->header);
     }
-    // A bad array name is refused and the header left as it was.
-    SetFontOptions({0, 255, false, GlyphLayout::Rows, true, "2fast", false});
-    const QByteArray before = ReadFile(HeaderPath());
-    prompts.AnswerFont(kFont);
-    prompts.Answer(QString("3"));
-    auto box = CaptureNextMessageBox();
-    Find<QPushButton>("btnFont")->click();
-    EXPECT_EQ(box->text, "2fast: not a C identifier.");
-    EXPECT_EQ(ReadFile(HeaderPath()), before);
 }
 
 TEST_F(FontOptionsPanel, PreviewShowsTheWrittenGlyphsAndFollowsEachOption)
@@ -176,10 +167,4 @@ TEST_F(FontOptionsPanel, IconOptionsGiveTheBytesOfTheEngine)
                   expected);
     }
     EXPECT_EQ(prompts.Asked().constFirst().file.filter, "Bitmaps (*.bmp *.png)");
-    // A tile that does not divide the sheet gives the page's words with its size.
-    Find<QSpinBox>("spiIconTileW")->setValue(24);
-    prompts.Answer(input);
-    auto box = CaptureNextMessageBox();
-    Find<QPushButton>("Button6")->click();
-    EXPECT_EQ(box->text, QString::fromUtf8("Imagem deve estar no padrão 24x16"));
 }
