@@ -145,9 +145,9 @@ void TfrmMain::CreateFontOptionsPanel(QWidget *page)
     On(cbbFontForm, &QComboBox::currentIndexChanged, this, &TfrmMain::FontOptionChange);
     On(cbxFontKeepMissing, &QCheckBox::toggled, this, &TfrmMain::FontOptionChange);
     On(cbxIconHeader, &QCheckBox::toggled, this, &TfrmMain::FontOptionChange);
-    TabChain({btnFont, Button6, spiFontFirst, spiFontLast, cbxFontProportional, cbbFontLayout,
-              cbbFontForm, edtFontName, cbxFontKeepMissing, cbbIconFormat, spiIconTileW,
-              spiIconTileH, cbxIconHeader, edtIconHeaderName, btnFontPreviewFont});
+    TabChain({spiFontFirst, spiFontLast, cbxFontProportional, cbbFontLayout, cbbFontForm,
+              edtFontName, cbxFontKeepMissing, cbbIconFormat, spiIconTileW, spiIconTileH,
+              cbxIconHeader, edtIconHeaderName, btnFontPreviewFont});
     FontOptionChange();
 }
 
