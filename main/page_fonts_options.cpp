@@ -135,6 +135,7 @@ void TfrmMain::CreateFontOptionsPanel(QWidget *page)
     scrFontPreview = Make<QScrollArea>(page, "scrFontPreview", {24, 190, 545, 555});
     imgFontPreview = Make<QLabel>(nullptr, "imgFontPreview", {0, 0});
     imgFontPreview->setText("Choose a font to see its glyphs as they will be written.");
+    imgFontPreview->adjustSize();
     scrFontPreview->setWidget(imgFontPreview);
 
     OnClick(btnFontPreviewFont, this, &TfrmMain::btnFontPreviewFontClick);
