@@ -10,11 +10,8 @@
 #include "cli/gui_session.h"
 #include "cli/number_arguments.h"
 #include "render/font_files.h"
+#include "render/font_output.h"
 #include "render/raster_image.h"
-#include "tools/font_array_text.h"
-#include "tools/glyph_table_text.h"
-
-#include <stdexcept>
 
 namespace zolvik::cli {
 namespace {
@@ -36,31 +33,6 @@ struct Options {
     std::string name;
     bool keepMissing = false;
 };
-
-// The fonts page's own header (string form, fixed cells, rows) keeps the renderer's
-// replacement for codes the font lacks, byte for byte as the window writes it; every other form
-// leaves them empty unless --keep-missing.
-bool IsFontsPageForm(const Options &options)
-{
-    return options.form == "string" && !options.proportional && options.layout == "rows";
-}
-
-// The header in the chosen form: today's string form, or the C99 array of `name` (by default
-// "font" and the id).
-std::string HeaderText(const Options &options, int fontId, const zolvik::FontHeader *fixed,
-                       const zolvik::ProportionalFontHeader *proportional)
-{
-    if (options.form == "string")
-        return fixed ? zolvik::FontHeaderText(*fixed)
-                     : zolvik::ProportionalFontHeaderText(*proportional);
-    const std::string name = options.name.empty() ? "font" + std::to_string(fontId) : options.name;
-    try {
-        return fixed ? zolvik::FontArrayText(name, *fixed)
-                     : zolvik::FontArrayText(name, *proportional);
-    } catch (const std::invalid_argument &) {
-        throw InputFault(name, "not a C identifier");
-    }
-}
 
 // The family to render: the one named, or the first one a font file holds.
 QString FamilyOf(const Options &options)
@@ -85,36 +57,33 @@ int WriteFontFiles(const Options &options)
 {
     const std::int32_t pointSize = WholeArgumentIn(options.size, 1, 1000);
     const std::int32_t fontId = WholeArgument(options.id);
-    GlyphChoice choice;
-    choice.first = WholeArgumentIn(options.first, zolvik::kFirstGlyphCode, zolvik::kLastGlyphCode);
-    choice.last = WholeArgumentIn(options.last, choice.first, zolvik::kLastGlyphCode);
-    choice.layout = *zolvik::GlyphLayoutNamed(options.layout);
-    choice.keepMissing = options.keepMissing || IsFontsPageForm(options);
+    FontOptions chosen;
+    chosen.first = WholeArgumentIn(options.first, zolvik::kFirstGlyphCode, zolvik::kLastGlyphCode);
+    chosen.last = WholeArgumentIn(options.last, chosen.first, zolvik::kLastGlyphCode);
+    chosen.proportional = options.proportional;
+    chosen.layout = *zolvik::GlyphLayoutNamed(options.layout);
+    chosen.arrayForm = options.form == "array";
+    chosen.name = options.name;
+    chosen.keepMissing = options.keepMissing;
     const GuiSession gui;
     const QString family = FamilyOf(options);
-    std::string header;
-    if (options.proportional) {
-        const std::optional<zolvik::ProportionalFontHeader> font =
-            RenderProportionalFont(family, pointSize, fontId, kRenderDpi, choice);
-        if (!font)
-            throw InputFault(family.toStdString(), kFontLeavesNoInk);
-        header = HeaderText(options, fontId, nullptr, &*font);
-    } else {
-        const std::optional<FixedFont> font =
-            RenderFixedFont(family, pointSize, fontId, kRenderDpi, choice);
-        if (!font)
-            throw InputFault(family.toStdString(), kFontLeavesNoInk);
-        header = HeaderText(options, fontId, &font->header, nullptr);
-        if (!options.sheet.empty()) {
-            const std::optional<QByteArray> sheet = EncodeImage(font->sheet, "BMP");
-            if (!sheet)
-                throw InputFault(options.sheet, "Write error");
-            WriteOutput(options.sheet,
-                        std::string_view(sheet->constData(), std::size_t(sheet->size())));
-        }
+    std::optional<FontOutput> output;
+    try {
+        output = ComposeFontOutput(family, pointSize, fontId, kRenderDpi, chosen);
+    } catch (const FontArrayNameRefused &refused) {
+        throw InputFault(refused.Name(), refused.what());
+    }
+    if (!output)
+        throw InputFault(family.toStdString(), kFontLeavesNoInk);
+    if (!options.sheet.empty() && !output->sheet.isNull()) {
+        const std::optional<QByteArray> sheet = EncodeImage(output->sheet, "BMP");
+        if (!sheet)
+            throw InputFault(options.sheet, "Write error");
+        WriteOutput(options.sheet,
+                    std::string_view(sheet->constData(), std::size_t(sheet->size())));
     }
     WriteOutput(options.output.empty() ? FontHeaderName(fontId).toStdString() : options.output,
-                header);
+                output->header);
     return 0;
 }
 

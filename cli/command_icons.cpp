@@ -3,14 +3,12 @@
 #include <CLI/CLI.hpp>
 
 #include <memory>
-#include <stdexcept>
 
 #include "cli/command.h"
 #include "cli/command_files.h"
 #include "cli/gui_session.h"
+#include "render/icon_output.h"
 #include "render/icon_sheet.h"
-#include "tools/icon_header_text.h"
-#include "tools/icon_strip.h"
 
 namespace zolvik::cli {
 namespace {
@@ -26,43 +24,26 @@ struct Options {
     std::string header;
 };
 
-// The header's path beside the input: the records' path with ".h" for ".bmb".
-std::string HeaderPath(const std::string &input)
-{
-    const std::string bmb = BmbPath(input);
-    return bmb.substr(0, bmb.size() - 4) + ".h";
-}
-
 int WriteIcons(const Options &options)
 {
-    const PixelFormat format = *PixelFormatNamed(options.format);
-    const TileSize tile = *ParseTileSize(options.tile);
+    IconOptions chosen;
+    chosen.format = *PixelFormatNamed(options.format);
+    chosen.tile = *ParseTileSize(options.tile);
+    chosen.headerName = options.header;
     const std::string bytes = ReadInput(options.input, kMaxSheetBytes);
     const GuiSession gui;
     const QImage sheet =
         DecodeTileSheet(QByteArray::fromRawData(bytes.data(), qsizetype(bytes.size())));
     if (sheet.isNull())
         throw InputFault(options.input, kIconSheetNotBitmap);
-    const std::optional<std::vector<std::uint8_t>> records = TileSheetRecords(sheet, tile, format);
-    if (!records)
-        throw InputFault(options.input, TileSheetRefusal(tile));
-    if (options.header.empty()) {
-        WriteOutput(
-            OutputPath(options.input, options.output, BmbPath(options.input)),
-            std::string_view(reinterpret_cast<const char *>(records->data()), records->size()));
-        return 0;
-    }
-    std::string text;
+    std::string output;
     try {
-        text = IconHeaderText(options.header, tile, TileCount(sheet.width(), sheet.height(), tile),
-                              format, *records);
-    } catch (const std::invalid_argument &) {
-        // The records match the tiles, so only the name or an empty sheet is refused.
-        throw InputFault(options.header, sheet.width() == 0 || sheet.height() == 0
-                                             ? "the sheet holds no tile"
-                                             : "not a C identifier");
+        output = IconOutputBytes(sheet, chosen);
+    } catch (const IconOutputRefused &refused) {
+        throw InputFault(refused.AboutName() ? options.header : options.input, refused.what());
     }
-    WriteOutput(OutputPath(options.input, options.output, HeaderPath(options.input)), text);
+    WriteOutput(OutputPath(options.input, options.output, IconOutputPath(options.input, chosen)),
+                output);
     return 0;
 }
 

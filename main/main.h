@@ -13,6 +13,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFont;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -407,9 +408,42 @@ public:
     QPushButton *btnFont = nullptr;
     QPushButton *Button6 = nullptr;
 
+    // The options panel beside the two buttons: the font header's and the icon strip's.
+    void btnFontPreviewFontClick(QObject *Sender = nullptr);
+    void FontOptionChange(QObject *Sender = nullptr);
+
+    QSpinBox *spiFontFirst = nullptr;
+    QSpinBox *spiFontLast = nullptr;
+    QCheckBox *cbxFontProportional = nullptr;
+    QComboBox *cbbFontLayout = nullptr;
+    QComboBox *cbbFontForm = nullptr;
+    QLineEdit *edtFontName = nullptr;
+    QCheckBox *cbxFontKeepMissing = nullptr;
+    QComboBox *cbbIconFormat = nullptr;
+    QSpinBox *spiIconTileW = nullptr;
+    QSpinBox *spiIconTileH = nullptr;
+    QCheckBox *cbxIconHeader = nullptr;
+    QLineEdit *edtIconHeaderName = nullptr;
+    QPushButton *btnFontPreviewFont = nullptr;
+    QLabel *lblFontPreviewFont = nullptr;
+    QScrollArea *scrFontPreview = nullptr;
+    QLabel *imgFontPreview = nullptr;
+
+    // The dots per inch the fonts page renders at: the screen's.
+    qreal FontDpi() const;
+    // Shows the font in the preview from now on.
+    void RememberPreviewFont(const QFont &font);
+
 private:
     // A plain message box captioned with the application title.
     void FontsShowMessage(const QString &text);
+    void CreateFontOptionsPanel(QWidget *page);
+    // Redraws the preview from the last font chosen and the options as they stand.
+    void RefreshFontPreview();
+
+    // The last font chosen on the page, for the preview: family and whole points.
+    QString FontPreviewFamily;
+    int FontPreviewPoints = 0;
 
 public:
     // end of Fonts page

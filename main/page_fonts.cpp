@@ -4,33 +4,23 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 #include "main/controls.h"
 #include "main/main.h"
 #include "main/page_fonts_glyphs.h"
+#include "main/page_fonts_options.h"
 #include "main/user_files.h"
 #include "common/errors.h"
 #include "platform/prompts.h"
+#include "render/icon_output.h"
 #include "render/icon_sheet.h"
-#include "tools/icon_strip.h"
 #include "widgets/caption_over_picture_button.h"
 
 namespace {
 
 // Far beyond any sheet of icons; a larger file is read only this far and then not valid.
 constexpr qint64 kLargestIconSheet = qint64(512) << 20;
-
-// The dialog's size in whole points; a font chosen by pixel size is converted back.
-int PointSizeOf(const QFont &font, qreal dpi)
-{
-    if (font.pointSize() > 0)
-        return font.pointSize();
-    if (font.pointSizeF() > 0)
-        return qRound(font.pointSizeF());
-    return std::max(1, qRound(font.pixelSize() * 72.0 / dpi));
-}
 
 }  // namespace
 
@@ -66,6 +56,7 @@ void TfrmMain::CreateFontsPage(QWidget *page)
         this->*row.member = button;
         OnClick(button, this, row.click);
     }
+    CreateFontOptionsPanel(page);
 }
 
 void TfrmMain::FontsShowMessage(const QString &text)
@@ -81,14 +72,16 @@ void TfrmMain::btnFontClick(QObject *)
         if (!font)
             return;
         const QFont chosen = *font;
+        RememberPreviewFont(chosen);
 
         const QString idText =
             prompts.AskText(this, "ID da fonte", "Numero entre 0 e 9", "0").value_or("0");
         const int fontId = zolvik::StrToIntDef(idText.toStdString(), 0);
 
-        const qreal dpi = screen() ? screen()->logicalDotsPerInchY() : 96.0;
-        if (!GenerateFontFiles(chosen.family(), PointSizeOf(chosen, dpi), fontId, dpi, "campo.bmp",
-                               QCoreApplication::applicationDirPath())) {
+        const qreal dpi = FontDpi();
+        if (!GenerateFontFiles(chosen.family(), FontPointSize(chosen, dpi), fontId, dpi,
+                               "campo.bmp", QCoreApplication::applicationDirPath(),
+                               ChosenFontOptions(*this))) {
             FontsShowMessage(QString::fromUtf8(kFontLeavesNoInk));
             return;
         }
@@ -99,8 +92,12 @@ void TfrmMain::btnFontClick(QObject *)
 void TfrmMain::Button6Click(QObject *)
 {
     HandleErrors([&] {
+        const IconOptions options = ChosenIconOptions(*this);
+        // Today's strip takes BMP only; any other choice takes PNG sheets with transparency too.
+        const bool plain = IsPlainIconStrip(options);
         const QString inputPath = platform::CurrentPrompts().AskOpenFile(
-            this, {.filter = "*.bmp (*.bmp)", .fileName = "icones.bmp"});
+            this, {.filter = plain ? "*.bmp (*.bmp)" : "Bitmaps (*.bmp *.png)",
+                   .fileName = "icones.bmp"});
         // A cancel, or a typed name of a missing file, is quietly ignored.
         if (!QFileInfo(inputPath).isFile())
             return;
@@ -111,17 +108,20 @@ void TfrmMain::Button6Click(QObject *)
         } catch (const zolvik::Error &) {
             // unreadable: refused below as any other bitmap that does not decode
         }
-        const QImage sheet = DecodeIconSheet(bitmap);
+        const QImage sheet = plain ? DecodeIconSheet(bitmap) : DecodeTileSheet(bitmap);
         if (sheet.isNull())
             throw zolvik::Error(kIconSheetNotBitmap);
-        const std::optional<std::vector<std::uint8_t>> records = IconSheetRecords(sheet);
-        if (!records) {
-            FontsShowMessage(QString::fromUtf8(kIconSheetNot48));
+        std::string output;
+        try {
+            output = IconOutputBytes(sheet, options);
+        } catch (const IconOutputRefused &refused) {
+            if (refused.AboutName())
+                throw zolvik::Error(options.headerName + ": " + refused.what());
+            FontsShowMessage(QString::fromStdString(refused.what()));
             return;
         }
-        const QString outputPath = QString::fromStdString(zolvik::BmbPath(inputPath.toStdString()));
-        SaveUserFile(outputPath, std::string_view(reinterpret_cast<const char *>(records->data()),
-                                                  records->size()));
+        SaveUserFile(QString::fromStdString(IconOutputPath(inputPath.toStdString(), options)),
+                     output);
         FontsShowMessage("Conversão conluída.");
     });
 }

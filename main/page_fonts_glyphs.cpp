@@ -1,14 +1,22 @@
 #include "main/page_fonts_glyphs.h"
 
+#include "common/errors.h"
 #include "main/user_files.h"
 
 bool GenerateFontFiles(const QString &family, int pointSize, int fontId, qreal dpi,
-                       const QString &fieldPath, const QString &headerFolder)
+                       const QString &fieldPath, const QString &headerFolder,
+                       const FontOptions &options)
 {
-    const std::optional<FontFiles> files = RenderFontFiles(family, pointSize, fontId, dpi);
-    if (!files)
+    std::optional<FontOutput> output;
+    try {
+        output = ComposeFontOutput(family, pointSize, fontId, dpi, options);
+    } catch (const FontArrayNameRefused &refused) {
+        throw zolvik::Error(refused.Name() + ": " + refused.what());
+    }
+    if (!output)
         return false;
-    SaveUserImage(fieldPath, files->sheet, "BMP");
-    SaveUserFile(FontHeaderPath(headerFolder, fontId), files->header);
+    if (!output->sheet.isNull())
+        SaveUserImage(fieldPath, output->sheet, "BMP");
+    SaveUserFile(FontHeaderPath(headerFolder, fontId), output->header);
     return true;
 }

@@ -51,6 +51,25 @@ void AppendPacked(const RgbRaster &raster, PixelBox box, GlyphLayout layout,
                 bytes[(y / 8) * box.width + x] |= static_cast<std::uint8_t>(1 << (y % 8));
 }
 
+RgbRaster UnpackBox(std::span<const std::uint8_t> bytes, int width, int height, GlyphLayout layout)
+{
+    if (width <= 0 || height <= 0)
+        return RgbRaster(width > 0 ? width : 0, height > 0 ? height : 0);
+    if (bytes.size() < static_cast<std::size_t>(PackedSize(width, height, layout)))
+        throw std::invalid_argument("glyph bytes shorter than the box");
+    RgbRaster raster(width, height);
+    const int rowBytes = (width + 7) / 8;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool ink = layout == GlyphLayout::Rows
+                                 ? (bytes[y * rowBytes + x / 8] >> (7 - x % 8)) & 1
+                                 : (bytes[(y / 8) * width + x] >> (y % 8)) & 1;
+            if (ink)
+                raster.Set(x, y, kRasterBlack);
+        }
+    return raster;
+}
+
 std::optional<PixelBox> FindInkBox(const RgbRaster &raster)
 {
     int left = raster.width, right = -1, top = raster.height, bottom = -1;

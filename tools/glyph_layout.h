@@ -8,6 +8,7 @@
 //          padded with 0 bits below the box (as monochrome OLED and LCD controllers take them).
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -36,6 +37,11 @@ int PackedSize(int width, int height, GlyphLayout layout);
 // Appends the box's bits in the layout. Throws std::invalid_argument for a box outside the raster.
 void AppendPacked(const RgbRaster &raster, PixelBox box, GlyphLayout layout,
                   std::vector<std::uint8_t> &out);
+
+// The width x height box that AppendPacked turned into `bytes`, back as black ink on white;
+// padding bits are not read. Throws std::invalid_argument when `bytes` is shorter than
+// PackedSize(width, height, layout).
+RgbRaster UnpackBox(std::span<const std::uint8_t> bytes, int width, int height, GlyphLayout layout);
 
 // The smallest box holding every pixel that is not exactly white; nothing for a blank raster.
 std::optional<PixelBox> FindInkBox(const RgbRaster &raster);

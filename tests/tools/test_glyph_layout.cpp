@@ -58,7 +58,22 @@ TEST(GlyphLayout, BothLayoutsByHand)
             << GlyphLayoutName(c.layout) << " " << c.box.width << "x" << c.box.height;
         EXPECT_EQ(PackedSize(c.box.width, c.box.height, c.layout),
                   static_cast<int>(c.bytes.size()));
+        // Unpacked, the bytes give the box's pixels back; padding bits set to 1 change nothing.
+        Bytes padded = c.bytes;
+        if (c.layout == GlyphLayout::Rows && c.box.width % 8 != 0)
+            for (std::size_t at = 0; at < padded.size(); at += (c.box.width + 7) / 8)
+                padded[at + std::size_t(c.box.width / 8)] |=
+                    std::uint8_t(0xFF >> (c.box.width % 8));
+        const RgbRaster unpacked = UnpackBox(padded, c.box.width, c.box.height, c.layout);
+        ASSERT_EQ(unpacked.width, c.box.width);
+        ASSERT_EQ(unpacked.height, c.box.height);
+        for (int y = 0; y < c.box.height; ++y)
+            for (int x = 0; x < c.box.width; ++x)
+                EXPECT_EQ(unpacked.At(x, y), c.raster.At(c.box.left + x, c.box.top + y))
+                    << GlyphLayoutName(c.layout) << " " << x << "," << y;
     }
+    EXPECT_THROW(UnpackBox(Bytes{0x80}, 9, 1, GlyphLayout::Rows), std::invalid_argument);
+    EXPECT_THROW(UnpackBox(Bytes(8), 9, 1, GlyphLayout::Pages), std::invalid_argument);
     Bytes out;
     EXPECT_THROW(AppendPacked(kTall, {1, 0, 3, 1}, GlyphLayout::Rows, out), std::invalid_argument);
     EXPECT_THROW(AppendPacked(kTall, {0, 5, 1, 6}, GlyphLayout::Pages, out), std::invalid_argument);
