@@ -14,15 +14,6 @@
 inline constexpr const char *kFontLeavesNoInk =
     "A fonte escolhida n\u00e3o tem nenhum pixel vis\u00edvel; nenhum arquivo foi gravado.";
 
-struct FontFiles {
-    std::string header;  // the text of "fontmap<id>.h"
-    QImage sheet;        // the piled glyphs with the trimmed rows marked
-};
-
-// Renders the family at the point size and dpi. Nothing when the font leaves no ink in its cell.
-std::optional<FontFiles> RenderFontFiles(const QString &family, int pointSize, int fontId,
-                                         qreal dpi);
-
 // How the glyphs of a font header are chosen and laid out; the defaults give the header above.
 struct GlyphChoice {
     int first = zolvik::kFirstGlyphCode;  // the character range, within 0 to 255
@@ -32,7 +23,7 @@ struct GlyphChoice {
 };
 
 // Fixed cells of the chosen codes: the rows that the drawn glyphs of the range use, as
-// RenderFontFiles finds them for the whole range.
+// the fonts page has always found them for the whole range.
 struct FixedFont {
     zolvik::FontHeader header;
     zolvik::InkRows rows;  // where the header's cells lie in the renderer's cell

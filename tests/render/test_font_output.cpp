@@ -6,10 +6,41 @@
 #include "render/font_output.h"
 #include "render/font_preview.h"
 #include "render/glyph_renderer.h"
+#include "render/raster_image.h"
+#include "tools/glyph_header.h"
 
 namespace {
 
 constexpr qreal kDpi = 96;
+
+struct FontFiles {
+    std::string header;
+    QImage sheet;
+};
+
+// The header and sheet as the fonts page drew them before it had options: every code in the
+// renderer's cell, cut to the rows the piled glyphs use.
+std::optional<FontFiles> RenderFontFiles(const QString &family, int pointSize, int fontId,
+                                         qreal dpi)
+{
+    const GlyphRenderer renderer(GlyphFont(family, pointSize, dpi));
+    const zolvik::RgbRaster pile = renderer.PiledGlyphs();
+    const std::optional<zolvik::InkRows> rows = zolvik::FindInkRows(pile);
+    if (!rows)
+        return std::nullopt;
+
+    FontFiles files;
+    files.sheet = ToIndexedImage(zolvik::MarkTrimmedRows(pile, *rows));
+    zolvik::FontHeader header{family.toStdString(), pointSize,    fontId,
+                              renderer.CellWidth(), rows->height, {}};
+    header.glyphs.reserve(static_cast<std::size_t>(zolvik::kGlyphCount) * header.BytesPerChar());
+    for (int code = zolvik::kFirstGlyphCode; code <= zolvik::kLastGlyphCode; ++code) {
+        const std::vector<std::uint8_t> bytes = zolvik::PackGlyph(renderer.Glyph(code), *rows);
+        header.glyphs.insert(header.glyphs.end(), bytes.begin(), bytes.end());
+    }
+    files.header = zolvik::FontHeaderText(header);
+    return files;
+}
 
 }  // namespace
 
