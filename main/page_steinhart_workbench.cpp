@@ -22,8 +22,7 @@ void TfrmMain::btnThermistorWorkbenchClick(QObject *)
         if (!Workbench) {
             // Read as "Calculate Constants" reads them; a row left empty is no point.
             const char separator = DecimalSeparator();
-            const QLineEdit *const rows[3][2] = {
-                {edtT1, edtR1}, {edtT2, edtR2}, {edtT3, edtR3}};
+            const QLineEdit *const rows[3][2] = {{edtT1, edtR1}, {edtT2, edtR2}, {edtT3, edtR3}};
             std::vector<zolvik::ThermistorPoint> points;
             for (const auto &row : rows) {
                 if (row[0]->text().isEmpty() && row[1]->text().isEmpty())

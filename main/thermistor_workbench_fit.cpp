@@ -57,9 +57,8 @@ void ThermistorWorkbench::ShowFit(const zolvik::ThermistorFit &fit)
                                  fit.betaErrors.perPoint[std::size_t(row)]};
         for (int column = 0; column < 3; ++column)
             tblFitErrors->setItem(row, column,
-                                  new QTableWidgetItem(column == 0
-                                                           ? QString::number(values[column])
-                                                           : Kelvin(values[column])));
+                                  new QTableWidgetItem(column == 0 ? QString::number(values[column])
+                                                                   : Kelvin(values[column])));
     }
     lblSteinhartErrors->setText(ErrorSummary("Steinhart-Hart", fit.steinhartErrors));
     lblBetaErrors->setText(ErrorSummary("Beta", fit.betaErrors));

@@ -61,9 +61,9 @@ void ThermistorWorkbench::ShowPoints(const std::vector<zolvik::ThermistorPoint> 
         const zolvik::ThermistorPoint &point = points[std::size_t(row)];
         for (int column = 0; column < 2; ++column) {
             const double value = column == 0 ? point.celsius : point.ohms;
-            tblPoints->setItem(row, column,
-                               new QTableWidgetItem(QString::number(
-                                   value, 'g', QLocale::FloatingPointShortest)));
+            tblPoints->setItem(
+                row, column,
+                new QTableWidgetItem(QString::number(value, 'g', QLocale::FloatingPointShortest)));
         }
     }
 }
@@ -85,8 +85,8 @@ void ThermistorWorkbench::btnLoadCsvClick(QObject *)
         if (path.isEmpty())
             return;
         const QByteArray bytes = LoadUserFile(path, kTableLimit);
-        ShowPoints(zolvik::ParseThermistorTable(std::string_view(bytes.constData(),
-                                                                 std::size_t(bytes.size()))));
+        ShowPoints(zolvik::ParseThermistorTable(
+            std::string_view(bytes.constData(), std::size_t(bytes.size()))));
         Refit();
     });
 }

@@ -56,9 +56,9 @@ Span TemperatureSpan(const ThermistorChart &chart)
 {
     if (chart.points.empty())
         return {zolvik::kBetaRangeLow, zolvik::kBetaRangeHigh};
-    const auto [coldest, hottest] = std::minmax_element(
-        chart.points.begin(), chart.points.end(),
-        [](const auto &a, const auto &b) { return a.celsius < b.celsius; });
+    const auto [coldest, hottest] =
+        std::minmax_element(chart.points.begin(), chart.points.end(),
+                            [](const auto &a, const auto &b) { return a.celsius < b.celsius; });
     if (coldest->celsius == hottest->celsius)
         return {coldest->celsius - 1.0, hottest->celsius + 1.0};
     return {coldest->celsius, hottest->celsius};
@@ -304,8 +304,8 @@ void DrawThermistorChart(QPainter &painter, const QRectF &area, const Thermistor
     const double errorTop = resistanceBottom + 2 * textLine + 24;
 
     const Span temperatures = TemperatureSpan(chart);
-    DrawResistancePlot(painter, QRectF(QPointF(left, top), QPointF(right, resistanceBottom)),
-                       chart, temperatures);
+    DrawResistancePlot(painter, QRectF(QPointF(left, top), QPointF(right, resistanceBottom)), chart,
+                       temperatures);
     DrawErrorPlot(painter, QRectF(QPointF(left, errorTop), QPointF(right, bottom)), chart,
                   temperatures);
 
