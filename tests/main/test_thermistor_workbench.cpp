@@ -11,12 +11,21 @@
 #include <QTest>
 
 #include "common/number_text.h"
+#include "main/thermistor_chart_view.h"
 #include "main/thermistor_workbench.h"
 #include "tests/support/file_bytes.h"
 #include "tests/support/window_fixture.h"
 #include "tools/thermistor_table.h"
 
 using namespace zolvik_test;
+
+namespace zolvik {
+// Points are equal when both numbers are: they come from the same arithmetic.
+static bool operator==(const ThermistorPoint &a, const ThermistorPoint &b)
+{
+    return a.celsius == b.celsius && a.ohms == b.ohms;
+}
+}  // namespace zolvik
 
 namespace {
 
@@ -56,7 +65,17 @@ protected:
     }
 
     QString Path(const char *name) const { return QDir(folder.path()).filePath(name); }
+
+    std::vector<zolvik::ThermistorPoint> ShownPoints() const
+    {
+        std::vector<zolvik::ThermistorPoint> points;
+        for (int row = 0; row < Find<QTableWidget>("tblPoints")->rowCount(); ++row)
+            points.push_back(
+                {Cell("tblPoints", row, 0).toDouble(), Cell("tblPoints", row, 1).toDouble()});
+        return points;
+    }
 };
+
 
 QString Digits17(double value)
 {
@@ -127,6 +146,48 @@ TEST_F(WorkbenchTest, PastedTableGivesTheFitOfItsPoints)
     EXPECT_TRUE(bench.lblBetaErrors->text().contains(QString::number(fit.betaErrors.rms, 'g', 4)));
 }
 
+TEST_F(WorkbenchTest, CsvFileAndBetaModelFillTheTableAndFit)
+{
+    const char csv[] = "temperature;resistance\n-10;55330\n20;12490,5\n60;2488\n100;680\n";
+    WriteFile(Path("ntc.csv"), csv);
+    const zolvik::BetaModel beta{10000, 25, 3977};
+    const struct {
+        const char *button;
+        std::vector<zolvik::ThermistorPoint> points;
+    } cases[] = {
+        {"btnLoadCsv", zolvik::ParseThermistorTable(csv)},
+        {"btnBetaPoints", zolvik::SampleBetaModel(beta)},
+    };
+    ThermistorWorkbench &bench = OpenWorkbench();
+    bench.edtBetaR0->setText("10000");
+    bench.edtBetaT0->setText("25");
+    bench.edtBetaB->setText("3977");
+    for (const auto &test : cases) {
+        prompts.Answer(Path("ntc.csv"));
+        Click(test.button);
+        EXPECT_EQ(ShownPoints(), test.points) << test.button;
+        EXPECT_EQ(bench.edtFitC->text(), Digits17(zolvik::FitThermistor(test.points).steinhart.c))
+            << test.button;
+        EXPECT_EQ(bench.imgChart->Chart().points, test.points) << test.button;
+    }
+
+    // A blank row is no point; a deleted one is gone.
+    Click("btnAddPoint");
+    Click("btnFit");
+    EXPECT_EQ(bench.tblPoints->rowCount(), int(cases[1].points.size()) + 1);
+    EXPECT_EQ(bench.imgChart->Chart().points, cases[1].points);
+    bench.tblPoints->setCurrentCell(0, 0);
+    Click("btnDeletePoint");
+    EXPECT_EQ(ShownPoints().front(), cases[1].points[1]);
+}
+
+TEST_F(WorkbenchTest, ScreenShowsTheExportedPicture)
+{
+    ThermistorWorkbench &bench = WorkbenchWithDatasheet();
+    const QImage screen = bench.imgChart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen, ThermistorChartImage(bench.imgChart->Chart(), bench.imgChart->size()));
+}
+
 TEST_F(WorkbenchTest, PointsThatAllowNoFitGoToTheErrorDisplay)
 {
     const struct {
@@ -149,6 +210,32 @@ TEST_F(WorkbenchTest, PointsThatAllowNoFitGoToTheErrorDisplay)
         EXPECT_TRUE(box->seen) << test.message;
         EXPECT_TRUE(box->text.contains(test.message)) << box->text.toStdString();
         EXPECT_EQ(bench.edtFitA->text(), "") << test.message;
+    }
+}
+
+TEST_F(WorkbenchTest, BadSettingsGoToTheErrorDisplay)
+{
+    const struct {
+        const char *field;
+        const char *text;
+        const char *button;
+        const char *message;
+    } cases[] = {
+        {"edtBetaR0", "0", "btnBetaPoints", "R0 must be above 0 ohms."},
+        {"edtBetaT0", "warm", "btnBetaPoints", "T0: 'warm' is not a number."},
+        {"edtBetaB", "-1", "btnBetaPoints", "B must be above 0 kelvin."},
+        {"edtSeries", "-4700", "btnMakeLut", "The series resistance must be above 0 ohms."},
+        {"edtLutName", "9ntc", "btnMakeLut", "'9ntc' is not a C name."},
+    };
+    WorkbenchWithDatasheet();
+    for (const auto &test : cases) {
+        auto *field = Find<QLineEdit>(test.field);
+        const QString kept = field->text();
+        field->setText(test.text);
+        const auto box = CaptureNextMessageBox();
+        Click(test.button);
+        EXPECT_EQ(box->text, test.message) << test.field;
+        field->setText(kept);
     }
 }
 
