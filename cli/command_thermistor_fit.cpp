@@ -2,24 +2,15 @@
 // Beta fit's B and the Steinhart-Hart fit's errors, to the digits that reproduce them.
 #include <CLI/CLI.hpp>
 
-#include <charconv>
 #include <memory>
 
 #include "cli/command.h"
 #include "cli/engine_fault.h"
 #include "cli/thermistor_source.h"
+#include "common/number_text.h"
 
 namespace zolvik::cli {
 namespace {
-
-// 17 significant digits bring every double back exactly; to_chars ignores the locale.
-std::string Reproducible(double value)
-{
-    char text[32];
-    const auto end =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17).ptr;
-    return std::string(text, end);
-}
 
 int PrintFit(const ThermistorSource &source, std::ostream &out)
 {
@@ -34,12 +25,12 @@ int PrintFit(const ThermistorSource &source, std::ostream &out)
         sampled.beta = *input.beta;
         return sampled;
     });
-    out << "A = " << Reproducible(fit.steinhart.a) << '\n'
-        << "B = " << Reproducible(fit.steinhart.b) << '\n'
-        << "C = " << Reproducible(fit.steinhart.c) << '\n'
-        << "beta = " << Reproducible(fit.beta.beta) << '\n'
-        << "max_error_K = " << Reproducible(fit.steinhartErrors.maxAbsolute) << '\n'
-        << "rms_error_K = " << Reproducible(fit.steinhartErrors.rms) << '\n';
+    out << "A = " << FormatReproducible(fit.steinhart.a) << '\n'
+        << "B = " << FormatReproducible(fit.steinhart.b) << '\n'
+        << "C = " << FormatReproducible(fit.steinhart.c) << '\n'
+        << "beta = " << FormatReproducible(fit.beta.beta) << '\n'
+        << "max_error_K = " << FormatReproducible(fit.steinhartErrors.maxAbsolute) << '\n'
+        << "rms_error_K = " << FormatReproducible(fit.steinhartErrors.rms) << '\n';
     return 0;
 }
 

@@ -2,7 +2,6 @@
 // thermistor in a voltage divider, equally spaced or the fewest pairs within an error bound.
 #include <CLI/CLI.hpp>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -38,15 +37,8 @@ ThermistorCircuit CircuitOf(const Options &options)
         circuit.minCelsius = kBetaRangeLow;
         circuit.maxCelsius = kBetaRangeHigh;
     } else {
-        circuit.model = BlameInput(SourceSubject(options.source),
-                                   [&] { return FitSteinhartHart(input.points); });
-        const auto [coldest, hottest] =
-            std::minmax_element(input.points.begin(), input.points.end(),
-                                [](const ThermistorPoint &a, const ThermistorPoint &b) {
-                                    return a.celsius < b.celsius;
-                                });
-        circuit.minCelsius = coldest->celsius;
-        circuit.maxCelsius = hottest->celsius;
+        circuit = BlameInput(SourceSubject(options.source),
+                             [&] { return CircuitOverPoints(input.points); });
     }
     // The pull-up is the series resistor from the reference, so the thermistor goes to ground.
     circuit.divider = options.topology == "pullup" ? DividerKind::ThermistorToGround

@@ -88,18 +88,6 @@ std::string SourceSubject(const ThermistorSource &source)
     return source.table.empty() ? "--point" : source.table;
 }
 
-std::vector<ThermistorPoint> SampleBetaModel(const BetaModel &model)
-{
-    std::vector<ThermistorPoint> points;
-    const int steps =
-        static_cast<int>(std::lround((kBetaRangeHigh - kBetaRangeLow) / kBetaSampleStep));
-    for (int i = 0; i <= steps; ++i) {
-        const double celsius = kBetaRangeLow + i * kBetaSampleStep;
-        points.push_back({celsius, ModelOhms(model, celsius)});
-    }
-    return points;
-}
-
 ThermistorInput ReadThermistorSource(const ThermistorSource &source)
 {
     if (!source.beta.empty()) {

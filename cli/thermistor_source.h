@@ -23,12 +23,7 @@ struct ThermistorSource {
 void AddThermistorSourceOptions(CLI::App &sub, ThermistorSource &source);
 void RequireOneThermistorSource(const CLI::App &sub);
 
-// A Beta model stands for the curve over this range, sampled every kBetaSampleStep degrees.
-inline constexpr double kBetaRangeLow = -40.0;
-inline constexpr double kBetaRangeHigh = 125.0;
-inline constexpr double kBetaSampleStep = 5.0;
-
-// The points of the source (those of a Beta model sampled over the range above), and the
+// The points of the source (those of a Beta model sampled by SampleBetaModel), and the
 // Beta model when it is one. Throws InputFault naming the option or the file.
 struct ThermistorInput {
     std::vector<ThermistorPoint> points;
@@ -38,8 +33,5 @@ ThermistorInput ReadThermistorSource(const ThermistorSource &source);
 
 // What a fault of the fit names: the table's file, the Beta model, or "--point".
 std::string SourceSubject(const ThermistorSource &source);
-
-// The points of a Beta model over the range above: the samples `fit` fits.
-std::vector<ThermistorPoint> SampleBetaModel(const BetaModel &model);
 
 }  // namespace zolvik::cli

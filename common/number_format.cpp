@@ -14,6 +14,7 @@
 // format error, as does an argument of the wrong kind (an integer for %f included).
 // Extra arguments are ignored. Infinities and NaN are written "INF", "-INF" and "NAN".
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -316,6 +317,15 @@ std::string FormatFixed(long double value, int decimals, char decimalSeparator)
         text += units.substr(units.size() - static_cast<std::size_t>(decimals));
     }
     return text;
+}
+
+std::string FormatReproducible(double value)
+{
+    // to_chars ignores the locale.
+    char text[32];
+    const auto end =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::general, 17).ptr;
+    return std::string(text, end);
 }
 
 std::string FormatGeneral(long double value, char decimalSeparator)

@@ -53,6 +53,10 @@ std::string FormatFixed(long double value, int decimals, char decimalSeparator);
 // "d.dddE-x" with no "+" and no leading exponent zeros. Zero is "0".
 std::string FormatGeneral(long double value, char decimalSeparator);
 
+// General notation with 17 significant digits, which read back as exactly the same double;
+// always "." as the decimal separator, whatever the locale.
+std::string FormatReproducible(double value);
+
 // The value's 32-bit pattern in upper-case hex, zero-padded to at least `digits` digits.
 // Values outside both the signed and the unsigned 32-bit range keep their 64-bit pattern.
 std::string IntToHex(std::int64_t value, int digits);

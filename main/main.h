@@ -3,6 +3,7 @@
 // The window owns every control and every handler; handlers read the fields, call the
 // toolkit-free functions of tools/ and write the results back.
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -27,6 +28,7 @@ class QTabWidget;
 class QTableWidget;
 class QTextEdit;
 class QTimeEdit;
+class ThermistorWorkbench;
 
 namespace zolvik {
 class SettingsFile;
@@ -193,6 +195,8 @@ public:
     void btnSteinhartClick(QObject *Sender = nullptr);
     void btnCalcSteinhartClick(QObject *Sender = nullptr);
     void edtResChange(QObject *Sender = nullptr);
+    // Opens the thermistor workbench with the three points, or raises the one already open.
+    void btnThermistorWorkbenchClick(QObject *Sender = nullptr);
 
     QLineEdit *edtT1 = nullptr;
     QLineEdit *edtT2 = nullptr;
@@ -208,6 +212,8 @@ public:
     QPushButton *btnCalcSteinhart = nullptr;
     QLineEdit *edtTempK = nullptr;
     QLineEdit *edtTempC = nullptr;
+    QPushButton *btnThermistorWorkbench = nullptr;
+    QPointer<ThermistorWorkbench> Workbench;  // the open workbench, if any
     double SteinhartA = 0.0;
     double SteinhartB = 0.0;
     double SteinhartC = 0.0;
@@ -215,6 +221,7 @@ public:
 private:
     void CreateSteinhartPictures(QWidget *page);
     void CreateSteinhartInstructions(QWidget *page);
+    void CreateSteinhartWorkbenchButton(QWidget *page);
     void SteinhartErrorBox(const QString &text);
 
 public:

@@ -127,6 +127,7 @@ void TfrmMain::CreateSteinhartPage(QWidget *page)
     OnClick(btnCalcSteinhart, this, &TfrmMain::btnCalcSteinhartClick);
     On(edtRes, &QLineEdit::textChanged, this, &TfrmMain::edtResChange);
     new DefaultButtonKeys(this, btnCalcSteinhart);
+    CreateSteinhartWorkbenchButton(page);
 }
 
 void TfrmMain::CreateSteinhartInstructions(QWidget *page)

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins
+  qt6-base-dev qt6-base-dev-tools libqt6test6 qt6-qpa-plugins qt6-svg-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fontconfig fonts-dejavu-core fonts-wine
   clang-14 libclang-rt-14-dev

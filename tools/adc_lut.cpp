@@ -133,6 +133,18 @@ Worst SegmentWorst(const std::vector<double> &model, const AdcKnot &from, const 
 
 }  // namespace
 
+ThermistorCircuit CircuitOverPoints(const std::vector<ThermistorPoint> &points)
+{
+    ThermistorCircuit circuit;
+    circuit.model = FitSteinhartHart(points);
+    const auto [coldest, hottest] = std::minmax_element(
+        points.begin(), points.end(),
+        [](const ThermistorPoint &a, const ThermistorPoint &b) { return a.celsius < b.celsius; });
+    circuit.minCelsius = coldest->celsius;
+    circuit.maxCelsius = hottest->celsius;
+    return circuit;
+}
+
 double DividerOhms(DividerKind divider, double seriesOhms, double code, int adcBits)
 {
     const double ratio = code / std::ldexp(1.0, adcBits);

@@ -26,6 +26,10 @@ struct ThermistorCircuit {
     int adcBits = 10;  // 8..16
 };
 
+// The Steinhart-Hart curve fitted to a table of points, over the points' own range (the
+// divider and converter left at their defaults); throws as FitSteinhartHart.
+ThermistorCircuit CircuitOverPoints(const std::vector<ThermistorPoint> &points);
+
 // The thermistor's resistance at a (possibly fractional) code: 0 or infinity at the ends.
 double DividerOhms(DividerKind divider, double seriesOhms, double code, int adcBits);
 

@@ -266,6 +266,18 @@ FitErrors BetaErrors(const BetaModel &model, const std::vector<ThermistorPoint> 
     return ErrorsOf(points, [&](double ohms) { return BetaCelsius(model, ohms); });
 }
 
+std::vector<ThermistorPoint> SampleBetaModel(const BetaModel &model)
+{
+    std::vector<ThermistorPoint> points;
+    const int steps =
+        static_cast<int>(std::lround((kBetaRangeHigh - kBetaRangeLow) / kBetaSampleStep));
+    for (int i = 0; i <= steps; ++i) {
+        const double celsius = kBetaRangeLow + i * kBetaSampleStep;
+        points.push_back({celsius, ModelOhms(model, celsius)});
+    }
+    return points;
+}
+
 ThermistorFit FitThermistor(const std::vector<ThermistorPoint> &points)
 {
     ThermistorFit fit;

@@ -47,6 +47,13 @@ using ThermistorModel = std::variant<SteinhartCoefficients, BetaModel>;
 double ModelCelsius(const ThermistorModel &model, double ohms);
 double ModelOhms(const ThermistorModel &model, double celsius);
 
+// A Beta model stands for the curve over this range, sampled every kBetaSampleStep degrees:
+// the points a Steinhart-Hart curve is fitted to when only a Beta model is known.
+inline constexpr double kBetaRangeLow = -40.0;
+inline constexpr double kBetaRangeHigh = 125.0;
+inline constexpr double kBetaSampleStep = 5.0;
+std::vector<ThermistorPoint> SampleBetaModel(const BetaModel &model);
+
 // Model temperature minus table temperature per point, in kelvin, with the largest absolute
 // error and the root mean square over all points.
 struct FitErrors {
