@@ -56,7 +56,7 @@ void TfrmMain::CreateTimerTable(QWidget *page)
     btnTimerPairs =
         Make<QPushButton>(page, "btnTimerPairs", {520, 262, 160, 28}, "List timer settings");
 
-    grdTimerPairs = Make<QTableWidget>(page, "grdTimerPairs", {24, 300, 869, 440});
+    grdTimerPairs = Make<QTableWidget>(page, "grdTimerPairs", {24, 300, 869, 396});
     grdTimerPairs->horizontalHeader()->hide();
     grdTimerPairs->verticalHeader()->hide();
     grdTimerPairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
