@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "tools/lcd_char.h"
+
 namespace CLI {
 class App;
 }
@@ -41,6 +43,7 @@ void AddFontCommand(CLI::App &app, CommandRun &run);
 void AddIconsCommand(CLI::App &app, CommandRun &run);
 void AddCursorCommand(CLI::App &app, CommandRun &run);
 void AddLcdCommand(CLI::App &app, CommandRun &run);
+void AddCgramCommand(CLI::App &app, CommandRun &run);
 void AddThermistorCommand(CLI::App &app, CommandRun &run);
 // `thermistor fit` and `thermistor lut`, under the thermistor subcommand.
 void AddThermistorFitCommand(CLI::App &thermistor, CommandRun &run);
@@ -50,5 +53,12 @@ void AddScheduleCommand(CLI::App &app, CommandRun &run);
 void AddModCommand(CLI::App &app, CommandRun &run);
 void AddTempCommand(CLI::App &app, CommandRun &run);
 void AddBin2HexCommand(CLI::App &app, CommandRun &run);
+
+// What `lcd` and `cgram` share: the base option and its value, and an array text read back (its
+// wrapper's name into `name` when that is given and still empty), a fault naming `subject`.
+void AddLcdBaseOption(CLI::App &sub, std::string &base);
+int LcdBaseNamed(const std::string &name);
+LcdRowBytes ReadLcdArrayArgument(const std::string &subject, const std::string &text,
+                                 std::string *name);
 
 }  // namespace zolvik::cli

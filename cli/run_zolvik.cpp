@@ -69,6 +69,7 @@ int RunZolvik(const std::vector<std::string> &args, std::ostream &out, std::ostr
     AddIconsCommand(app, run);
     AddCursorCommand(app, run);
     AddLcdCommand(app, run);
+    AddCgramCommand(app, run);
     AddThermistorCommand(app, run);
     AddTimerCommand(app, run);
     AddScheduleCommand(app, run);

@@ -7,18 +7,8 @@
 #include "main/main.h"
 #include "main/user_files.h"
 #include "platform/prompts.h"
-#include "render/icon_sheet.h"
-#include "render/raster_image.h"
+#include "render/cursor_picture.h"
 #include "tools/cursor_image.h"
-#include "tools/cursor_import.h"
-
-namespace {
-
-// Far more than any 64x64 picture takes; a longer file is read cut short, and so refused as
-// no picture.
-constexpr qint64 kLargestCursorPicture = qint64(16) << 20;
-
-}  // namespace
 
 void TfrmMain::btn_CurCreateClick(QObject *)
 {
@@ -64,11 +54,8 @@ void TfrmMain::btn_CurImportClick(QObject *)
             platform::CurrentPrompts().AskOpenFile(this, {.filter = "Pictures (*.png *.bmp)"});
         if (path.isEmpty())
             return;
-        // Read as the tile sheets are: PNG with its alpha, or BMP, a file cut short refused.
-        const QImage picture = DecodeTileSheet(LoadUserFile(path, kLargestCursorPicture));
-        if (picture.isNull())
-            throw zolvik::Error("The file is not a PNG or BMP picture");
-        const zolvik::CursorImport imported = zolvik::ImportCursorPicture(ToRgbaRaster(picture));
+        const zolvik::CursorImport imported =
+            CursorFromPicture(LoadUserFile(path, kLargestCursorPicture));
         if (!imported.table)
             throw zolvik::Error(imported.error);
         std::copy(imported.table->begin(), imported.table->end(), std::begin(CursorPixels));

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSpinBox>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QBuffer>
@@ -164,6 +166,26 @@ QByteArray IconSheetBmp()
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     sheet.save(&buffer, "BMP");
+    return bytes;
+}
+
+// An array text as a user pastes it: the wrapper, mixed notations and blanks.
+constexpr const char *kLcdArrayText = "u8 up[8] = {0b00000, 0x04, 14, 0b11111, 4, 0x4, 4 , 0};";
+
+// A 64x64 picture in the four kinds of pixel a cursor picture holds: black, white, transparent
+// and grey, which goes to the nearest of those.
+QByteArray CursorPicturePng()
+{
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    const QRgb colours[] = {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgba(0, 0, 0, 0),
+                            qRgb(90, 90, 90)};
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            picture.setPixel(x, y, colours[(x / 8 + y / 16) % 4]);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
     return bytes;
 }
 
@@ -370,6 +392,52 @@ const std::vector<Case> kCases = {
      [](CommandLineMatchesWindow &t) {
          return t.Printed({"lcd", "31", "0", "31", "0", "31", "0", "31", "0", "--base", "dec",
                            "--name", "bars"});
+     }},
+    {"lcd-array-read-back",
+     [](CommandLineMatchesWindow &t) {
+         t.ShowPage(8);
+         t.Control<QGroupBox>("rgBase")->findChildren<QRadioButton *>().at(2)->setChecked(true);
+         t.Type("edtArray", kLcdArrayText);
+         t.Click("btnImportArray");
+         return t.Text("edtArray").toUtf8() + '\n';
+     },
+     [](CommandLineMatchesWindow &t) {
+         return t.Printed({"lcd", "--array", kLcdArrayText, "--base", "dec"});
+     }},
+    {"cgram",
+     [](CommandLineMatchesWindow &t) {
+         t.ShowPage(8);
+         t.Control<QGroupBox>("rgBase")->findChildren<QRadioButton *>().at(1)->setChecked(true);
+         t.Type("edtCgramName", "glyphs");
+         for (const int character : {0, 1}) {
+             t.Control<QSpinBox>("spiCgramChar")->setValue(character);
+             t.Type("edtArray", character ? "1, 2, 3, 4, 5, 6, 7, 8" : kLcdArrayText);
+             t.Click("btnImportArray");
+         }
+         t.prompts.Answer(t.PathOf("glyphs.h"));
+         t.Click("btnExportCgram");
+         return ReadAll(t.PathOf("glyphs.h"));
+     },
+     [](CommandLineMatchesWindow &t) {
+         const QString chars = t.PathOf("chars.txt");
+         WriteAll(chars, QByteArray(kLcdArrayText) + "\n\n1, 2, 3, 4, 5, 6, 7, 8\n");
+         return t.Written({"cgram", chars.toStdString(), "--base", "hex", "--name", "glyphs"},
+                          t.PathOf("set.h"));
+     }},
+    {"cursor-picture",
+     [](CommandLineMatchesWindow &t) {
+         const QString picture = t.PathOf("arrow.png");
+         WriteAll(picture, CursorPicturePng());
+         t.prompts.Answer(picture);
+         t.Click("btn_CurImport");
+         t.prompts.Answer(t.PathOf("arrow.h"));
+         t.Click("btn_CurCreate");
+         return ReadAll(t.PathOf("arrow.h"));
+     },
+     [](CommandLineMatchesWindow &t) {
+         const QString picture = t.PathOf("pointer.png");
+         WriteAll(picture, CursorPicturePng());
+         return t.Written({"cursor", "--picture", picture.toStdString()}, t.PathOf("pointer.h"));
      }},
     {"thermistor-coefficients",
      [](CommandLineMatchesWindow &t) {
