@@ -439,6 +439,22 @@ const std::vector<Case> kCases = {
          WriteAll(picture, CursorPicturePng());
          return t.Written({"cursor", "--picture", picture.toStdString()}, t.PathOf("pointer.h"));
      }},
+    {"cursor-picture-binary",
+     [](CommandLineMatchesWindow &t) {
+         const QString picture = t.PathOf("arrow.png");
+         WriteAll(picture, CursorPicturePng());
+         t.prompts.Answer(picture);
+         t.Click("btn_CurImport");
+         t.prompts.Answer(t.PathOf("arrow.bin"));
+         t.Click("btn_CurSaveBin");
+         return ReadAll(t.PathOf("arrow.bin"));
+     },
+     [](CommandLineMatchesWindow &t) {
+         const QString picture = t.PathOf("pointer.png");
+         WriteAll(picture, CursorPicturePng());
+         return t.Written({"cursor", "--picture", picture.toStdString(), "--binary"},
+                          t.PathOf("pointer.bin"));
+     }},
     {"thermistor-coefficients",
      [](CommandLineMatchesWindow &t) {
          return CoefficientsOnPage(t, {"-20", "1103073", "12.5", "183079", "45", "41316,1"});
