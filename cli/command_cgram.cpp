@@ -17,7 +17,7 @@ constexpr std::uint64_t kMaxCgramText = 1u << 20;
 
 struct Options {
     std::string input;
-    std::string output;
+    std::string output = kStandardStream;
     std::string base = "bin";
     std::string name;
 };
@@ -61,7 +61,7 @@ void AddCgramCommand(CLI::App &app, CommandRun &run)
     sub->callback([options, &run] {
         run = [options](std::ostream &, std::ostream &) {
             const LcdCgramSet set = ReadCgramSet(*options);
-            WriteOutput(options->output.empty() ? kStandardStream : options->output,
+            WriteOutput(options->output,
                         LcdCgramSetText(options->name, set, LcdBaseNamed(options->base)));
             return 0;
         };

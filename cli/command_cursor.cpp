@@ -15,7 +15,7 @@ namespace {
 
 struct Options {
     std::string input;
-    std::string output;
+    std::string output = kStandardStream;
     bool picture = false;
     bool binary = false;
 };
@@ -62,7 +62,7 @@ void AddCursorCommand(CLI::App &app, CommandRun &run)
     sub->callback([options, &run] {
         run = [options](std::ostream &, std::ostream &) {
             const CursorTable cursor = ReadCursor(*options);
-            WriteOutput(options->output.empty() ? kStandardStream : options->output,
+            WriteOutput(options->output,
                         options->binary ? CursorBinary(cursor) : CursorHeaderText(cursor));
             return 0;
         };

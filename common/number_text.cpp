@@ -177,6 +177,11 @@ std::optional<long double> ParseDecimal(std::string_view text, char decimalSepar
     return static_cast<long double>(value);
 }
 
+std::optional<long double> ParseDecimalEitherSeparator(std::string_view text)
+{
+    return ParseDecimal(text, text.find(',') != std::string_view::npos ? ',' : '.');
+}
+
 double StrToFloatDef(std::string_view text, double defaultValue, char decimalSeparator)
 {
     if (const auto value = ParseDecimal(text, decimalSeparator))

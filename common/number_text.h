@@ -28,6 +28,9 @@ std::int32_t StrToInt(std::string_view text);
 // nearest the text, held in a long double; nullopt (or the default) when the text is not a
 // number or lies beyond the double range. Tiny values read as the nearest double (maybe 0).
 std::optional<long double> ParseDecimal(std::string_view text, char decimalSeparator);
+// The same with "," as the separator when the text holds one, else ".": a pasted number read
+// whatever the locale it was written in.
+std::optional<long double> ParseDecimalEitherSeparator(std::string_view text);
 double StrToFloatDef(std::string_view text, double defaultValue, char decimalSeparator);
 
 // One argument of Format: an integer, an extended-precision number or a text.

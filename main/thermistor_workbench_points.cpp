@@ -31,9 +31,7 @@ QString CellText(const QTableWidget *table, int row, int column)
 double WorkbenchNumber(const QString &text, const std::string &what)
 {
     const std::string plain = text.trimmed().toStdString();
-    std::optional<long double> value = zolvik::ParseDecimal(plain, '.');
-    if (!value)
-        value = zolvik::ParseDecimal(plain, ',');
+    const std::optional<long double> value = zolvik::ParseDecimalEitherSeparator(plain);
     if (!value || !std::isfinite(static_cast<double>(*value)))
         throw zolvik::Error(what + ": '" + plain + "' is not a number.");
     return static_cast<double>(*value);

@@ -46,8 +46,7 @@ std::vector<std::string_view> ColumnsOf(std::string_view line)
 
 std::optional<double> NumberOf(std::string_view field)
 {
-    const char separator = field.find(',') != std::string_view::npos ? ',' : '.';
-    const std::optional<long double> value = ParseDecimal(field, separator);
+    const std::optional<long double> value = ParseDecimalEitherSeparator(field);
     if (!value)
         return std::nullopt;
     return static_cast<double>(*value);
