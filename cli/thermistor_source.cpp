@@ -2,7 +2,6 @@
 
 #include <CLI/CLI.hpp>
 
-#include <cmath>
 
 #include "cli/command.h"
 #include "cli/command_files.h"
@@ -46,17 +45,12 @@ BetaModel ReadBeta(const std::string &text)
     const std::vector<std::string> fields = ColonFields(text);
     if (fields.size() != 3)
         throw InputFault(text, "a Beta model is R0:T0:B");
-    BetaModel model = BlameInput(text, [&] {
+    const BetaModel model = BlameInput(text, [&] {
         return BetaModel{static_cast<double>(DecimalArgument(fields[0])),
                          static_cast<double>(DecimalArgument(fields[1])),
                          static_cast<double>(DecimalArgument(fields[2]))};
     });
-    if (!(model.r0 > 0.0) || !std::isfinite(model.r0))
-        throw InputFault(text, "R0 must be above 0 ohms");
-    if (!(model.t0Celsius > -273.15) || !std::isfinite(model.t0Celsius))
-        throw InputFault(text, "T0 must be above absolute zero");
-    if (!(model.beta > 0.0) || !std::isfinite(model.beta))
-        throw InputFault(text, "B must be above 0 kelvin");
+    BlameInput(text, [&] { CheckBetaModel(model); });
     return model;
 }
 

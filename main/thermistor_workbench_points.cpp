@@ -111,12 +111,7 @@ void ThermistorWorkbench::btnBetaPointsClick(QObject *)
         const zolvik::BetaModel model{WorkbenchNumber(edtBetaR0->text(), "R0"),
                                       WorkbenchNumber(edtBetaT0->text(), "T0"),
                                       WorkbenchNumber(edtBetaB->text(), "B")};
-        if (!(model.r0 > 0.0))
-            throw zolvik::Error("R0 must be above 0 ohms.");
-        if (!(model.t0Celsius > -273.15))
-            throw zolvik::Error("T0 must be above absolute zero.");
-        if (!(model.beta > 0.0))
-            throw zolvik::Error("B must be above 0 kelvin.");
+        zolvik::CheckBetaModel(model);
         ShowPoints(zolvik::SampleBetaModel(model));
         Refit();
     });

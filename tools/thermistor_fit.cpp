@@ -266,6 +266,16 @@ FitErrors BetaErrors(const BetaModel &model, const std::vector<ThermistorPoint> 
     return ErrorsOf(points, [&](double ohms) { return BetaCelsius(model, ohms); });
 }
 
+void CheckBetaModel(const BetaModel &model)
+{
+    if (!(model.r0 > 0.0) || !std::isfinite(model.r0))
+        throw Error("R0 must be above 0 ohms");
+    if (!(model.t0Celsius > -273.15) || !std::isfinite(model.t0Celsius))
+        throw Error("T0 must be above absolute zero");
+    if (!(model.beta > 0.0) || !std::isfinite(model.beta))
+        throw Error("B must be above 0 kelvin");
+}
+
 std::vector<ThermistorPoint> SampleBetaModel(const BetaModel &model)
 {
     std::vector<ThermistorPoint> points;

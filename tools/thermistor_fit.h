@@ -54,6 +54,10 @@ inline constexpr double kBetaRangeHigh = 125.0;
 inline constexpr double kBetaSampleStep = 5.0;
 std::vector<ThermistorPoint> SampleBetaModel(const BetaModel &model);
 
+// Throws Error("R0 must be above 0 ohms"), ("T0 must be above absolute zero") or
+// ("B must be above 0 kelvin") for a model no thermistor has, in that order.
+void CheckBetaModel(const BetaModel &model);
+
 // Model temperature minus table temperature per point, in kelvin, with the largest absolute
 // error and the root mean square over all points.
 struct FitErrors {
