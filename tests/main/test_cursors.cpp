@@ -101,7 +101,7 @@ const QByteArray kCleanHeader = "const unsigned char cursor[1024] = {\r\n" +
 
 }  // namespace
 
-TEST_F(CursorsPage, ControlsAtTheirPlaces)
+TEST_F(CursorsPage, ControlsAtTheirPlacesAndTheCleanPicture)
 {
     EXPECT_EQ(grid->geometry().size(), QSize(640, 640));
     EXPECT_EQ(grid->rowCount(), 64);
@@ -136,10 +136,7 @@ TEST_F(CursorsPage, ControlsAtTheirPlaces)
         EXPECT_EQ(spin->maximum(), 63);
         EXPECT_EQ(spin->value(), 31);
     }
-}
-
-TEST_F(CursorsPage, StartsSilverWithGreyHotSpot)
-{
+    // Silver with a grey hot spot.
     EXPECT_EQ(CellsWithText("2"), 4096);
     EXPECT_EQ(Pixel(0, 0), 2);
     EXPECT_EQ(Pixel(63, 63), 2);
@@ -179,29 +176,29 @@ TEST_F(CursorsPage, PressPaintsWithTheCurrentCodeAndHotSpotFollowsTheSpinEdits)
     EXPECT_EQ(ShownColour(shown, grid, 5, 6), kGrey);
     EXPECT_EQ(ShownColour(shown, grid, 0, 31), kSilver);
 
-    const std::pair<int, QColor> marks[] = {{0, kRed}, {1, kYellow}, {2, kGrey}, {3, kAqua}};
-    for (const auto &[code, colour] : marks) {
-        ChooseCode(code);
+    // Each code as the hot spot's mark and as the fill of any other cell.
+    const struct {
+        int code;
+        QColor mark, fill;
+    } colours[] = {
+        {0, kRed, kBlack}, {1, kYellow, kWhite}, {2, kGrey, kSilver}, {3, kAqua, kGreen}};
+    for (const auto &c : colours) {
+        ChooseCode(c.code);
         PressCell(grid, 5, 6);
-        EXPECT_EQ(ShownColour(Picture(grid), grid, 5, 6), colour) << code;
-    }
-    const std::pair<int, QColor> fills[] = {{0, kBlack}, {1, kWhite}, {2, kSilver}, {3, kGreen}};
-    for (const auto &[code, colour] : fills) {
-        ChooseCode(code);
+        EXPECT_EQ(ShownColour(Picture(grid), grid, 5, 6), c.mark) << c.code;
         PressCell(grid, 9, 9);
-        EXPECT_EQ(ShownColour(Picture(grid), grid, 9, 9), colour) << code;
+        EXPECT_EQ(ShownColour(Picture(grid), grid, 9, 9), c.fill) << c.code;
     }
 }
 
 TEST_F(CursorsPage, PressOnTheSelectedCellPaintsItAgain)
 {
-    PressCell(grid, 4, 4);
-    ReleaseOnCell(grid, 4, 4);
-    EXPECT_EQ(Text(4, 4), "0");
-    ChooseCode(1);
-    PressCell(grid, 4, 4);
-    ReleaseOnCell(grid, 4, 4);
-    EXPECT_EQ(Text(4, 4), "1");
+    for (auto [code, text] : {std::pair{0, "0"}, {1, "1"}}) {
+        ChooseCode(code);
+        PressCell(grid, 4, 4);
+        ReleaseOnCell(grid, 4, 4);
+        EXPECT_EQ(Text(4, 4), text);
+    }
     EXPECT_EQ(Pixel(4, 4), 1);
     EXPECT_EQ(CellsWithText("2"), 4095);
 }
@@ -282,7 +279,7 @@ TEST_F(CursorsPage, ShapesStampTheirCellsWithTheCurrentCode)
         EXPECT_EQ(Pixel(x, y), 3) << x << "," << y;
 }
 
-TEST_F(CursorsPage, HeaderOfTheCleanPictureThroughTheDialog)
+TEST_F(CursorsPage, HeaderOfTheCleanPictureThroughTheDialogAndCancelledDialogsChangeNothing)
 {
     ChooseFile(FilePath("cursor.h"));
     Click("btn_CurCreate");
@@ -290,10 +287,9 @@ TEST_F(CursorsPage, HeaderOfTheCleanPictureThroughTheDialog)
     const QByteArray header = ReadFile(FilePath("cursor.h"));
     EXPECT_EQ(header.size(), 5290);
     EXPECT_EQ(header, kCleanHeader);
-}
+    QFile::remove(FilePath("cursor.h"));
 
-TEST_F(CursorsPage, CancelledDialogsChangeNothing)
-{
+    // Cancelled dialogs change nothing.
     ChooseFile(QString());
     Click("btn_CurCreate");
     ChooseFile(QString());
@@ -378,52 +374,37 @@ TEST_F(CursorsPage, ShortAndLongFilesLoadTheirLeadingBytes)
     EXPECT_EQ(CellsWithText("1"), 4096);
 }
 
-TEST_F(CursorsPage, MissingFileToLoadIsReported)
+TEST_F(CursorsPage, FilesThatCannotBeUsedAreReportedAndChangeNothing)
 {
-    const QString path = FilePath("missing.bin");
-    auto box = ChooseFileThenCaptureBox(path);
-    Click("btn_CurLoadBin");
-    ASSERT_TRUE(box->seen);
-    EXPECT_EQ(box->icon, QMessageBox::Critical);
-    EXPECT_EQ(box->text, "Cannot open file \"" + path + "\". No such file or directory.");
-    EXPECT_EQ(CellsWithText("2"), 4096);
-}
-
-TEST_F(CursorsPage, FifoToLoadIsRefusedAtOnce)
-{
-    const QString path = FilePath("pipe.bin");
-    ASSERT_EQ(::mkfifo(path.toLocal8Bit().constData(), 0666), 0);
-    auto box = ChooseFileThenCaptureBox(path);
-    Click("btn_CurLoadBin");
-    ASSERT_TRUE(box->seen);
-    EXPECT_EQ(box->text,
-              "Cannot open file \"" + path + "\". Is a FIFO (named pipe), not a regular file.");
-    EXPECT_EQ(CellsWithText("2"), 4096);
-}
-
-TEST_F(CursorsPage, ReadOnlyFileIsNotReplacedEvenByRoot)
-{
-    const QString path = FilePath("kept.h");
-    WriteFile(path, "mine");
+    const QString pipe = FilePath("pipe.bin"), kept = FilePath("kept.h");
+    const QString uncreatable = FilePath("no such folder/cursor.h");
+    ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0666), 0);  // refused at once
+    WriteFile(kept, "mine");  // read-only: not replaced even by root
     ASSERT_TRUE(
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
-    auto box = ChooseFileThenCaptureBox(path);
-    Click("btn_CurCreate");
-    ASSERT_TRUE(box->seen);
-    EXPECT_EQ(box->text, "Cannot create file \"" + path + "\". Permission denied.");
-    EXPECT_EQ(ReadFile(path), "mine");
-}
-
-TEST_F(CursorsPage, FileThatCannotBeCreatedIsReported)
-{
-    const QString path = FilePath("no such folder/cursor.h");
-    auto box = ChooseFileThenCaptureBox(path);
-    Click("btn_CurCreate");
-    ASSERT_TRUE(box->seen);
-    EXPECT_EQ(box->icon, QMessageBox::Critical);
-    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
-    EXPECT_EQ(box->text, "Cannot create file \"" + path + "\". No such file or directory.");
-    EXPECT_FALSE(QFileInfo::exists(path));
+        QFile::setPermissions(kept, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const struct {
+        QString path;
+        const char *button, *message;
+    } cases[] = {
+        {FilePath("missing.bin"), "btn_CurLoadBin",
+         "Cannot open file \"%1\". No such file or directory."},
+        {pipe, "btn_CurLoadBin",
+         "Cannot open file \"%1\". Is a FIFO (named pipe), not a regular file."},
+        {kept, "btn_CurCreate", "Cannot create file \"%1\". Permission denied."},
+        {uncreatable, "btn_CurCreate", "Cannot create file \"%1\". No such file or directory."},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.path.toStdString());
+        auto box = ChooseFileThenCaptureBox(c.path);
+        Click(c.button);
+        ASSERT_TRUE(box->seen);
+        EXPECT_EQ(box->icon, QMessageBox::Critical);
+        EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+        EXPECT_EQ(box->text, QString(c.message).arg(c.path));
+        EXPECT_EQ(CellsWithText("2"), 4096);
+    }
+    EXPECT_EQ(ReadFile(kept), "mine");
+    EXPECT_FALSE(QFileInfo::exists(uncreatable));
 }
 
 TEST_F(CursorsPage, SaveThatFailsHalfWayLeavesNoFile)

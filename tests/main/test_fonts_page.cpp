@@ -72,6 +72,15 @@ protected:
         return box;
     }
 
+    // The box that ends a conversion that went well.
+    static void ExpectDone(const CapturedBox &box)
+    {
+        ASSERT_TRUE(box.seen);
+        EXPECT_EQ(box.text, kDone);
+        EXPECT_EQ(box.caption, TfrmMain::ApplicationTitle());
+        EXPECT_EQ(box.icon, QMessageBox::NoIcon);
+    }
+
     QStringList headersToRemove;
     QString previousCurrent;
 };
@@ -101,7 +110,7 @@ QList<int> RecordOrder(const QByteArray &bytes)
 
 }  // namespace
 
-TEST_F(FontsPage, TwoButtonsSideBySideOnTheFontsPage)
+TEST_F(FontsPage, TwoButtonsSideBySideWithPicturesBelowTheirCaptions)
 {
     TfrmMain &frm = Open();
     auto *font = Find<QPushButton>("btnFont");
@@ -114,11 +123,8 @@ TEST_F(FontsPage, TwoButtonsSideBySideOnTheFontsPage)
     EXPECT_LT(font->geometry().right(), icons->geometry().left());
     EXPECT_FALSE(font->icon().isNull());
     EXPECT_FALSE(icons->icon().isNull());
-}
 
-TEST_F(FontsPage, ButtonsShowTheirPicturesBelowTheirCaptions)
-{
-    Open();
+    // Their pictures show below their captions.
     // Where the button's drawing changes when `change` is applied and undone.
     const auto changedArea = [](QPushButton *button, const std::function<void(bool)> &change) {
         const QImage drawn = button->grab().toImage();
@@ -163,10 +169,7 @@ TEST_F(FontsPage, OneIconWithPureRedAndPureBlueFromThePrefilledDialog)
     EXPECT_EQ(dialog.file.filter, "*.bmp (*.bmp)");
     EXPECT_EQ(dialog.file.fileName, "icones.bmp");
     EXPECT_EQ(dialog.file.defaultSuffix, "");
-    ASSERT_TRUE(box->seen);
-    EXPECT_EQ(box->text, kDone);
-    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
-    EXPECT_EQ(box->icon, QMessageBox::NoIcon);
+    ExpectDone(*box);
 
     const QByteArray bytes = ReadFile(folder.filePath("icones.bmb"));
     ASSERT_EQ(bytes.size(), 6912);
@@ -178,45 +181,41 @@ TEST_F(FontsPage, TilesInRowMajorOrder)
 {
     Open();
     QTemporaryDir folder;
-    struct Case {
+    // A name without extension gets ".bmb" appended, and an old output is replaced.
+    ASSERT_TRUE(TiledSheet(1, 1).save(folder.filePath("icones"), "BMP"));
+    WriteFile(folder.filePath("icones.bmb"), QByteArray(10000, 'x'));
+    const struct {
         int columns, rows;
         QList<int> order;
-    };
-    for (const Case &sheetCase :
-         {Case{2, 1, {1, 2}}, Case{1, 2, {1, 2}}, Case{2, 2, {1, 2, 3, 4}}}) {
-        const QString name =
-            QString("sheet%1x%2").arg(sheetCase.columns * 48).arg(sheetCase.rows * 48);
-        ASSERT_TRUE(TiledSheet(sheetCase.columns, sheetCase.rows)
-                        .save(folder.filePath(name + ".bmp"), "BMP"));
-        EXPECT_EQ(ConvertSheet(folder.filePath(name + ".bmp"))->text, kDone) << name.toStdString();
-        const QByteArray bytes = ReadFile(folder.filePath(name + ".bmb"));
-        EXPECT_EQ(bytes.size(), sheetCase.order.size() * 6912) << name.toStdString();
-        EXPECT_EQ(RecordOrder(bytes), sheetCase.order) << name.toStdString();
-        EXPECT_EQ(bytes.mid(6912 - 2, 2), QByteArray::fromHex("1122")) << name.toStdString();
+        QString name;
+    } cases[] = {{2, 1, {1, 2}, "sheet96x48.bmp"},
+                 {1, 2, {1, 2}, "sheet48x96.bmp"},
+                 {2, 2, {1, 2, 3, 4}, "sheet96x96.bmp"},
+                 {1, 1, {1}, "icones"}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name.toStdString());
+        const QString input = folder.filePath(c.name);
+        if (c.name.endsWith(".bmp"))
+            ASSERT_TRUE(TiledSheet(c.columns, c.rows).save(input, "BMP"));
+        EXPECT_EQ(ConvertSheet(input)->text, kDone);
+        const QByteArray bytes = ReadFile(folder.filePath(c.name.section('.', 0, 0) + ".bmb"));
+        ASSERT_EQ(bytes.size(), c.order.size() * 6912);
+        EXPECT_EQ(RecordOrder(bytes), c.order);
+        EXPECT_EQ(bytes.left(3), QByteArray::fromHex("011122"));
+        EXPECT_EQ(bytes.mid(6912 - 2, 2), QByteArray::fromHex("1122"));
     }
 }
 
-TEST_F(FontsPage, SidesNotMultiplesOf48GiveTheMessageAndNoFile)
+TEST_F(FontsPage, SheetsThatAreNotBitmapsOrNot48x48TilesGiveTheirMessageAndNoFile)
 {
     Open();
     QTemporaryDir folder;
     for (const QSize size : {QSize(100, 48), QSize(48, 50)}) {
         QImage sheet(size, QImage::Format_RGB32);
         sheet.fill(Qt::white);
-        const QString name = QString("odd%1x%2").arg(size.width()).arg(size.height());
-        ASSERT_TRUE(sheet.save(folder.filePath(name + ".bmp"), "BMP"));
-        const auto box = ConvertSheet(folder.filePath(name + ".bmp"));
-        EXPECT_EQ(box->text, kNot48);
-        EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
-        EXPECT_EQ(box->icon, QMessageBox::NoIcon);
-        EXPECT_FALSE(QFile::exists(folder.filePath(name + ".bmb"))) << name.toStdString();
+        ASSERT_TRUE(sheet.save(
+            folder.filePath(QString("odd%1x%2.bmp").arg(size.width()).arg(size.height())), "BMP"));
     }
-}
-
-TEST_F(FontsPage, FilesThatAreNotBitmapsAreRefusedAndWriteNothing)
-{
-    Open();
-    QTemporaryDir folder;
     WriteFile(folder.filePath("notes.bmp"), "these are words, not pixels\n");
     QImage picture(48, 48, QImage::Format_RGB32);
     picture.fill(Qt::red);
@@ -224,30 +223,34 @@ TEST_F(FontsPage, FilesThatAreNotBitmapsAreRefusedAndWriteNothing)
     ASSERT_TRUE(picture.save(folder.filePath("whole.bmp"), "BMP"));
     const QByteArray whole = ReadFile(folder.filePath("whole.bmp"));
     WriteFile(folder.filePath("half.bmp"), whole.left(whole.size() / 2));
-    for (const char *name : {"notes", "photo", "half"}) {
-        const auto box = ConvertSheet(folder.filePath(QString(name) + ".bmp"));
-        EXPECT_EQ(box->text, "Bitmap image is not valid.") << name;
-        EXPECT_EQ(box->icon, QMessageBox::Critical) << name;
-        EXPECT_FALSE(QFile::exists(folder.filePath(QString(name) + ".bmb"))) << name;
+    const QString invalid = "Bitmap image is not valid.";
+    const struct {
+        const char *name;
+        QString message;
+        QMessageBox::Icon icon;
+    } cases[] = {{"odd100x48", kNot48, QMessageBox::NoIcon},
+                 {"odd48x50", kNot48, QMessageBox::NoIcon},
+                 {"notes", invalid, QMessageBox::Critical},
+                 {"photo", invalid, QMessageBox::Critical},
+                 {"half", invalid, QMessageBox::Critical}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto box = ConvertSheet(folder.filePath(QString(c.name) + ".bmp"));
+        EXPECT_EQ(box->text, c.message);
+        EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+        EXPECT_EQ(box->icon, c.icon);
+        EXPECT_FALSE(QFile::exists(folder.filePath(QString(c.name) + ".bmb")));
     }
 }
 
-TEST_F(FontsPage, InputWithoutExtensionGetsBmbAppendedAndAnOldOutputIsReplaced)
+TEST_F(FontsPage, CancelledOrMissingDoesNothingAndAnUncreatableOutputLeavesNothingBehind)
 {
     Open();
     QTemporaryDir folder;
-    ASSERT_TRUE(TiledSheet(1, 1).save(folder.filePath("icones"), "BMP"));
-    WriteFile(folder.filePath("icones.bmb"), QByteArray(10000, 'x'));
-    EXPECT_EQ(ConvertSheet(folder.filePath("icones"))->text, kDone);
-    const QByteArray bytes = ReadFile(folder.filePath("icones.bmb"));
-    ASSERT_EQ(bytes.size(), 6912);
-    EXPECT_EQ(bytes.left(3), QByteArray::fromHex("011122"));
-}
-
-TEST_F(FontsPage, MissingFileDoesNothingAndAnUncreatableOutputLeavesNothingBehind)
-{
-    Open();
-    QTemporaryDir folder;
+    WorkIn(folder.path());
+    Find<QPushButton>("btnFont")->click();  // the font dialog cancelled asks nothing more
+    ASSERT_EQ(prompts.Asked().size(), 1);
+    EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Font);
     EXPECT_FALSE(ConvertSheet(folder.filePath("typed-but-missing.bmp"))->seen);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               QStringList());
@@ -260,18 +263,6 @@ TEST_F(FontsPage, MissingFileDoesNothingAndAnUncreatableOutputLeavesNothingBehin
     EXPECT_EQ(box->icon, QMessageBox::Critical);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
               (QStringList{"icones.bmb", "icones.bmp"}));
-}
-
-TEST_F(FontsPage, CancelledFontDialogAsksNothingMore)
-{
-    Open();
-    QTemporaryDir folder;
-    WorkIn(folder.path());
-    Find<QPushButton>("btnFont")->click();
-    ASSERT_EQ(prompts.Asked().size(), 1);
-    EXPECT_EQ(prompts.LastAsked().kind, zolvik_test::Question::Font);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-              QStringList());
 }
 
 TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
@@ -294,10 +285,7 @@ TEST_F(FontsPage, HeaderBesideTheExecutableAndFieldPictureInTheCurrentFolder)
     EXPECT_EQ(idBox.title, "ID da fonte");
     EXPECT_EQ(idBox.text, "Numero entre 0 e 9");
     EXPECT_EQ(idBox.initial, "0");
-    ASSERT_TRUE(box->seen);
-    EXPECT_EQ(box->text, kDone);
-    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
-    EXPECT_EQ(box->icon, QMessageBox::NoIcon);
+    ExpectDone(*box);
 
     QTemporaryDir reference;
     ASSERT_TRUE(GenerateFontFiles("DejaVu Sans", 16, 12, frm.screen()->logicalDotsPerInchY(),

@@ -76,7 +76,6 @@ protected:
     }
 };
 
-
 QString Digits17(double value)
 {
     return QString::fromStdString(zolvik::FormatReproducible(value));
@@ -154,10 +153,8 @@ TEST_F(WorkbenchTest, CsvFileAndBetaModelFillTheTableAndFit)
     const struct {
         const char *button;
         std::vector<zolvik::ThermistorPoint> points;
-    } cases[] = {
-        {"btnLoadCsv", zolvik::ParseThermistorTable(csv)},
-        {"btnBetaPoints", zolvik::SampleBetaModel(beta)},
-    };
+    } cases[] = {{"btnLoadCsv", zolvik::ParseThermistorTable(csv)},
+                 {"btnBetaPoints", zolvik::SampleBetaModel(beta)}};
     ThermistorWorkbench &bench = OpenWorkbench();
     bench.edtBetaR0->setText("10000");
     bench.edtBetaT0->setText("25");
@@ -181,14 +178,7 @@ TEST_F(WorkbenchTest, CsvFileAndBetaModelFillTheTableAndFit)
     EXPECT_EQ(ShownPoints().front(), cases[1].points[1]);
 }
 
-TEST_F(WorkbenchTest, ScreenShowsTheExportedPicture)
-{
-    ThermistorWorkbench &bench = WorkbenchWithDatasheet();
-    const QImage screen = bench.imgChart->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(screen, ThermistorChartImage(bench.imgChart->Chart(), bench.imgChart->size()));
-}
-
-TEST_F(WorkbenchTest, PointsThatAllowNoFitGoToTheErrorDisplay)
+TEST_F(WorkbenchTest, PointsThatAllowNoFitAndBadSettingsGoToTheErrorDisplay)
 {
     const struct {
         std::vector<std::pair<const char *, const char *>> rows;
@@ -200,6 +190,7 @@ TEST_F(WorkbenchTest, PointsThatAllowNoFitGoToTheErrorDisplay)
     };
     ThermistorWorkbench &bench = OpenWorkbench();
     for (const auto &test : cases) {
+        SCOPED_TRACE(test.message);
         bench.tblPoints->setRowCount(int(test.rows.size()));
         for (int row = 0; row < int(test.rows.size()); ++row) {
             bench.tblPoints->setItem(row, 0, new QTableWidgetItem(test.rows[row].first));
@@ -207,28 +198,26 @@ TEST_F(WorkbenchTest, PointsThatAllowNoFitGoToTheErrorDisplay)
         }
         const auto box = CaptureNextMessageBox();
         Click("btnFit");
-        EXPECT_TRUE(box->seen) << test.message;
+        EXPECT_TRUE(box->seen);
         EXPECT_TRUE(box->text.contains(test.message)) << box->text.toStdString();
-        EXPECT_EQ(bench.edtFitA->text(), "") << test.message;
+        EXPECT_EQ(bench.edtFitA->text(), "");
     }
-}
 
-TEST_F(WorkbenchTest, BadSettingsGoToTheErrorDisplay)
-{
     const struct {
         const char *field;
         const char *text;
         const char *button;
         const char *message;
-    } cases[] = {
+    } settings[] = {
         {"edtBetaR0", "0", "btnBetaPoints", "R0 must be above 0 ohms."},
         {"edtBetaT0", "warm", "btnBetaPoints", "T0: 'warm' is not a number."},
         {"edtBetaB", "-1", "btnBetaPoints", "B must be above 0 kelvin."},
         {"edtSeries", "-4700", "btnMakeLut", "The series resistance must be above 0 ohms."},
         {"edtLutName", "9ntc", "btnMakeLut", "'9ntc' is not a C name."},
     };
-    WorkbenchWithDatasheet();
-    for (const auto &test : cases) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(kDatasheet));
+    Click("btnPaste");
+    for (const auto &test : settings) {
         auto *field = Find<QLineEdit>(test.field);
         const QString kept = field->text();
         field->setText(test.text);
@@ -258,11 +247,8 @@ TEST_F(WorkbenchTest, LookupTableIsTheGeneratorsTextAndSavesAsShown)
         QRadioButton *mode;
         std::string expected;
     } cases[] = {
-        {bench.rdbEqualSpacing,
-         zolvik::AdcTableText(circuit, zolvik::MakeAdcTable(circuit, 65), "ntc_adc")},
-        {bench.rdbErrorBound,
-         zolvik::AdcKnotsText(circuit, zolvik::MakeAdcKnots(circuit, 0.25), "ntc_adc")},
-    };
+        {bench.rdbEqualSpacing, AdcTableText(circuit, MakeAdcTable(circuit, 65), "ntc_adc")},
+        {bench.rdbErrorBound, AdcKnotsText(circuit, MakeAdcKnots(circuit, 0.25), "ntc_adc")}};
     for (const auto &test : cases) {
         test.mode->setChecked(true);
         Click("btnMakeLut");
@@ -279,9 +265,11 @@ TEST_F(WorkbenchTest, LookupTableIsTheGeneratorsTextAndSavesAsShown)
     EXPECT_EQ(ReadFile(Path("ntc_adc.h")).toStdString(), cases[1].expected);
 }
 
-TEST_F(WorkbenchTest, ChartExportsAsPngAndSvg)
+TEST_F(WorkbenchTest, ChartShowsTheExportedPictureAndExportsAsPngAndSvg)
 {
-    WorkbenchWithDatasheet();
+    ThermistorWorkbench &bench = WorkbenchWithDatasheet();
+    const QImage screen = bench.imgChart->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(screen, ThermistorChartImage(bench.imgChart->Chart(), bench.imgChart->size()));
     prompts.Answer(Path("chart.png"));
     Click("btnExportPng");
     prompts.Answer(Path("chart.svg"));

@@ -11,8 +11,6 @@
 #include "tests/support/window_fixture.h"
 #include "common/errors.h"
 
-using zolvik_test::WindowTest;
-
 namespace {
 
 const char *const kPageCaptions[] = {"Calculate Steinhart-Hart",
@@ -38,6 +36,17 @@ QStringList SectionsIn(const QByteArray &ini)
     return sections;
 }
 
+class WindowTest : public zolvik_test::WindowTest {
+protected:
+    void ExpectChecked(const QStringList &on, const QStringList &off) const
+    {
+        for (const QString &name : on + off)
+            EXPECT_EQ(Find<QRadioButton>(name.toLatin1().constData())->isChecked(),
+                      on.contains(name))
+                << name.toStdString();
+    }
+};
+
 }  // namespace
 
 TEST_F(WindowTest, FirstStartShowsPageZeroWithKeyTableDefaults)
@@ -52,28 +61,24 @@ TEST_F(WindowTest, FirstStartShowsPageZeroWithKeyTableDefaults)
     EXPECT_EQ(pages->currentIndex(), 0);
     EXPECT_EQ(Find<QPushButton>("Button2")->text(), "Exit");
 
-    EXPECT_EQ(Find<QLineEdit>("edtModInit")->text(), "0");
-    EXPECT_EQ(Find<QLineEdit>("edtModFim")->text(), "20");
-    EXPECT_EQ(Find<QLineEdit>("edtMod")->text(), "10");
-    EXPECT_EQ(Find<QLineEdit>("edtCol")->text(), "8");
-    EXPECT_EQ(Find<QLineEdit>("edtTab")->text(), "1");
+    const char *const texts[][2] = {{"edtModInit", "0"},
+                                    {"edtModFim", "20"},
+                                    {"edtMod", "10"},
+                                    {"edtCol", "8"},
+                                    {"edtTab", "1"}};
+    for (auto [name, text] : texts)
+        EXPECT_EQ(Find<QLineEdit>(name)->text(), text) << name;
     for (const char *name : {"edtT1", "edtT2", "edtT3", "edtR1", "edtR2", "edtR3", "edtDestName",
                              "edtDestDir", "edtOrgDir"})
         EXPECT_EQ(Find<QLineEdit>(name)->text(), "") << name;
-    EXPECT_TRUE(Find<QRadioButton>("rgByte")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>("rgWord")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>("rgDword")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>("rgVHDL")->isChecked());
-    EXPECT_TRUE(Find<QRadioButton>("rgC")->isChecked());
+    ExpectChecked({"rgByte", "rgC"}, {"rgWord", "rgDword", "rgVHDL"});
     EXPECT_TRUE(Find<QTextEdit>("memoLog")->document()->isEmpty());
 
     Close();
     const QByteArray ini = ReadSettings();
     EXPECT_EQ(SectionsIn(ini), (QStringList{"APP", "WINDOWS", "EDT", "EDIT", "RG", "TABLE"}));
-    EXPECT_TRUE(ini.contains("PC=0"));
-    EXPECT_TRUE(ini.contains("MOD_FIM=20"));
-    EXPECT_TRUE(ini.contains("BYTE=1"));
-    EXPECT_TRUE(ini.contains("VHDL=0"));
+    for (const char *key : {"PC=0", "MOD_FIM=20", "BYTE=1", "VHDL=0"})
+        EXPECT_TRUE(ini.contains(key)) << key;
 }
 
 TEST_F(WindowTest, SecondStartReadsHandEditedFile)
@@ -85,45 +90,36 @@ TEST_F(WindowTest, SecondStartReadsHandEditedFile)
                   longValue + "\r\n");
     Open();
     EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 3);
-    EXPECT_FALSE(Find<QRadioButton>("rgByte")->isChecked());
-    EXPECT_TRUE(Find<QRadioButton>("rgWord")->isChecked());
-    EXPECT_TRUE(Find<QRadioButton>("rgVHDL")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>("rgC")->isChecked());
+    ExpectChecked({"rgWord", "rgVHDL"}, {"rgByte", "rgC"});
     EXPECT_EQ(Find<QLineEdit>("edtT1")->text(), "-20");
     EXPECT_EQ(Find<QLineEdit>("edtR1")->text().size(), 2047);
 
     Close();
     const QByteArray ini = ReadSettings();
     EXPECT_TRUE(ini.startsWith("; kept by hand"));
-    EXPECT_TRUE(ini.contains("[Foreign]\r\n; a comment\r\nkey=value"));
-    EXPECT_TRUE(ini.contains("PC=3"));
-    EXPECT_TRUE(ini.contains("WORD=1"));
-    EXPECT_TRUE(ini.contains("BYTE=0"));
+    for (const char *kept : {"[Foreign]\r\n; a comment\r\nkey=value", "PC=3", "WORD=1", "BYTE=0"})
+        EXPECT_TRUE(ini.contains(kept)) << kept;
 }
 
-TEST_F(WindowTest, AllSizeKeysOffSelectNoSize)
+TEST_F(WindowTest, SettingsOutOfRangeFallBackPerKey)
 {
-    WriteSettings("[RG]\nBYTE=0\nWORD=0\nDWORD=0\n");
-    Open();
-    EXPECT_FALSE(Find<QRadioButton>("rgByte")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>("rgWord")->isChecked());
-    EXPECT_FALSE(Find<QRadioButton>("rgDword")->isChecked());
-}
-
-TEST_F(WindowTest, StoredPageOutsideTheControlOpensPageZero)
-{
-    WriteSettings("[APP]\nPC=11\n");
-    Open();
-    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 0);
-    Close();
-    EXPECT_TRUE(ReadSettings().contains("PC=0"));
-}
-
-TEST_F(WindowTest, UnreadablePageIndexOpensPageZero)
-{
-    WriteSettings("[APP]\nPC=abc\n");
-    Open();
-    EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 0);
+    const struct {
+        QByteArray ini;
+        QStringList on, off;
+    } cases[] = {
+        {"[RG]\nBYTE=0\nWORD=0\nDWORD=0\n", {}, {"rgByte", "rgWord", "rgDword"}},
+        {"[APP]\nPC=11\n", {"rgByte"}, {}},  // a page outside the control
+        {"[APP]\nPC=abc\n", {"rgByte"}, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.ini.toStdString());
+        WriteSettings(c.ini);
+        Open();
+        EXPECT_EQ(Find<QTabWidget>("PageControl")->currentIndex(), 0);
+        ExpectChecked(c.on, c.off);
+        Close();
+        EXPECT_TRUE(ReadSettings().contains("PC=0"));
+    }
 }
 
 TEST_F(WindowTest, ShownWindowIsCentredOnTheScreen)
@@ -156,9 +152,11 @@ TEST_F(WindowTest, StoredPlaceOffEveryScreenOpensOnTheNearestOne)
     EXPECT_EQ(frame.left(), right.left() + (right.width() - frame.width()) / 2);
 }
 
-TEST_F(WindowTest, ReportLinesKeepTheirColours)
+TEST_F(WindowTest, ReportLinesKeepTheirColoursAndAFormatErrorAppendsNothing)
 {
     TfrmMain &frm = Open();
+    EXPECT_THROW(frm.LogFmt(Qt::blue, "%d", {}), zolvik::Error);
+    EXPECT_TRUE(Find<QTextEdit>("memoLog")->document()->isEmpty());
     frm.LogFmt(Qt::blue, "T1 = %f  >>  R1 = %f", {-20.0L, 1.5L});
     frm.LogFmt(Qt::blue, "line %d", {std::int64_t{2}});
     frm.Log(Qt::red, "red line");
@@ -181,7 +179,7 @@ TEST_F(WindowTest, ReportLinesKeepTheirColours)
     EXPECT_EQ(colourOf(2), "#ff0000");
 }
 
-TEST_F(WindowTest, DoubleClickClearsTheReport)
+TEST_F(WindowTest, DoubleClickClearsTheReportAndAFullOneRefusesLinesUntilCleared)
 {
     TfrmMain &frm = Open();
     frm.Log(Qt::blue, "one");
@@ -191,11 +189,8 @@ TEST_F(WindowTest, DoubleClickClearsTheReport)
     EXPECT_TRUE(memo->document()->isEmpty());
     frm.Log(Qt::red, "first again");
     EXPECT_EQ(memo->document()->blockCount(), 1);
-}
 
-TEST_F(WindowTest, FullReportRefusesLinesUntilCleared)
-{
-    TfrmMain &frm = Open();
+    // A full report refuses lines until cleared.
     const QString chunk(1000, 'x');
     for (int i = 0; i < 65; ++i)
         frm.Log(Qt::blue, chunk);
@@ -232,29 +227,19 @@ TEST_F(WindowTest, TypingAndPastingStayWithinTheReportCapacity)
     EXPECT_NO_THROW(frm.Log(Qt::red, "next line"));
 }
 
-TEST_F(WindowTest, FormatErrorAppendsNothing)
-{
-    TfrmMain &frm = Open();
-    EXPECT_THROW(frm.LogFmt(Qt::blue, "%d", {}), zolvik::Error);
-    EXPECT_TRUE(Find<QTextEdit>("memoLog")->document()->isEmpty());
-}
-
 TEST_F(WindowTest, ErrorDisplayIsAStopBoxWithFullStop)
 {
-    auto box = CaptureNextMessageBox();
-    TfrmMain::HandleErrors([] { throw zolvik::Error("Division by zero"); });
-    ASSERT_TRUE(box->seen);
-    EXPECT_EQ(box->icon, QMessageBox::Critical);
-    EXPECT_EQ(box->text, "Division by zero.");
-    EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
-
     // Only a last character that sorts after "." earns a full stop.
-    auto quoted = CaptureNextMessageBox();
-    TfrmMain::HandleErrors([] { throw zolvik::Error("Cannot open file \"a b\""); });
-    EXPECT_EQ(quoted->text, "Cannot open file \"a b\"");
-    auto stopped = CaptureNextMessageBox();
-    TfrmMain::HandleErrors([] { throw zolvik::Error("Done."); });
-    EXPECT_EQ(stopped->text, "Done.");
+    for (auto [thrown, shown] : {std::pair{"Division by zero", "Division by zero."},
+                                 {"Cannot open file \"a b\"", "Cannot open file \"a b\""},
+                                 {"Done.", "Done."}}) {
+        auto box = CaptureNextMessageBox();
+        TfrmMain::HandleErrors([thrown] { throw zolvik::Error(thrown); });
+        ASSERT_TRUE(box->seen) << thrown;
+        EXPECT_EQ(box->icon, QMessageBox::Critical);
+        EXPECT_EQ(box->text, shown);
+        EXPECT_EQ(box->caption, TfrmMain::ApplicationTitle());
+    }
 }
 
 TEST_F(WindowTest, UnwritableSettingsFileIsReportedAtExit)
