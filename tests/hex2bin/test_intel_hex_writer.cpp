@@ -17,18 +17,6 @@ using ::zolvik::test::ScratchFolder;
 
 using Bytes = std::vector<std::uint8_t>;
 
-struct HexCase {
-    const char *name;
-    Bytes bytes;
-    std::uint64_t address;
-    std::string text;
-};
-
-void PrintTo(const HexCase &c, std::ostream *out)
-{
-    *out << c.name;
-}
-
 Bytes Counting(std::size_t count)
 {
     Bytes bytes(count);
@@ -36,48 +24,40 @@ Bytes Counting(std::size_t count)
     return bytes;
 }
 
-class IntelHexOutput : public testing::TestWithParam<HexCase> {};
-
-TEST_P(IntelHexOutput, WritesTheRecordsByHand)
-{
-    EXPECT_EQ(IntelHexText(GetParam().bytes, GetParam().address), GetParam().text);
-}
-
-TEST_P(IntelHexOutput, RecordsDoNotDependOnHowTheBytesArrive)
-{
-    const Bytes &bytes = GetParam().bytes;
+struct HexCase {
+    const char *name;
+    Bytes bytes;
+    std::uint64_t address;
     std::string text;
-    IntelHexWriter writer(GetParam().address, [&text](std::string_view piece) { text += piece; });
-    for (std::size_t at = 0; at < bytes.size(); at += 7)
-        writer.Append(bytes.data() + at, std::min<std::size_t>(7, bytes.size() - at));
-    writer.Finish();
-    EXPECT_EQ(text, GetParam().text);
-}
+};
 
-INSTANTIATE_TEST_SUITE_P(
-    Images, IntelHexOutput,
-    testing::Values(
-        HexCase{"Empty", {}, 0, ":00000001FF\r\n"},
-        HexCase{"SeventeenBytesFromZero", Counting(17), 0,
-                ":10000000000102030405060708090A0B0C0D0E0F78\r\n"
-                ":0100100010DF\r\n"
-                ":00000001FF\r\n"},
-        // The upper half is set first, and again where the bytes cross into the next 64 KiB.
-        HexCase{"AcrossAPage",
-                {0x01, 0x02},
-                0x0800FFFF,
-                ":020000040800F2\r\n"
-                ":01FFFF000100\r\n"
-                ":020000040801F1\r\n"
-                ":0100000002FD\r\n"
-                ":00000001FF\r\n"},
-        HexCase{"LastByteOfTheAddressSpace",
-                {0xA5},
-                0xFFFFFFFF,
-                ":02000004FFFFFC\r\n"
-                ":01FFFF00A55C\r\n"
-                ":00000001FF\r\n"}),
-    [](const testing::TestParamInfo<HexCase> &info) { return std::string(info.param.name); });
+// clang-format off
+const HexCase kImages[] = {
+    {"Empty", {}, 0, ":00000001FF\r\n"},
+    {"SeventeenBytesFromZero", Counting(17), 0,
+     ":10000000000102030405060708090A0B0C0D0E0F78\r\n:0100100010DF\r\n:00000001FF\r\n"},
+    // The upper half is set first, and again where the bytes cross into the next 64 KiB.
+    {"AcrossAPage", {0x01, 0x02}, 0x0800FFFF,
+     ":020000040800F2\r\n:01FFFF000100\r\n:020000040801F1\r\n:0100000002FD\r\n:00000001FF\r\n"},
+    {"LastByteOfTheAddressSpace", {0xA5}, 0xFFFFFFFF,
+     ":02000004FFFFFC\r\n:01FFFF00A55C\r\n:00000001FF\r\n"},
+};
+// clang-format on
+
+// The records by hand, the same whether the bytes come at once or in pieces.
+TEST(IntelHexWriter, WritesTheRecordsByHandHoweverTheBytesArrive)
+{
+    for (const HexCase &c : kImages) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(IntelHexText(c.bytes, c.address), c.text);
+        std::string text;
+        IntelHexWriter writer(c.address, [&text](std::string_view piece) { text += piece; });
+        for (std::size_t at = 0; at < c.bytes.size(); at += 7)
+            writer.Append(c.bytes.data() + at, std::min<std::size_t>(7, c.bytes.size() - at));
+        writer.Finish();
+        EXPECT_EQ(text, c.text);
+    }
+}
 
 TEST(IntelHexWriter, RefusesBytesPastTheAddressSpace)
 {
