@@ -175,33 +175,60 @@ TEST(RunHex2Bin, ReplacesAnOlderOutputOnlyWithAGoodConversion)
     }
 }
 
-TEST(RunHex2Bin, NamesFilesItCannotReadOrWrite)
+// The folder's names, each regular file's with its bytes.
+std::vector<std::pair<std::string, Bytes>> Contents(const ScratchFolder &folder)
+{
+    std::vector<std::pair<std::string, Bytes>> contents;
+    for (const std::string &name : folder.Names()) {
+        const bool file = std::filesystem::is_regular_file(folder.File(name));
+        contents.emplace_back(name, file ? ReadBytes(folder.File(name)) : Bytes{});
+    }
+    return contents;
+}
+
+TEST(RunHex2Bin, RefusesAnInputItCannotUseAndTouchesNothing)
 {
     ScratchFolder folder;
-    const Outcome missing = Convert({folder.File("none.hex")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err,
-              "hex2bin: cannot open " + folder.File("none.hex") + ": No such file or directory\n");
+    // Opening a FIFO without a writer would block for ever.
+    EXPECT_EQ(::mkfifo(folder.File("pipe.hex").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder.File("dir.hex"));
+    const std::string bin = folder.Write("fw.bin", kGood + EndOfFile());
+    const std::string none = folder.File("none.hex"), out = folder.File("out.bin");
+    // clang-format off
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{none}, "cannot open " + none + ": No such file or directory"},
+        {{bin}, bin + ": the output would replace the HEX file itself"},
+        {{"-o", out, "/dev/zero"}, "/dev/zero: Is a device, not a regular file"},
+        {{"-o", out, folder.File("pipe.hex")},
+         folder.File("pipe.hex") + ": Is a FIFO (named pipe), not a regular file"},
+        {{"-o", out, folder.File("dir.hex")}, folder.File("dir.hex") + ": Is a folder, not a file"}};
+    // clang-format on
+    const auto before = Contents(folder);
+    for (const auto &[args, message] : cases) {
+        SCOPED_TRACE(message);
+        const Outcome o = Convert(args);
+        EXPECT_EQ(o.status, 1);
+        EXPECT_EQ(o.err, "hex2bin: " + message + "\n");
+        EXPECT_EQ(Contents(folder), before);
+    }
+}
 
+TEST(RunHex2Bin, NamesAnOutputItCannotCreateAndLeavesTheFolderAsItWas)
+{
+    ScratchFolder folder;
     const std::string hex = folder.Write("fw.hex", kGood + EndOfFile());
+    std::filesystem::create_directory(folder.File("fw.bin"));
+    const auto before = Contents(folder);
     const Outcome noFolder = Convert({"-o", folder.File("no/such/folder.bin"), hex});
     EXPECT_EQ(noFolder.status, 1);
     EXPECT_EQ(noFolder.err.rfind("hex2bin: cannot create " + folder.File("no/such/folder.bin"), 0),
               0u)
         << noFolder.err;
-    EXPECT_EQ(folder.Names(), std::vector<std::string>{"fw.hex"});
-}
-
-TEST(RunHex2Bin, AFolderWhereTheOutputShouldGoIsLeftAlone)
-{
-    ScratchFolder folder;
-    const std::string hex = folder.Write("fw.hex", kGood + EndOfFile());
-    std::filesystem::create_directory(folder.File("fw.bin"));
-    const Outcome o = Convert({hex});
-    EXPECT_EQ(o.status, 1);
-    EXPECT_NE(o.err.find(folder.File("fw.bin")), std::string::npos) << o.err;
+    const Outcome aFolder = Convert({hex});
+    EXPECT_EQ(aFolder.status, 1);
+    EXPECT_NE(aFolder.err.find(folder.File("fw.bin")), std::string::npos) << aFolder.err;
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("fw.bin")));
-    EXPECT_EQ(folder.Names(), (std::vector<std::string>{"fw.bin", "fw.hex"}));
+    EXPECT_EQ(Contents(folder), before);
 }
 
 TEST(RunHex2Bin, AWriteThatFailsPartWayKeepsTheOldOutput)
@@ -232,36 +259,6 @@ TEST(RunHex2Bin, AWriteThatFailsPartWayKeepsTheOldOutput)
     EXPECT_NE(o.err.find(folder.File("big.bin")), std::string::npos) << o.err;
     EXPECT_EQ(ReadBytes(folder.File("big.bin")), (Bytes{'o', 'l', 'd'}));
     EXPECT_EQ(folder.Names(), (std::vector<std::string>{"big.bin", "big.hex"}));
-}
-
-TEST(RunHex2Bin, RefusesToReplaceTheHexFileItself)
-{
-    ScratchFolder folder;
-    const std::string text = kGood + EndOfFile();
-    const std::string hex = folder.Write("fw.bin", text);
-    const Outcome o = Convert({hex});
-    EXPECT_EQ(o.status, 1);
-    EXPECT_EQ(o.err, "hex2bin: " + hex + ": the output would replace the HEX file itself\n");
-    EXPECT_EQ(ReadBytes(hex), Bytes(text.begin(), text.end()));
-}
-
-TEST(RunHex2Bin, RefusesAnInputThatIsNotARegularFileAtOnce)
-{
-    ScratchFolder folder;
-    // Opening a FIFO without a writer would block for ever.
-    EXPECT_EQ(::mkfifo(folder.File("pipe.hex").c_str(), 0600), 0);
-    std::filesystem::create_directory(folder.File("dir.hex"));
-    const std::pair<std::string, std::string> inputs[] = {
-        {"/dev/zero", "Is a device, not a regular file"},
-        {folder.File("pipe.hex"), "Is a FIFO (named pipe), not a regular file"},
-        {folder.File("dir.hex"), "Is a folder, not a file"}};
-    for (const auto &[input, reason] : inputs) {
-        SCOPED_TRACE(input);
-        const Outcome o = Convert({"-o", folder.File("out.bin"), input});
-        EXPECT_EQ(o.status, 1);
-        EXPECT_EQ(o.err, "hex2bin: " + input + ": " + reason + "\n");
-        EXPECT_FALSE(std::filesystem::exists(folder.File("out.bin")));
-    }
 }
 
 TEST(RunHex2Bin, ProgramSaysWhenMemoryRunsOut)
