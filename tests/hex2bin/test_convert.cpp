@@ -1,3 +1,5 @@
+// Intel HEX and Motorola S-record texts through the converter: images by hand, each fault by its
+// line and message.
 #include <gtest/gtest.h>
 
 #include "hex2bin/convert.h"
@@ -32,14 +34,35 @@ ConvertOptions Options(std::uint8_t fill, std::optional<std::uint64_t> start = {
     return options;
 }
 
-// A text that converts: the image's first address (where the row names one) and its bytes.
+Bytes FromHex(std::string_view digits)
+{
+    Bytes bytes;
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        bytes.push_back(
+            static_cast<std::uint8_t>(std::stoi(std::string(digits.substr(i, 2)), nullptr, 16)));
+    return bytes;
+}
+
+// A text that converts: the image's first address (where the row names one), its bytes and the
+// start address the text gives.
 struct Good {
     const char *name;
     std::string text;
     ConvertOptions options;
     std::optional<std::uint64_t> start;
     Bytes bytes;
+    std::optional<std::uint32_t> startAddress = std::nullopt;
 };
+
+// The example of the S-record format's common description: header, three S1 records, count and
+// S9.
+const std::string kHello = "S00F000068656C6C6F202020202000003C\n"
+                           "S11F00007C0802A6900100049421FFF07C6C1B787C8C23783C6000003863000026\n"
+                           "S11F001C4BFFFFE5398000007D83637880010014382100107C0803A64E800020E9\n"
+                           "S111003848656C6C6F20776F726C642E0A0042\n"
+                           "S5030003F9\n"
+                           "S9030000FC\n";
+const std::string kS1 = "S1130000285F245F2212226A000424290008237C2A\n";
 
 const std::string kClipped = Data(0x10, {1, 2, 3, 4}) + Data(0x20, {5}) + EndOfFile();
 // 0x00 to 0x10000000 spans 256 MiB plus one byte.
@@ -70,7 +93,7 @@ const std::vector<Good> kGoodTexts = {
      Data(0, {2}) + LinearBase(0) + Data(0x0010, {3}) + EndOfFile(),
      {}, {}, Filled(0x10000 - 0x10 + 1, {{0, 3}, {0x10, 2}, {0x10000 - 0x10, 1}})},
     {"StartAddressRecordsIgnored", Record(0x03, 0, {0x00, 0x00, 0x38, 0x00}) + Data(0, {9}) +
-     Record(0x05, 0, {0x08, 0x00, 0x01, 0x01}) + EndOfFile(), {}, {}, {9}},
+     Record(0x05, 0, {0x08, 0x00, 0x01, 0x01}) + EndOfFile(), {}, {}, {9}, 0x08000101},
     {"DuplicatesThatAgree", Data(0, {1, 2, 3}) + Data(1, {2, 3, 4}) + Data(0, {1}) + EndOfFile(),
      {}, {}, {1, 2, 3, 4}},
     {"LastByteOfTheAddressSpace", LinearBase(0xFFFF) + Data(0xFFFF, {1}) + EndOfFile(),
@@ -85,6 +108,17 @@ const std::vector<Good> kGoodTexts = {
     {"LengthWithoutDataGivesFillBytes", EndOfFile(), Options(0x5A, {}, 3), {}, {0x5A, 0x5A, 0x5A}},
     {"LengthKeepsALargeImageInTheLimit", kTooLarge, Options(0xFF, {}, 16), {},
      Filled(16, {{0, 1}})},
+    {"SrecHeaderS1CountS9", kHello, Options(0x00), 0,
+     FromHex("7C0802A6900100049421FFF07C6C1B787C8C23783C600000386300004BFFFFE5398000007D836378"
+             "80010014382100107C0803A64E80002048656C6C6F20776F726C642E0A00"), 0},
+    {"SrecS2WithS8", "S206010000AABB93\nS8041234565F\n", Options(0x00), 0x10000, {0xAA, 0xBB},
+     0x123456},
+    {"SrecS3WithS7", "S30808000000010203E9\nS70508000101F0\n", Options(0x00), 0x08000000,
+     {1, 2, 3}, 0x08000101},
+    {"SrecNoEndRecordS6CountLowerCaseCrLf",
+     "\xEF\xBB\xBFS1130000285f245f2212226a000424290008237c2a\r\nS604000001FA\r\n"
+     "S1130000285f245f2212226a000424290008237c2a\n", Options(0x00), 0,
+     FromHex("285F245F2212226A000424290008237C")},
 };
 // clang-format on
 
@@ -102,6 +136,7 @@ TEST(ConvertHex, GivesTheImageOfEachGoodText)
         }
         EXPECT_EQ(conversion.image().length, c.bytes.size());
         EXPECT_EQ(conversion.Bytes(), c.bytes);
+        EXPECT_EQ(conversion.startAddress(), c.startAddress);
     }
 }
 
@@ -164,6 +199,31 @@ const std::vector<Bad> kBadTexts = {
      }(), 65, "address 0x00000084 written twice with different data: 0x01 before, 0x05 here"},
     {"ImageLargerThanTheLimit", kTooLarge, 0, kLarger},
     {"LengthLargerThanTheLimit", EndOfFile(), 0, kLarger, Options(0xFF, {}, kMaxImageSize + 1)},
+    {"SrecBadChecksum", kS1 + "S111003848656C6C6F20776F726C642E0A0043\n", 2,
+     "bad checksum 0x43, the record's bytes need 0x42"},
+    {"SrecLengthMismatch", "S112003848656C6C6F20776F726C642E0A0042\n", 1,
+     "record length 0x12 does not match the line, which holds 17 bytes after it"},
+    {"SrecUnknownType", kS1 + "S4030000FC\n", 2, "unknown record type S4"},
+    {"SrecEndWithData", "S90500000102F7\n", 1,
+     "malformed record: S9 record with 2 data bytes instead of 0"},
+    {"SrecAddressCutShort", "S2030000FC\n", 1,
+     "malformed record: S2 record too short for its 3-byte address"},
+    {"SrecWrongCount", kS1 + "S5030002FA\n", 2,
+     "record count 2 does not match the 1 data records before it"},
+    {"SrecDataAfterEnd", "S9030000FC\n\n" + kS1, 3, "data after the end record"},
+    {"SrecPastTheAddressSpace", "S307FFFFFFFF0102F9\n", 1,
+     "data runs past the end of the 4 GiB address space"},
+    {"SrecNotARecord", kS1 + ":00000001FF\n", 2, "malformed record: it does not start with 'S'"},
+    {"SrecBlankInside", "S113000028 5F245F2212226A000424290008237C2A\n", 1,
+     "malformed record: a blank inside the record"},
+    {"SrecOddDigits", "S113000028F245F2212226A000424290008237C2A\n", 1,
+     "malformed record: odd number of hexadecimal digits"},
+    {"SrecTooShort", "S1020000\n", 1,
+     "malformed record: too short (3 bytes, a record has at least 4)"},
+    {"SrecLongerThanAnyRecord", kS1 + "S1" + std::string(5000, '0'), 2,
+     "malformed record: longer than 514 characters"},
+    {"SrecConflict", kS1 + "S1050002FF00F9\n", 2,
+     "address 0x00000002 written twice with different data: 0x24 before, 0xFF here"},
 };
 // clang-format on
 

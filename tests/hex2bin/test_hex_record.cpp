@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "hex2bin/hex_record.h"
+#include "hex_text.h"
 
 namespace hex2bin {
 namespace {
@@ -36,20 +37,27 @@ TEST(HexRecord, DecodesEveryRecordType)
     struct Case {
         std::string line;
         RecordType type;
+        std::uint8_t length;
         std::optional<std::pair<std::size_t, std::uint8_t>> data;  // a data byte's index, value
     };
     const Case cases[] = {
-        {":0300300002337a1e", RecordType::Data, {{2, 0x7A}}},  // lower-case digits
-        {":00000001FF", RecordType::EndOfFile, {}},
-        {":020000021200EA", RecordType::ExtendedSegmentAddress, {{0, 0x12}}},
-        {":0400000300003800C1", RecordType::StartSegmentAddress, {}},
-        {":020000040800F2", RecordType::ExtendedLinearAddress, {{0, 0x08}}},
-        {":04000005000000CD2A", RecordType::StartLinearAddress, {}}};
+        {":0300300002337a1e", RecordType::Data, 3, {{2, 0x7A}}},  // lower-case digits
+        {":00000001FF", RecordType::EndOfFile, 0, {}},
+        {":020000021200EA", RecordType::ExtendedSegmentAddress, 2, {{0, 0x12}}},
+        {":0400000300003800C1", RecordType::StartSegmentAddress, 4, {}},
+        {":020000040800F2", RecordType::ExtendedLinearAddress, 2, {{0, 0x08}}},
+        {":04000005000000CD2A", RecordType::StartLinearAddress, 4, {}},
+        // The longest record, without its line end.
+        {test::Record(0x00, 0, std::vector<std::uint8_t>(255, 0xA5)).substr(0, 1 + 2 * 260),
+         RecordType::Data,
+         255,
+         {{254, 0xA5}}}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.line);
         const Decoded d = Decode(c.line);
         ASSERT_FALSE(d.fault) << *d.fault;
         EXPECT_EQ(d.record.type, c.type);
+        EXPECT_EQ(d.record.length, c.length);
         if (c.data) {
             EXPECT_EQ(d.record.data[c.data->first], c.data->second);
         }
@@ -92,23 +100,6 @@ TEST(HexRecord, NamesEachFault)
     // clang-format on
     for (const auto &[line, fault] : cases)
         EXPECT_EQ(Decode(line).fault, fault) << line;
-}
-
-TEST(HexRecord, DecodesTheLongestRecord)
-{
-    std::string line = ":FF000000";
-    unsigned sum = 0xFF;
-    for (int i = 0; i < 255; ++i) {
-        line += "A5";
-        sum += 0xA5;
-    }
-    char checksum[3];
-    std::snprintf(checksum, sizeof checksum, "%02X", (0x100 - (sum & 0xFF)) & 0xFF);
-    line += checksum;
-    const Decoded d = Decode(line);
-    ASSERT_FALSE(d.fault) << *d.fault;
-    EXPECT_EQ(d.record.length, 255);
-    EXPECT_EQ(d.record.data[254], 0xA5);
 }
 
 TEST(HexRecord, FormatsBytesAndAddresses)

@@ -46,7 +46,9 @@ RandomImage MakeImage(std::mt19937 &random, Addressing addressing)
         const int size = std::uniform_int_distribution<int>(1, 3000)(random);
         int done = 0;
         while (done < size) {
-            const int n = std::min(size - done, std::uniform_int_distribution<int>(1, 64)(random));
+            int n = std::min(size - done, std::uniform_int_distribution<int>(1, 64)(random));
+            // A linear record may not run past its 64 KiB page, so a piece ends there.
+            n = static_cast<int>(std::min<std::uint64_t>(n, 0x10000 - ((address + done) & 0xFFFF)));
             Piece piece{address + done, {}};
             for (int i = 0; i < n; ++i) {
                 piece.data.push_back(static_cast<std::uint8_t>(byte(random)));
@@ -83,16 +85,7 @@ RandomImage MakeImage(std::mt19937 &random, Addressing addressing)
             emit(test::SegmentBase(static_cast<unsigned>(piece.address >> 4)));
             offset = piece.address & 0xF;
         }
-        // A linear record may not run past its 64 KiB page, so it is cut there.
-        const std::size_t first = addressing == Addressing::Linear
-                                      ? std::min<std::size_t>(piece.data.size(), 0x10000 - offset)
-                                      : piece.data.size();
-        emit(test::Data(static_cast<unsigned>(offset),
-                        Bytes(piece.data.begin(), piece.data.begin() + first)));
-        if (first < piece.data.size()) {
-            emit(test::LinearBase(static_cast<unsigned>((piece.address >> 16) + 1)));
-            emit(test::Data(0, Bytes(piece.data.begin() + first, piece.data.end())));
-        }
+        emit(test::Data(static_cast<unsigned>(offset), piece.data));
     }
     if (addressing == Addressing::Linear)
         emit(test::Record(0x05, 0, {0x08, 0x00, 0x01, 0x01}));
