@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <numeric>
 #include <random>
 
 #include "hex2bin/convert.h"
@@ -17,13 +16,6 @@ using ::zolvik::test::ScratchFolder;
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Counting(std::size_t count)
-{
-    Bytes bytes(count);
-    std::iota(bytes.begin(), bytes.end(), 0);
-    return bytes;
-}
-
 struct HexCase {
     const char *name;
     Bytes bytes;
@@ -34,7 +26,7 @@ struct HexCase {
 // clang-format off
 const HexCase kImages[] = {
     {"Empty", {}, 0, ":00000001FF\r\n"},
-    {"SeventeenBytesFromZero", Counting(17), 0,
+    {"SeventeenBytesFromZero", Bytes{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}, 0,
      ":10000000000102030405060708090A0B0C0D0E0F78\r\n:0100100010DF\r\n:00000001FF\r\n"},
     // The upper half is set first, and again where the bytes cross into the next 64 KiB.
     {"AcrossAPage", {0x01, 0x02}, 0x0800FFFF,

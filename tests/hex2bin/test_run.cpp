@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -219,11 +218,10 @@ TEST(RunHex2Bin, NamesAnOutputItCannotCreateAndLeavesTheFolderAsItWas)
     const std::string hex = folder.Write("fw.hex", kGood + EndOfFile());
     std::filesystem::create_directory(folder.File("fw.bin"));
     const auto before = Contents(folder);
-    const Outcome noFolder = Convert({"-o", folder.File("no/such/folder.bin"), hex});
+    const std::string nowhere = folder.File("no/such/folder.bin");
+    const Outcome noFolder = Convert({"-o", nowhere, hex});
     EXPECT_EQ(noFolder.status, 1);
-    EXPECT_EQ(noFolder.err.rfind("hex2bin: cannot create " + folder.File("no/such/folder.bin"), 0),
-              0u)
-        << noFolder.err;
+    EXPECT_EQ(noFolder.err.rfind("hex2bin: cannot create " + nowhere, 0), 0u) << noFolder.err;
     const Outcome aFolder = Convert({hex});
     EXPECT_EQ(aFolder.status, 1);
     EXPECT_NE(aFolder.err.find(folder.File("fw.bin")), std::string::npos) << aFolder.err;
