@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
+
 #include "hex2bin/command_line.h"
 
 namespace hex2bin {
@@ -23,29 +26,19 @@ std::string Usage(const std::vector<std::string> &args)
     return usage ? *usage : std::string();
 }
 
-TEST(ParseNumber, ReadsDecimalAndHexadecimal)
+TEST(ParseNumber, ReadsDecimalAndHexadecimalUpToTheMaximum)
 {
-    EXPECT_EQ(ParseNumber("0", 255), 0u);
-    EXPECT_EQ(ParseNumber("255", 255), 255u);
-    EXPECT_EQ(ParseNumber("0xff", 255), 255u);
-    EXPECT_EQ(ParseNumber("0XA5", 255), 0xA5u);
-    EXPECT_EQ(ParseNumber("0x08000000", 0xFFFFFFFF), 0x08000000u);
-    EXPECT_EQ(ParseNumber("007", 255), 7u);
-    EXPECT_EQ(ParseNumber("18446744073709551615", UINT64_MAX), UINT64_MAX);
-}
-
-TEST(ParseNumber, RefusesOtherTextAndValuesAboveTheMaximum)
-{
-    EXPECT_EQ(ParseNumber("", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber("0x", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber("256", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber("0x100", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber("-1", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber("+1", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber("12a", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber(" 1", 255), std::nullopt);
-    EXPECT_EQ(ParseNumber("0x100000000", 0xFFFFFFFF), std::nullopt);
-    EXPECT_EQ(ParseNumber("18446744073709551616", UINT64_MAX), std::nullopt);
+    // clang-format off
+    const std::tuple<std::string, std::uint64_t, std::optional<std::uint64_t>> cases[] = {
+        {"0", 255, 0}, {"255", 255, 255}, {"0xff", 255, 255}, {"0XA5", 255, 0xA5},
+        {"0x08000000", 0xFFFFFFFF, 0x08000000}, {"007", 255, 7},
+        {"18446744073709551615", UINT64_MAX, UINT64_MAX},
+        {"", 255, {}}, {"0x", 255, {}}, {"256", 255, {}}, {"0x100", 255, {}}, {"-1", 255, {}},
+        {"+1", 255, {}}, {"12a", 255, {}}, {" 1", 255, {}}, {"0x100000000", 0xFFFFFFFF, {}},
+        {"18446744073709551616", UINT64_MAX, {}}};
+    // clang-format on
+    for (const auto &[text, max, value] : cases)
+        EXPECT_EQ(ParseNumber(text, max), value) << text;
 }
 
 TEST(DefaultOutputName, ReplacesOrAppendsTheExtension)
@@ -58,32 +51,36 @@ TEST(DefaultOutputName, ReplacesOrAppendsTheExtension)
     EXPECT_EQ(DefaultOutputName("/my files/a b.hex"), "/my files/a b.bin");
 }
 
-TEST(ParseCommandLine, TakesTheFileAndDefaults)
+TEST(ParseCommandLine, ReadsTheFileAndEveryOptionSeparateOrAttached)
 {
-    const CommandLine line = Parsed({"/tmp/fw.hex"});
-    EXPECT_FALSE(line.help);
-    EXPECT_EQ(line.input, "/tmp/fw.hex");
-    EXPECT_EQ(line.output, "/tmp/fw.bin");
-    EXPECT_EQ(line.options.fill, 0xFF);
-    EXPECT_FALSE(line.options.start);
-    EXPECT_FALSE(line.options.length);
-}
-
-TEST(ParseCommandLine, ReadsEveryOptionSeparateOrAttached)
-{
-    const CommandLine line =
-        Parsed({"-o", "out.img", "-f", "0", "-s", "0x08000000", "-l", "1024", "fw.hex"});
-    EXPECT_EQ(line.input, "fw.hex");
-    EXPECT_EQ(line.output, "out.img");
-    EXPECT_EQ(line.options.fill, 0);
-    EXPECT_EQ(line.options.start, 0x08000000u);
-    EXPECT_EQ(line.options.length, 1024u);
-
-    const CommandLine attached = Parsed({"fw.hex", "-oout.img", "-f0x5A", "-s16", "-l0x10"});
-    EXPECT_EQ(attached.output, "out.img");
-    EXPECT_EQ(attached.options.fill, 0x5A);
-    EXPECT_EQ(attached.options.start, 16u);
-    EXPECT_EQ(attached.options.length, 16u);
+    struct Case {
+        std::vector<std::string> args;
+        std::string input, output;
+        std::uint8_t fill;
+        std::optional<std::uint64_t> start, length;
+    };
+    // clang-format off
+    const Case cases[] = {
+        {{"/tmp/fw.hex"}, "/tmp/fw.hex", "/tmp/fw.bin", 0xFF, {}, {}},
+        {{"-o", "out.img", "-f", "0", "-s", "0x08000000", "-l", "1024", "fw.hex"}, "fw.hex",
+         "out.img", 0, 0x08000000, 1024},
+        {{"fw.hex", "-oout.img", "-f0x5A", "-s16", "-l0x10"}, "fw.hex", "out.img", 0x5A, 16, 16},
+        // The words of an unquoted path with blanks, joined again.
+        {{"/home/ana/My", "Projects/fw", "v2.hex"}, "/home/ana/My Projects/fw v2.hex",
+         "/home/ana/My Projects/fw v2.bin", 0xFF, {}, {}}};
+    // clang-format on
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.input);
+        const CommandLine line = Parsed(c.args);
+        EXPECT_FALSE(line.help);
+        EXPECT_EQ(line.input, c.input);
+        EXPECT_EQ(line.output, c.output);
+        EXPECT_EQ(line.options.fill, c.fill);
+        EXPECT_EQ(line.options.start, c.start);
+        EXPECT_EQ(line.options.length, c.length);
+    }
+    EXPECT_EQ(Parsed({"--", "-odd name.hex"}).input, "-odd name.hex");
+    EXPECT_EQ(Parsed({"-"}).input, "-");
 }
 
 TEST(ParseCommandLine, AsksForHelp)
@@ -91,15 +88,6 @@ TEST(ParseCommandLine, AsksForHelp)
     EXPECT_TRUE(Parsed({"-h"}).help);
     EXPECT_TRUE(Parsed({"fw.hex", "--help"}).help);
     EXPECT_NE(HelpText().find("-f BYTE"), std::string::npos);
-}
-
-TEST(ParseCommandLine, JoinsWordsOfAnUnquotedPathWithBlanks)
-{
-    const CommandLine line = Parsed({"/home/ana/My", "Projects/fw", "v2.hex"});
-    EXPECT_EQ(line.input, "/home/ana/My Projects/fw v2.hex");
-    EXPECT_EQ(line.output, "/home/ana/My Projects/fw v2.bin");
-    EXPECT_EQ(Parsed({"--", "-odd name.hex"}).input, "-odd name.hex");
-    EXPECT_EQ(Parsed({"-"}).input, "-");
 }
 
 TEST(ParseCommandLine, NamesUsageFaults)

@@ -1,3 +1,5 @@
+// Intel HEX and Motorola S-record texts through the converter: images by hand, each fault by its
+// line and message.
 #include <gtest/gtest.h>
 
 #include "hex2bin/convert.h"
@@ -13,245 +15,227 @@ using test::Record;
 using test::SegmentBase;
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes Convert(const std::string &text, const ConvertOptions &options = {})
+// `size` bytes of 0xFF but for the ones `set` gives by index.
+Bytes Filled(std::size_t size, std::initializer_list<std::pair<std::size_t, std::uint8_t>> set)
 {
-    const Conversion c = ConvertHex(text, options);
-    EXPECT_TRUE(c.ok()) << c.error()->line << ": " << c.error()->message;
-    return c.Bytes();
+    Bytes bytes(size, 0xFF);
+    for (const auto &[at, value] : set)
+        bytes[at] = value;
+    return bytes;
 }
 
-HexError Fault(const std::string &text, const ConvertOptions &options = {})
-{
-    const Conversion c = ConvertHex(text, options);
-    EXPECT_FALSE(c.ok());
-    return c.ok() ? HexError{} : *c.error();
-}
-
-TEST(ConvertHex, CoversLowestToHighestAddressWithGapsFilled)
-{
-    const std::string text =
-        Data(0x0102, {0x11, 0x22}) + Data(0x0100, {0xAA}) + Data(0x0106, {0x33}) + EndOfFile();
-    const Conversion c = ConvertHex(text);
-    ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.image().start, 0x0100u);
-    EXPECT_EQ(c.Bytes(), (Bytes{0xAA, 0xFF, 0x11, 0x22, 0xFF, 0xFF, 0x33}));
-}
-
-TEST(ConvertHex, UsesTheFillByte)
+ConvertOptions Options(std::uint8_t fill, std::optional<std::uint64_t> start = {},
+                       std::optional<std::uint64_t> length = {})
 {
     ConvertOptions options;
-    options.fill = 0x00;
-    EXPECT_EQ(Convert(Data(0, {1}) + Data(3, {4}) + EndOfFile(), options), (Bytes{1, 0, 0, 4}));
+    options.fill = fill;
+    options.start = start;
+    options.length = length;
+    return options;
 }
 
-TEST(ConvertHex, AcceptsCrLfLowerCaseBlankLinesAndSurroundingBlanks)
+Bytes FromHex(std::string_view digits)
 {
-    const std::string text =
-        "\r\n:0300300002337a1e\r\n   \n\t:010033004488  \r\n\n:00000001ff\r\n\r\n";
-    EXPECT_EQ(Convert(text), (Bytes{0x02, 0x33, 0x7A, 0x44}));
+    Bytes bytes;
+    for (std::size_t i = 0; i + 1 < digits.size(); i += 2)
+        bytes.push_back(
+            static_cast<std::uint8_t>(std::stoi(std::string(digits.substr(i, 2)), nullptr, 16)));
+    return bytes;
 }
 
-TEST(ConvertHex, AcceptsALastLineWithoutLineEnd)
-{
-    EXPECT_EQ(Convert(Data(0, {7}) + ":00000001FF"), Bytes{7});
-}
-
-TEST(ConvertHex, PlacesDataUnderAnExtendedLinearAddress)
-{
-    const std::string text = LinearBase(0x0800) + Data(0xFFFE, {1, 2}) + LinearBase(0x0801) +
-                             Data(0x0000, {3}) + EndOfFile();
-    const Conversion c = ConvertHex(text);
-    ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.image().start, 0x0800FFFEu);
-    EXPECT_EQ(c.Bytes(), (Bytes{1, 2, 3}));
-}
-
-TEST(ConvertHex, LetsALinearRecordRunAcrossA64KiBBoundary)
-{
-    const Conversion c = ConvertHex(LinearBase(1) + Data(0xFFFF, {1, 2}) + EndOfFile());
-    ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.image().start, 0x1FFFFu);
-    EXPECT_EQ(c.Bytes(), (Bytes{1, 2}));
-}
-
-TEST(ConvertHex, PlacesDataUnderAnExtendedSegmentAddress)
-{
-    // Segment 0x1200 starts at 0x12000.
-    const Conversion c = ConvertHex(SegmentBase(0x1200) + Data(0x0010, {5, 6}) + EndOfFile());
-    ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.image().start, 0x12010u);
-    EXPECT_EQ(c.Bytes(), (Bytes{5, 6}));
-}
-
-TEST(ConvertHex, WrapsASegmentRecordWithinItsSegment)
-{
-    // Under segment 0x1000 (base 0x10000) the bytes past offset 0xFFFF land at offset 0.
-    const Conversion c = ConvertHex(SegmentBase(0x1000) + Data(0xFFFE, {1, 2, 3, 4}) + EndOfFile());
-    ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.image().start, 0x10000u);
-    ASSERT_EQ(c.image().length, 0x10000u);
-    const Bytes bytes = c.Bytes();
-    EXPECT_EQ(bytes[0], 3);
-    EXPECT_EQ(bytes[1], 4);
-    EXPECT_EQ(bytes[2], 0xFF);
-    EXPECT_EQ(bytes[0xFFFE], 1);
-    EXPECT_EQ(bytes[0xFFFF], 2);
-}
-
-TEST(ConvertHex, EachBaseRecordReplacesTheOther)
-{
-    const std::string text = LinearBase(0x0001) + Data(0, {1}) + SegmentBase(0x0002) +
-                             Data(0, {2}) + LinearBase(0) + Data(0x0010, {3}) + EndOfFile();
-    // 3 at 0x10, 2 at 0x20, 1 at 0x10000.
-    const Bytes bytes = Convert(text);
-    ASSERT_EQ(bytes.size(), 0x10000u - 0x10 + 1);
-    EXPECT_EQ(bytes[0], 3);
-    EXPECT_EQ(bytes[0x10], 2);
-    EXPECT_EQ(bytes.back(), 1);
-}
-
-TEST(ConvertHex, IgnoresStartAddressRecords)
-{
-    const std::string text = Record(0x03, 0, {0x00, 0x00, 0x38, 0x00}) + Data(0, {9}) +
-                             Record(0x05, 0, {0x08, 0x00, 0x01, 0x01}) + EndOfFile();
-    EXPECT_EQ(Convert(text), Bytes{9});
-}
-
-TEST(ConvertHex, AcceptsDuplicatesThatAgree)
-{
-    const std::string text = Data(0, {1, 2, 3}) + Data(1, {2, 3, 4}) + Data(0, {1}) + EndOfFile();
-    EXPECT_EQ(Convert(text), (Bytes{1, 2, 3, 4}));
-}
-
-TEST(ConvertHex, RefusesAnAddressWrittenTwiceWithDifferentData)
-{
-    const std::string text =
-        Data(0x10, {1, 2, 3}) + Data(0x20, {9}) + Data(0x11, {2, 7}) + EndOfFile();
-    const HexError e = Fault(text);
-    EXPECT_EQ(e.line, 3u);
-    EXPECT_EQ(e.message,
-              "address 0x00000012 written twice with different data: 0x03 before, 0x07 here");
-}
-
-TEST(ConvertHex, NamesTheLowestConflictAndTheFirstRecordThatDisagreesThere)
-{
-    // Conflicts at 0x05 (lines 1 and 4) and at 0x02 (lines 1, 2 agreeing, then 3).
-    const std::string text = Data(0x00, {0, 1, 2, 3, 4, 5}) + Data(0x02, {2}) + Data(0x02, {8}) +
-                             Data(0x05, {9}) + EndOfFile();
-    const HexError e = Fault(text);
-    EXPECT_EQ(e.line, 3u);
-    EXPECT_EQ(e.message,
-              "address 0x00000002 written twice with different data: 0x02 before, 0x08 here");
-}
-
-TEST(ConvertHex, FindsAConflictInsideALongRunOfMergedRecords)
-{
+// A text that converts: the image's first address (where the row names one), its bytes and the
+// start address the text gives.
+struct Good {
+    const char *name;
     std::string text;
-    for (unsigned i = 0; i < 64; ++i)
-        text += Data(i * 4, {1, 2, 3, 4});
-    text += Data(0x83, {4, 5}) + EndOfFile();
-    const HexError e = Fault(text);
-    EXPECT_EQ(e.line, 65u);
-    EXPECT_EQ(e.message,
-              "address 0x00000084 written twice with different data: 0x01 before, 0x05 here");
-}
-
-TEST(ConvertHex, ReportsEachLineFaultWithItsLineNumber)
-{
-    const std::string good = Data(0, {1, 2});
-    EXPECT_EQ(Fault(good + "\n:0300300002337A1F\n" + EndOfFile()).line, 3u);
-    EXPECT_EQ(Fault(good + "\n:0300300002337A1F\n" + EndOfFile()).message,
-              "bad checksum 0x1F, the record's bytes need 0x1E");
-    EXPECT_EQ(Fault(good + "hello\n" + EndOfFile()).message,
-              "malformed record: it does not start with ':'");
-    EXPECT_EQ(Fault(good + ":0400300002337A1D\n" + EndOfFile()).message,
-              "record length 0x04 does not match the line, which holds 3 data bytes");
-    EXPECT_EQ(Fault(good + ":00000006FA\n" + EndOfFile()).line, 2u);
-    EXPECT_EQ(Fault(good + ":00000006FA\n" + EndOfFile()).message, "unknown record type 0x06");
-}
-
-TEST(ConvertHex, RefusesAnythingAfterTheEndOfFileRecord)
-{
-    const HexError e = Fault(Data(0, {1}) + EndOfFile() + "\n" + Data(1, {2}));
-    EXPECT_EQ(e.line, 4u);
-    EXPECT_EQ(e.message, "data after the end-of-file record");
-    EXPECT_EQ(Fault(EndOfFile() + EndOfFile()).message, "data after the end-of-file record");
-    EXPECT_EQ(Fault(EndOfFile() + "x").message, "data after the end-of-file record");
-}
-
-TEST(ConvertHex, RefusesAMissingEndOfFileRecord)
-{
-    const HexError e = Fault(Data(0, {1}) + Data(1, {2}));
-    EXPECT_EQ(e.line, 2u);
-    EXPECT_EQ(e.message, "missing end-of-file record");
-    EXPECT_EQ(Fault("").line, 1u);
-    EXPECT_EQ(Fault("").message, "missing end-of-file record");
-}
-
-TEST(ConvertHex, RefusesDataPastTheAddressSpace)
-{
-    const HexError e = Fault(LinearBase(0xFFFF) + Data(0xFFFF, {1, 2}) + EndOfFile());
-    EXPECT_EQ(e.line, 2u);
-    EXPECT_EQ(e.message, "data runs past the end of the 4 GiB address space");
-    EXPECT_EQ(Convert(LinearBase(0xFFFF) + Data(0xFFFF, {1}) + EndOfFile()), Bytes{1});
-}
-
-TEST(ConvertHex, GivesAnEmptyImageWithoutData)
-{
-    const Conversion c = ConvertHex(Data(0x10, {}) + EndOfFile());
-    ASSERT_TRUE(c.ok());
-    EXPECT_EQ(c.image().length, 0u);
-    EXPECT_TRUE(c.Bytes().empty());
-}
-
-TEST(ConvertHex, ClipsToTheStartAndLengthAsked)
-{
-    const std::string text = Data(0x10, {1, 2, 3, 4}) + Data(0x20, {5}) + EndOfFile();
     ConvertOptions options;
-    options.start = 0x12;
-    options.length = 4;
-    EXPECT_EQ(Convert(text, options), (Bytes{3, 4, 0xFF, 0xFF}));
+    std::optional<std::uint64_t> start;
+    Bytes bytes;
+    std::optional<std::uint32_t> startAddress = std::nullopt;
+};
 
-    options.start = 0x0E;
-    options.length = std::nullopt;
-    const Bytes fromBelow = Convert(text, options);
-    ASSERT_EQ(fromBelow.size(), 0x21u - 0x0E);
-    EXPECT_EQ(fromBelow[0], 0xFF);
-    EXPECT_EQ(fromBelow[2], 1);
-    EXPECT_EQ(fromBelow.back(), 5);
+// The example of the S-record format's common description: header, three S1 records, count and
+// S9.
+const std::string kHello = "S00F000068656C6C6F202020202000003C\n"
+                           "S11F00007C0802A6900100049421FFF07C6C1B787C8C23783C6000003863000026\n"
+                           "S11F001C4BFFFFE5398000007D83637880010014382100107C0803A64E800020E9\n"
+                           "S111003848656C6C6F20776F726C642E0A0042\n"
+                           "S5030003F9\n"
+                           "S9030000FC\n";
+const std::string kS1 = "S1130000285F245F2212226A000424290008237C2A\n";
 
-    options.start = std::nullopt;
-    options.length = 2;
-    EXPECT_EQ(Convert(text, options), (Bytes{1, 2}));
+const std::string kClipped = Data(0x10, {1, 2, 3, 4}) + Data(0x20, {5}) + EndOfFile();
+// 0x00 to 0x10000000 spans 256 MiB plus one byte.
+const std::string kTooLarge = Data(0, {1}) + LinearBase(0x1000) + Data(0, {2}) + EndOfFile();
 
-    options.start = 0x30;
-    EXPECT_EQ(Convert(text, options), (Bytes{0xFF, 0xFF}));
-    options.length = std::nullopt;
-    EXPECT_TRUE(Convert(text, options).empty());
+// clang-format off
+const std::vector<Good> kGoodTexts = {
+    {"GapsFilledFromLowestToHighest",
+     Data(0x0102, {0x11, 0x22}) + Data(0x0100, {0xAA}) + Data(0x0106, {0x33}) + EndOfFile(),
+     {}, 0x0100, {0xAA, 0xFF, 0x11, 0x22, 0xFF, 0xFF, 0x33}},
+    {"FillByte", Data(0, {1}) + Data(3, {4}) + EndOfFile(), Options(0x00), {}, {1, 0, 0, 4}},
+    {"CrLfLowerCaseBlankLinesAndSurroundingBlanks",
+     "\r\n:0300300002337a1e\r\n   \n\t:010033004488  \r\n\n:00000001ff\r\n\r\n",
+     {}, {}, {0x02, 0x33, 0x7A, 0x44}},
+    {"LastLineWithoutLineEnd", Data(0, {7}) + ":00000001FF", {}, {}, {7}},
+    {"ExtendedLinearAddress", LinearBase(0x0800) + Data(0xFFFE, {1, 2}) + LinearBase(0x0801) +
+     Data(0x0000, {3}) + EndOfFile(), {}, 0x0800FFFE, {1, 2, 3}},
+    {"LinearRecordAcrossA64KiBBoundary", LinearBase(1) + Data(0xFFFF, {1, 2}) + EndOfFile(),
+     {}, 0x1FFFF, {1, 2}},
+    // Segment 0x1200 starts at 0x12000.
+    {"ExtendedSegmentAddress", SegmentBase(0x1200) + Data(0x0010, {5, 6}) + EndOfFile(),
+     {}, 0x12010, {5, 6}},
+    // Under segment 0x1000 (base 0x10000) the bytes past offset 0xFFFF land at offset 0.
+    {"SegmentRecordWrapsWithinItsSegment", SegmentBase(0x1000) + Data(0xFFFE, {1, 2, 3, 4}) +
+     EndOfFile(), {}, 0x10000, Filled(0x10000, {{0, 3}, {1, 4}, {0xFFFE, 1}, {0xFFFF, 2}})},
+    // 3 at 0x10, 2 at 0x20, 1 at 0x10000.
+    {"EachBaseRecordReplacesTheOther", LinearBase(0x0001) + Data(0, {1}) + SegmentBase(0x0002) +
+     Data(0, {2}) + LinearBase(0) + Data(0x0010, {3}) + EndOfFile(),
+     {}, {}, Filled(0x10000 - 0x10 + 1, {{0, 3}, {0x10, 2}, {0x10000 - 0x10, 1}})},
+    {"StartAddressRecordsIgnored", Record(0x03, 0, {0x00, 0x00, 0x38, 0x00}) + Data(0, {9}) +
+     Record(0x05, 0, {0x08, 0x00, 0x01, 0x01}) + EndOfFile(), {}, {}, {9}, 0x08000101},
+    {"DuplicatesThatAgree", Data(0, {1, 2, 3}) + Data(1, {2, 3, 4}) + Data(0, {1}) + EndOfFile(),
+     {}, {}, {1, 2, 3, 4}},
+    {"LastByteOfTheAddressSpace", LinearBase(0xFFFF) + Data(0xFFFF, {1}) + EndOfFile(),
+     {}, {}, {1}},
+    {"EmptyWithoutData", Data(0x10, {}) + EndOfFile(), {}, {}, {}},
+    {"ClippedToStartAndLength", kClipped, Options(0xFF, 0x12, 4), {}, {3, 4, 0xFF, 0xFF}},
+    {"StartBelowTheData", kClipped, Options(0xFF, 0x0E), {},
+     Filled(0x21 - 0x0E, {{2, 1}, {3, 2}, {4, 3}, {5, 4}, {0x20 - 0x0E, 5}})},
+    {"LengthOnly", kClipped, Options(0xFF, {}, 2), {}, {1, 2}},
+    {"StartAboveTheDataWithLength", kClipped, Options(0xFF, 0x30, 2), {}, {0xFF, 0xFF}},
+    {"StartAboveTheData", kClipped, Options(0xFF, 0x30), {}, {}},
+    {"LengthWithoutDataGivesFillBytes", EndOfFile(), Options(0x5A, {}, 3), {}, {0x5A, 0x5A, 0x5A}},
+    {"LengthKeepsALargeImageInTheLimit", kTooLarge, Options(0xFF, {}, 16), {},
+     Filled(16, {{0, 1}})},
+    {"SrecHeaderS1CountS9", kHello, Options(0x00), 0,
+     FromHex("7C0802A6900100049421FFF07C6C1B787C8C23783C600000386300004BFFFFE5398000007D836378"
+             "80010014382100107C0803A64E80002048656C6C6F20776F726C642E0A00"), 0},
+    {"SrecS2WithS8", "S206010000AABB93\nS8041234565F\n", Options(0x00), 0x10000, {0xAA, 0xBB},
+     0x123456},
+    {"SrecS3WithS7", "S30808000000010203E9\nS70508000101F0\n", Options(0x00), 0x08000000,
+     {1, 2, 3}, 0x08000101},
+    {"SrecNoEndRecordS6CountLowerCaseCrLf",
+     "\xEF\xBB\xBFS1130000285f245f2212226a000424290008237c2a\r\nS604000001FA\r\n"
+     "S1130000285f245f2212226a000424290008237c2a\n", Options(0x00), 0,
+     FromHex("285F245F2212226A000424290008237C")},
+};
+// clang-format on
+
+TEST(ConvertHex, GivesTheImageOfEachGoodText)
+{
+    for (const Good &c : kGoodTexts) {
+        SCOPED_TRACE(c.name);
+        const Conversion conversion = ConvertHex(c.text, c.options);
+        if (!conversion.ok()) {
+            ADD_FAILURE() << conversion.error()->line << ": " << conversion.error()->message;
+            continue;
+        }
+        if (c.start) {
+            EXPECT_EQ(conversion.image().start, *c.start);
+        }
+        EXPECT_EQ(conversion.image().length, c.bytes.size());
+        EXPECT_EQ(conversion.Bytes(), c.bytes);
+        EXPECT_EQ(conversion.startAddress(), c.startAddress);
+    }
 }
 
-TEST(ConvertHex, ALengthWithoutDataGivesFillBytes)
-{
-    ConvertOptions options;
-    options.length = 3;
-    options.fill = 0x5A;
-    EXPECT_EQ(Convert(EndOfFile(), options), (Bytes{0x5A, 0x5A, 0x5A}));
-}
+// A text that does not convert: the line of the fault (0 for none) and its message.
+struct Bad {
+    const char *name;
+    std::string text;
+    std::size_t line;
+    std::string message;
+    ConvertOptions options = {};
+};
 
-TEST(ConvertHex, RefusesAnImageLargerThanTheLimit)
-{
-    // 0x00 to 0x10000000 spans 256 MiB plus one byte.
-    const std::string text = Data(0, {1}) + LinearBase(0x1000) + Data(0, {2}) + EndOfFile();
-    const HexError e = Fault(text);
-    EXPECT_EQ(e.line, 0u);
-    EXPECT_EQ(e.message, "image larger than 256 MiB: 268435457 bytes from 0x00000000");
+const std::string kOne = Data(0, {1, 2});
+const std::string kFour = Data(0, {1, 2, 3, 4});
 
-    ConvertOptions options;
-    options.length = 16;
-    EXPECT_EQ(ConvertHex(text, options).image().length, 16u);
-    options.length = kMaxImageSize + 1;
-    EXPECT_EQ(Fault(EndOfFile(), options).message,
-              "image larger than 256 MiB: 268435457 bytes from 0x00000000");
+const std::string kAfterEnd = "data after the end-of-file record";
+const std::string kNoColon = "malformed record: it does not start with ':'";
+const std::string kLengthMismatch =
+    "record length 0x04 does not match the line, which holds 3 data bytes";
+const std::string kLarger = "image larger than 256 MiB: 268435457 bytes from 0x00000000";
+
+// clang-format off
+const std::vector<Bad> kBadTexts = {
+    {"BadChecksumAfterABlankLine", kOne + "\n:0300300002337A1F\n" + EndOfFile(), 3,
+     "bad checksum 0x1F, the record's bytes need 0x1E"},
+    {"NotARecord", kOne + "hello\n" + EndOfFile(), 2, kNoColon},
+    {"NoColonAfterTwoRecords", kFour + kFour + "0300300002337A1E\n" + EndOfFile(), 3, kNoColon},
+    {"NotHexDigit", ":03003000023Z7A1E\n" + EndOfFile(), 1,
+     "malformed record: 'Z' is not a hexadecimal digit"},
+    {"BlankInside", kFour + ":0300300002 337A1E\n" + EndOfFile(), 2,
+     "malformed record: a blank inside the record"},
+    {"NulInside", kFour + ":03003000" + std::string(1, '\0') + "2337A1E\n" + EndOfFile(), 2,
+     "malformed record: a NUL byte inside the record"},
+    {"LineLongerThanAnyRecord", kFour + ":" + std::string(100000, '0'), 2,
+     "malformed record: longer than 521 characters"},
+    {"LengthMismatch", kOne + ":0400300002337A1D\n" + EndOfFile(), 2, kLengthMismatch},
+    {"LengthMismatchCrLf", kFour + ":0400300002337A1D\r\n" + EndOfFile(), 2, kLengthMismatch},
+    {"UnknownType", kOne + ":00000006FA\n" + EndOfFile(), 2, "unknown record type 0x06"},
+    {"DataAfterEnd", kFour + EndOfFile() + kFour, 3, kAfterEnd},
+    {"DataAfterEndAndABlankLine", Data(0, {1}) + EndOfFile() + "\n" + Data(1, {2}), 4, kAfterEnd},
+    {"SecondEnd", EndOfFile() + EndOfFile(), 2, kAfterEnd},
+    {"TextAfterEnd", EndOfFile() + "x", 2, kAfterEnd},
+    {"MissingEnd", Data(0, {1}) + Data(1, {2}), 2, "missing end-of-file record"},
+    {"EmptyText", "", 1, "missing end-of-file record"},
+    {"PastTheAddressSpace", LinearBase(0xFFFF) + Data(0xFFFF, {1, 2}) + EndOfFile(), 2,
+     "data runs past the end of the 4 GiB address space"},
+    {"AddressWrittenTwice", Data(0x10, {1, 2, 3}) + Data(0x20, {9}) + Data(0x11, {2, 7}) +
+     EndOfFile(), 3,
+     "address 0x00000012 written twice with different data: 0x03 before, 0x07 here"},
+    // Conflicts at 0x05 (lines 1 and 4) and at 0x02 (lines 1, 2 agreeing, then 3): the lowest
+    // address, and the first record that disagrees there.
+    {"LowestConflictFirstDisagreeingRecord", Data(0x00, {0, 1, 2, 3, 4, 5}) + Data(0x02, {2}) +
+     Data(0x02, {8}) + Data(0x05, {9}) + EndOfFile(), 3,
+     "address 0x00000002 written twice with different data: 0x02 before, 0x08 here"},
+    {"ConflictInsideALongRunOfMergedRecords", [] {
+         std::string text;
+         for (unsigned i = 0; i < 64; ++i)
+             text += Data(i * 4, {1, 2, 3, 4});
+         return text + Data(0x83, {4, 5}) + EndOfFile();
+     }(), 65, "address 0x00000084 written twice with different data: 0x01 before, 0x05 here"},
+    {"ImageLargerThanTheLimit", kTooLarge, 0, kLarger},
+    {"LengthLargerThanTheLimit", EndOfFile(), 0, kLarger, Options(0xFF, {}, kMaxImageSize + 1)},
+    {"SrecBadChecksum", kS1 + "S111003848656C6C6F20776F726C642E0A0043\n", 2,
+     "bad checksum 0x43, the record's bytes need 0x42"},
+    {"SrecLengthMismatch", "S112003848656C6C6F20776F726C642E0A0042\n", 1,
+     "record length 0x12 does not match the line, which holds 17 bytes after it"},
+    {"SrecUnknownType", kS1 + "S4030000FC\n", 2, "unknown record type S4"},
+    {"SrecEndWithData", "S90500000102F7\n", 1,
+     "malformed record: S9 record with 2 data bytes instead of 0"},
+    {"SrecAddressCutShort", "S2030000FC\n", 1,
+     "malformed record: S2 record too short for its 3-byte address"},
+    {"SrecWrongCount", kS1 + "S5030002FA\n", 2,
+     "record count 2 does not match the 1 data records before it"},
+    {"SrecDataAfterEnd", "S9030000FC\n\n" + kS1, 3, "data after the end record"},
+    {"SrecPastTheAddressSpace", "S307FFFFFFFF0102F9\n", 1,
+     "data runs past the end of the 4 GiB address space"},
+    {"SrecNotARecord", kS1 + ":00000001FF\n", 2, "malformed record: it does not start with 'S'"},
+    {"SrecBlankInside", "S113000028 5F245F2212226A000424290008237C2A\n", 1,
+     "malformed record: a blank inside the record"},
+    {"SrecOddDigits", "S113000028F245F2212226A000424290008237C2A\n", 1,
+     "malformed record: odd number of hexadecimal digits"},
+    {"SrecTooShort", "S1020000\n", 1,
+     "malformed record: too short (3 bytes, a record has at least 4)"},
+    {"SrecLongerThanAnyRecord", kS1 + "S1" + std::string(5000, '0'), 2,
+     "malformed record: longer than 514 characters"},
+    {"SrecConflict", kS1 + "S1050002FF00F9\n", 2,
+     "address 0x00000002 written twice with different data: 0x24 before, 0xFF here"},
+};
+// clang-format on
+
+TEST(ConvertHex, NamesTheLineAndTheFaultOfEachBadText)
+{
+    for (const Bad &c : kBadTexts) {
+        SCOPED_TRACE(c.name);
+        const Conversion conversion = ConvertHex(c.text, c.options);
+        ASSERT_FALSE(conversion.ok());
+        EXPECT_EQ(conversion.error()->line, c.line);
+        EXPECT_EQ(conversion.error()->message, c.message);
+    }
 }
 
 TEST(ConvertHex, AcceptsAnImageOfExactlyTheLimit)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <optional>
 
 #include "hex2bin/sparse_image.h"
 
@@ -25,79 +26,76 @@ std::vector<std::pair<std::uint64_t, Bytes>> Listed(const SparseImage &image)
     return listed;
 }
 
-TEST(SparseImage, MergesConsecutiveWritesIntoOneRun)
+// The runs' bytes joined, checking that each run starts where the one before ended.
+Bytes Joined(const SparseImage &image, std::uint64_t from)
 {
-    SparseImage image;
-    const Bytes a = Counting(4, 0), b = Counting(4, 4);
-    image.Write(0x100, a.data(), a.size());
-    image.Write(0x104, b.data(), b.size());
-    EXPECT_FALSE(image.Seal());
-    EXPECT_EQ(Listed(image),
-              (std::vector<std::pair<std::uint64_t, Bytes>>{{0x100, Counting(8, 0)}}));
-    EXPECT_EQ(image.Lowest(), 0x100u);
-    EXPECT_EQ(image.End(), 0x108u);
-}
-
-TEST(SparseImage, OrdersRunsWrittenOutOfOrder)
-{
-    SparseImage image;
-    const Bytes a = Counting(2, 10), b = Counting(2, 20), c = Counting(2, 30);
-    image.Write(0x20, c.data(), c.size());
-    image.Write(0x00, a.data(), a.size());
-    image.Write(0x10, b.data(), b.size());
-    EXPECT_FALSE(image.Seal());
-    EXPECT_EQ(Listed(image),
-              (std::vector<std::pair<std::uint64_t, Bytes>>{{0x00, a}, {0x10, b}, {0x20, c}}));
-    EXPECT_EQ(image.Lowest(), 0x00u);
-    EXPECT_EQ(image.End(), 0x22u);
-}
-
-TEST(SparseImage, FoldsAgreeingOverlapsIntoDisjointRuns)
-{
-    // 0..99 counting; a copy of 50..199; a piece inside the first; one straddling both.
-    const Bytes all = Counting(200, 0);
-    SparseImage image;
-    image.Write(0, all.data(), 100);
-    image.Write(50, all.data() + 50, 150);
-    image.Write(60, all.data() + 60, 10);
-    image.Write(90, all.data() + 90, 20);
-    EXPECT_FALSE(image.Seal());
     Bytes joined;
-    std::uint64_t expectedAddress = 0;
-    for (const ByteRun &run : image.Runs()) {
-        EXPECT_EQ(run.address, expectedAddress);
-        joined.insert(joined.end(), run.bytes, run.bytes + run.count);
-        expectedAddress = run.End();
+    for (const auto &[address, bytes] : Listed(image)) {
+        EXPECT_EQ(address, from + joined.size());
+        joined.insert(joined.end(), bytes.begin(), bytes.end());
     }
-    EXPECT_EQ(joined, all);
+    return joined;
 }
 
-TEST(SparseImage, FindsTheLowestConflictAcrossSeveralRuns)
+using Writes = std::vector<std::pair<std::uint64_t, Bytes>>;
+
+// Bytes 0 to 199 counting, and the part of them from `from` to `to` with `at` changed to `value`.
+const Bytes kAll = Counting(200, 0);
+Bytes Part(std::size_t from, std::size_t to, std::size_t at = SIZE_MAX, std::uint8_t value = 0)
 {
-    const Bytes all = Counting(200, 0);
-    SparseImage image;
-    image.Write(0, all.data(), 100);
-    image.Write(50, all.data() + 50, 150);
-    Bytes straddling(all.begin() + 90, all.begin() + 110);
-    straddling[15] = 0xEE;  // address 105, inside the second run's part
-    image.Write(90, straddling.data(), straddling.size());
-    Bytes early(all.begin() + 120, all.begin() + 130);
-    early[2] = 0xDD;  // address 122
-    image.Write(120, early.data(), early.size());
-    EXPECT_EQ(image.Seal(), 105u);
+    Bytes part(kAll.begin() + from, kAll.begin() + to);
+    if (at >= from && at < to)
+        part[at - from] = value;
+    return part;
 }
 
-TEST(SparseImage, AWriteStartingBelowAFoldedRunIsComparedWithIt)
+TEST(SparseImage, OrdersAndMergesRuns)
 {
-    // After folding, the run from 100 starts above the write at 60..109.
-    const Bytes all = Counting(200, 0);
-    SparseImage image;
-    image.Write(0, all.data(), 100);
-    image.Write(50, all.data() + 50, 150);
-    Bytes late(all.begin() + 60, all.begin() + 110);
-    late.back() = 0;  // address 109
-    image.Write(60, late.data(), late.size());
-    EXPECT_EQ(image.Seal(), 109u);
+    struct Case {
+        Writes writes;
+        Writes runs;
+        std::uint64_t lowest, end;
+    };
+    // clang-format off
+    const Case cases[] = {
+        // Consecutive writes merge into one run.
+        {{{0x100, Counting(4, 0)}, {0x104, Counting(4, 4)}}, {{0x100, Counting(8, 0)}},
+         0x100, 0x108},
+        {{{0x20, Counting(2, 30)}, {0x00, Counting(2, 10)}, {0x10, Counting(2, 20)}},
+         {{0x00, Counting(2, 10)}, {0x10, Counting(2, 20)}, {0x20, Counting(2, 30)}}, 0x00, 0x22}};
+    // clang-format on
+    for (const Case &c : cases) {
+        SparseImage image;
+        for (const auto &[address, bytes] : c.writes)
+            image.Write(address, bytes.data(), bytes.size());
+        EXPECT_FALSE(image.Seal());
+        EXPECT_EQ(Listed(image), c.runs);
+        EXPECT_EQ(image.Lowest(), c.lowest);
+        EXPECT_EQ(image.End(), c.end);
+    }
+}
+
+TEST(SparseImage, FoldsAgreeingOverlapsAndFindsTheLowestConflict)
+{
+    // clang-format off
+    const std::pair<Writes, std::optional<std::uint64_t>> cases[] = {
+        // 0..99; a copy of 50..199; a piece inside the first; one straddling both: all agree.
+        {{{0, Part(0, 100)}, {50, Part(50, 200)}, {60, Part(60, 70)}, {90, Part(90, 110)}}, {}},
+        // Across several runs: 105 inside the second run's part of a straddling write, and 122.
+        {{{0, Part(0, 100)}, {50, Part(50, 200)}, {90, Part(90, 110, 105, 0xEE)},
+          {120, Part(120, 130, 122, 0xDD)}}, 105},
+        // After folding, the run from 100 starts above the write at 60..109.
+        {{{0, Part(0, 100)}, {50, Part(50, 200)}, {60, Part(60, 110, 109, 0)}}, 109}};
+    // clang-format on
+    for (const auto &[writes, conflict] : cases) {
+        SparseImage image;
+        for (const auto &[address, bytes] : writes)
+            image.Write(address, bytes.data(), bytes.size());
+        EXPECT_EQ(image.Seal(), conflict);
+        if (!conflict) {
+            EXPECT_EQ(Joined(image, 0), kAll);
+        }
+    }
 }
 
 TEST(SparseImage, RewritingTheSameAddressesKeepsTheMemoryBounded)
@@ -113,12 +111,7 @@ TEST(SparseImage, RewritingTheSameAddressesKeepsTheMemoryBounded)
     last[0x10] = 0xEE;
     image.Write(0x1000, last.data(), last.size());
     EXPECT_EQ(image.Seal(), 0x1010u);
-    Bytes joined;
-    for (const auto &[address, bytes] : Listed(image)) {
-        EXPECT_EQ(address, 0x1000 + joined.size());
-        joined.insert(joined.end(), bytes.begin(), bytes.end());
-    }
-    EXPECT_EQ(joined, same);
+    EXPECT_EQ(Joined(image, 0x1000), same);
 }
 
 TEST(SparseImage, StaysEmptyWithoutWrites)
