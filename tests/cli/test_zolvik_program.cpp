@@ -431,31 +431,27 @@ TEST(ZolvikProgram, FontRangesLayoutsAndTheArrayForm)
         GTEST_SKIP() << "DejaVu Sans is not installed";
     const struct {
         std::vector<std::string> options;
-        bool proportional;
         GlyphChoice choice;
     } cases[] = {
-        {{"--first", "32", "--last", "126"}, false, {32, 126, zolvik::GlyphLayout::Rows, true}},
+        {{"--first", "32", "--last", "126"}, {32, 126, zolvik::GlyphLayout::Rows, true}},
         {{"--layout", "pages", "--first", "0x7E", "--last", "161"},
-         false,
          {126, 161, zolvik::GlyphLayout::Pages, false}},
         {{"--layout", "pages", "--first", "0x7E", "--last", "161", "--keep-missing"},
-         false,
          {126, 161, zolvik::GlyphLayout::Pages, true}},
-        {{"--proportional"}, true, {0, 255, zolvik::GlyphLayout::Rows, false}},
+        {{"--proportional"}, {0, 255, zolvik::GlyphLayout::Rows, false}},
         {{"--proportional", "--layout", "pages", "--first", "65", "--last", "90"},
-         true,
          {65, 90, zolvik::GlyphLayout::Pages, false}},
     };
     for (const auto &c : cases) {
         for (const bool array : {false, true}) {
-            std::vector<std::string> args = {"font", "--family", "DejaVu Sans", "--size", "10",
-                                             "--id", "3",        "-o",          "-"};
-            args.insert(args.end(), c.options.begin(), c.options.end());
+            std::vector<std::string> args =
+                Joined({"font", "--family", "DejaVu Sans", "--size", "10", "--id", "3", "-o", "-"},
+                       c.options);
             if (array)
                 args.insert(args.end(), {"--form", "array", "--name", "sans10"});
             SCOPED_TRACE(args.back() + " " + c.options.front() + " " + c.options.back());
             std::string expected;
-            if (c.proportional) {
+            if (c.options.front() == "--proportional") {
                 const auto header =
                     RenderProportionalFont(family, 10, 3, zolvik::cli::kRenderDpi, c.choice);
                 ASSERT_TRUE(header);
