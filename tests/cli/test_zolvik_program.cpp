@@ -2,9 +2,7 @@
 // standard error for bad input with no output file left behind, and standard input and output.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +14,7 @@
 #include "tests/cli/zolvik_run.h"
 #include "tests/support/scratch_folder.h"
 #include "tests/tools/c_compiler.h"
+#include "tools/adc_lut.h"
 #include "tools/cursor_image.h"
 #include "tools/font_array_text.h"
 #include "tools/icon_header_text.h"
@@ -29,13 +28,7 @@ using zolvik::test::Outcome;
 using zolvik::test::RunZolvik;
 using zolvik::test::ScratchFolder;
 
-std::set<std::string> Entries(const ScratchFolder &folder)
-{
-    std::set<std::string> names;
-    for (const auto &entry : std::filesystem::directory_iterator(folder.Path()))
-        names.insert(entry.path().filename().string());
-    return names;
-}
+using zolvik::test::Joined;
 
 std::string Bytes(std::size_t count)
 {
@@ -43,35 +36,6 @@ std::string Bytes(std::size_t count)
     for (std::size_t i = 0; i < count; ++i)
         bytes[i] = static_cast<char>((i * 151 + 7) & 0xFF);
     return bytes;
-}
-
-// A 24-bit BMP of the given size, all grey.
-std::string GreyBmp(int width, int height)
-{
-    const int rowBytes = (width * 3 + 3) & ~3;
-    const int size = 54 + rowBytes * height;
-    std::string bmp(size, '\x80');
-    const auto put = [&](int at, std::uint32_t value, int count) {
-        for (int i = 0; i < count; ++i)
-            bmp[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    };
-    bmp[0] = 'B';
-    bmp[1] = 'M';
-    put(2, size, 4);
-    put(6, 0, 4);
-    put(10, 54, 4);
-    put(14, 40, 4);
-    put(18, width, 4);
-    put(22, height, 4);
-    put(26, 1, 2);
-    put(28, 24, 2);
-    put(30, 0, 4);
-    put(34, rowBytes * height, 4);
-    put(38, 2835, 4);
-    put(42, 2835, 4);
-    put(46, 0, 4);
-    put(50, 0, 4);
-    return bmp;
 }
 
 // A sheet of every colour step and four alphas: transparent, half, nearly and fully opaque.
@@ -87,8 +51,8 @@ zolvik::RgbaRaster TestSheet(int width, int height)
     return sheet;
 }
 
-// The raster as a PNG file, alpha kept.
-std::string PngOf(const zolvik::RgbaRaster &raster)
+// The raster as a picture file: a PNG keeps alpha, a BMP holds 24-bit colours.
+std::string PictureOf(const zolvik::RgbaRaster &raster, const char *format = "PNG")
 {
     QImage image(raster.width, raster.height, QImage::Format_ARGB32);
     for (int y = 0; y < raster.height; ++y)
@@ -98,14 +62,20 @@ std::string PngOf(const zolvik::RgbaRaster &raster)
                 x, y,
                 qRgba(zolvik::RedOf(c), zolvik::GreenOf(c), zolvik::BlueOf(c), zolvik::AlphaOf(c)));
         }
-    const std::optional<QByteArray> png = EncodeImage(image, "PNG");
-    return png ? png->toStdString() : std::string();
+    const std::optional<QByteArray> file = EncodeImage(image, format);
+    return file ? file->toStdString() : std::string();
 }
 
-std::string AsText(const std::vector<std::uint8_t> &bytes)
+std::string GreyBmp(int width, int height)
 {
-    return std::string(bytes.begin(), bytes.end());
+    return PictureOf({width, height, std::vector<std::uint32_t>(width * height, 0xFF808080)},
+                     "BMP");
 }
+
+// `zolvik thermistor lut` short of its size.
+const std::vector<std::string> kLut = {"thermistor", "lut",   "--beta",     "10000:25:3950",
+                                       "--series",   "10000", "--topology", "pullup",
+                                       "--adc-bits", "10",    "--name",     "t"};
 
 TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
 {
@@ -116,9 +86,10 @@ TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
     folder.Write("bad.hex", ":0400000001020304F3\n:00000001FF\n");
     folder.Write("text.bmp", "not a picture");
     folder.Write("odd.bmp", GreyBmp(50, 48));
-    const std::string png = PngOf(TestSheet(8, 6));
+    const std::string png = PictureOf(TestSheet(8, 6));
     folder.Write("sheet.png", png);
     folder.Write("cut.png", png.substr(0, png.size() - 1));
+    folder.Write("bad.csv", "T;R\n0;32650\n25;lots\n");
     std::filesystem::create_directory(folder.Path() / "folder");
 
     const struct {
@@ -188,15 +159,40 @@ TEST(ZolvikProgram, BadInputGivesOneLineStatusOneAndNoFile)
         {{"mod", "0", "2000000", "7"},
          "zolvik mod: " + zolvik::TooManyModuloLinesMessage(2000001) + "\n"},
         {{"temp", "warm", "c"}, "zolvik temp: 'warm' is not a valid floating point value\n"},
+        {{"thermistor", "fit", "--point", "0:32650", "--point", "25:10000"},
+         "zolvik thermistor fit: --point: A Steinhart-Hart fit needs at least 3 points; the table "
+         "has 2.\n"},
+        {{"thermistor", "fit", "--table", "missing.csv"},
+         "zolvik thermistor fit: missing.csv: No such file or directory\n"},
+        {{"thermistor", "fit", "--table", "bad.csv"},
+         "zolvik thermistor fit: bad.csv: Line 3: 'lots' is not a number.\n"},
+        {{"thermistor", "fit", "--beta", "10000:25:-3950"},
+         "zolvik thermistor fit: 10000:25:-3950: B must be above 0 kelvin\n"},
+        {Joined(kLut, {"--entries", "1"}),
+         "zolvik thermistor lut: 1: a value from 2 to 4096 is needed\n"},
+        {Joined(kLut, {"--max-error", "0.25", "--entries", "4"}),
+         "zolvik thermistor lut: 0.25: the bound needs " +
+             std::to_string(
+                 zolvik::MakeAdcKnots({zolvik::BetaModel{10000, 25, 3950}, -40, 125,
+                                       zolvik::DividerKind::ThermistorToGround, 10000, 10},
+                                      0.25)
+                     .knots.size()) +
+             " pairs, more than --entries 4\n"},
+        {{"timer", "--clock", "16000000", "--period", "10s", "--timer", "avr0"},
+         "zolvik timer: 10s: No prescaler and count of this timer reach the period.\n"},
+        {{"timer", "--clock", "16000000", "--period", "1ms", "--timer", "avr9"},
+         "zolvik timer: avr9: Unknown timer 'avr9'.\n"},
+        {{"timer", "--clock", "4294967296", "--period", "1ms", "--timer", "avr1"},
+         "zolvik timer: 4294967296: a value from 1 to 4294967295 is needed\n"},
     };
-    const std::set<std::string> before = Entries(folder);
+    const std::vector<std::string> before = folder.Names();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.args.front() + " " + c.args.at(1));
         const Outcome outcome = RunZolvik(folder, c.args);
         EXPECT_EQ(outcome.status, 1);
         EXPECT_EQ(outcome.err, c.err);
         EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(Entries(folder), before);
+        EXPECT_EQ(folder.Names(), before);
     }
     EXPECT_EQ(ScratchFolder::Read(folder.File("table.txt")), "an older table");
 }
@@ -245,6 +241,14 @@ TEST(ZolvikProgram, UsageFaultsGiveStatusTwoAndTheUsageOnStandardError)
          "zolvik icons: --format: rgb555 not in "
          "{rgb888,rgb565,rgb565be,bgr565,rgb332,argb8888,mono}",
          "Usage: zolvik icons [OPTIONS] SHEET"},
+        {{"thermistor", "fit"},
+         "zolvik thermistor fit: --point, --table or --beta is required",
+         "Usage: zolvik thermistor fit [OPTIONS]"},
+        {kLut, "zolvik thermistor lut: --entries or --max-error is required",
+         "Usage: zolvik thermistor lut [OPTIONS]"},
+        {{"timer", "--clock", "1", "--period", "1ms"},
+         "zolvik timer: --period requires --timer",
+         "Usage: zolvik timer [OPTIONS]"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.firstLine);
@@ -282,36 +286,44 @@ TEST(ZolvikProgram, StandardInputAndOutputCarryTheSameBytesAsFiles)
     folder.Write("data.bin", data);
     folder.Write("cursor.bin", Bytes(zolvik::kCursorBinarySize));
     folder.Write("sheet.bmp", GreyBmp(48, 96));
+    const zolvik::RomTableLayout layout{
+        .elementBytes = 2, .format = zolvik::RomFormat::Vhdl, .columns = 6, .tabs = 1};
+    const std::vector<std::string> vhdl = {"-f", "vhdl", "-w", "16", "-c", "6"};
+    EXPECT_EQ(RunZolvik(folder, Joined({"table", "-"}, vhdl), "").out,
+              zolvik::RomTableText("", layout));
 
-    zolvik::RomTableLayout layout;
-    layout.elementBytes = 2;
-    layout.format = zolvik::RomFormat::Vhdl;
-    layout.columns = 6;
-    layout.tabs = 1;
-    const std::string table = zolvik::RomTableText(data, layout);
-    const std::vector<std::string> tableOptions = {"-f", "vhdl", "-w", "16", "-c", "6"};
-
-    const auto withOptions = [&](std::vector<std::string> args) {
-        args.insert(args.end(), tableOptions.begin(), tableOptions.end());
-        return args;
+    // The file each writes, which is `expected` when one is given, and the same bytes printed
+    // by the runs `printed` (arguments, then what feeds standard input).
+    const struct {
+        std::vector<std::string> args;
+        std::string file;
+        std::string expected;
+        std::vector<std::pair<std::vector<std::string>, std::string>> printed;
+    } cases[] = {
+        {Joined({"table", "data.bin"}, vhdl),
+         "data.txt",
+         zolvik::RomTableText(data, layout),
+         {{Joined({"table", "-"}, vhdl), "cat data.bin |"},
+          {Joined({"table", "-"}, vhdl), "exec < data.bin;"},
+          {Joined({"table", "data.bin", "-o", "-"}, vhdl), ""}}},
+        {{"cursor", "cursor.bin", "-o", "cursor.h"},
+         "cursor.h",
+         "",
+         {{{"cursor", "-"}, "cat cursor.bin |"}}},
+        {{"icons", "sheet.bmp"},
+         "sheet.bmb",
+         std::string(2 * 48 * 48 * 3, '\x80'),
+         {{{"icons", "-"}, "cat sheet.bmp |"}, {{"icons", "sheet.bmp", "-o", "-"}, ""}}},
     };
-    const Outcome redirected = RunZolvik(folder, withOptions({"table", "-"}), "");
-    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "-"}), "cat data.bin |").out, table);
-    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "-"}), "exec < data.bin;").out, table);
-    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "data.bin", "-o", "-"})).out, table);
-    EXPECT_EQ(redirected.out, zolvik::RomTableText("", layout));
-    EXPECT_EQ(RunZolvik(folder, withOptions({"table", "data.bin"})).status, 0);
-    EXPECT_EQ(ScratchFolder::Read(folder.File("data.txt")), table);
-
-    ASSERT_EQ(RunZolvik(folder, {"cursor", "cursor.bin", "-o", "cursor.h"}).status, 0);
-    EXPECT_EQ(RunZolvik(folder, {"cursor", "-"}, "cat cursor.bin |").out,
-              ScratchFolder::Read(folder.File("cursor.h")));
-
-    ASSERT_EQ(RunZolvik(folder, {"icons", "sheet.bmp"}).status, 0);
-    const std::string records = ScratchFolder::Read(folder.File("sheet.bmb"));
-    EXPECT_EQ(records, std::string(2 * 48 * 48 * 3, '\x80'));
-    EXPECT_EQ(RunZolvik(folder, {"icons", "-"}, "cat sheet.bmp |").out, records);
-    EXPECT_EQ(RunZolvik(folder, {"icons", "sheet.bmp", "-o", "-"}).out, records);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_EQ(RunZolvik(folder, c.args).status, 0);
+        const std::string written = ScratchFolder::Read(folder.File(c.file));
+        const std::string expected = c.expected.empty() ? written : c.expected;
+        EXPECT_EQ(written, expected);
+        for (const auto &[args, feed] : c.printed)
+            EXPECT_EQ(RunZolvik(folder, args, feed).out, expected) << feed;
+    }
 }
 
 // The formats and options of the table writer, and the converter both ways through pipes: a
@@ -322,37 +334,28 @@ TEST(ZolvikProgram, TableFormatsAndTheConverterBothWays)
     const std::string data = Bytes(4099);
     folder.Write("boot-2.bin", data);
 
-    struct Case {
+    const struct {
         std::vector<std::string> options;
-        zolvik::RomFormat format;
-        std::string name;
-        int elementBytes;
-    };
-    const Case cases[] = {
-        {{"-f", "c-stdint", "-w", "32", "--pad", "0xEE"},
-         zolvik::RomFormat::CStdint,
-         "boot_2_bin",
-         4},
-        {{"-f", "vhdl-package", "-w", "16", "--big-endian", "--name", "rom"},
-         zolvik::RomFormat::VhdlPackage,
-         "rom",
-         2},
-        {{"-f", "mif"}, zolvik::RomFormat::Mif, "", 1},
-    };
-    for (const Case &c : cases) {
-        std::vector<std::string> args = {"table", "boot-2.bin", "-o", "-"};
-        args.insert(args.end(), c.options.begin(), c.options.end());
         zolvik::RomTableLayout layout;
-        layout.format = c.format;
-        layout.name = c.name;
-        layout.elementBytes = c.elementBytes;
-        layout.bigEndian = c.format == zolvik::RomFormat::VhdlPackage;
-        if (c.format == zolvik::RomFormat::CStdint)
-            layout.pad = 0xEE;
-        EXPECT_EQ(RunZolvik(folder, args).out, zolvik::RomTableText(data, layout)) << c.options[1];
-    }
+    } cases[] = {
+        {{"-f", "c-stdint", "-w", "32", "--pad", "0xEE"},
+         {.elementBytes = 4,
+          .format = zolvik::RomFormat::CStdint,
+          .name = "boot_2_bin",
+          .pad = 0xEE}},
+        {{"-f", "vhdl-package", "-w", "16", "--big-endian", "--name", "rom"},
+         {.elementBytes = 2,
+          .format = zolvik::RomFormat::VhdlPackage,
+          .name = "rom",
+          .bigEndian = true}},
+        {{"-f", "mif"}, {.format = zolvik::RomFormat::Mif}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(RunZolvik(folder, Joined({"table", "boot-2.bin", "-o", "-"}, c.options)).out,
+                  zolvik::RomTableText(data, c.layout))
+            << c.options[1];
     EXPECT_EQ(RunZolvik(folder, {"table", "boot-2.bin", "-f", "cpp"}).status, 0);
-    EXPECT_TRUE(Entries(folder).count("boot-2.hpp"));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("boot-2.hpp")));
 
     const Outcome hex =
         RunZolvik(folder, {"bin2hex", "-", "--address", "0x0800FFF0"}, "cat boot-2.bin |");
@@ -372,7 +375,7 @@ TEST(ZolvikProgram, IconsInEveryFormatAndTileSizeAreTheEnginesRecords)
 {
     ScratchFolder folder;
     const zolvik::RgbaRaster sheet = TestSheet(24, 12);
-    folder.Write("sheet.png", PngOf(sheet));
+    folder.Write("sheet.png", PictureOf(sheet));
     const struct {
         std::string format;
         std::string tile;
@@ -386,7 +389,7 @@ TEST(ZolvikProgram, IconsInEveryFormatAndTileSizeAreTheEnginesRecords)
         const Outcome raw = RunZolvik(
             folder, {"icons", "sheet.png", "--format", c.format, "--tile", c.tile, "-o", "-"});
         EXPECT_EQ(raw.status, 0) << raw.err;
-        EXPECT_EQ(raw.out, AsText(records));
+        EXPECT_EQ(raw.out, std::string(records.begin(), records.end()));
         const Outcome header = RunZolvik(
             folder, {"icons", "-", "--format", c.format, "--tile", c.tile, "--header", "sheet"},
             "cat sheet.png |");
@@ -407,14 +410,14 @@ TEST(ZolvikProgram, IconsInEveryFormatAndTileSizeAreTheEnginesRecords)
                                   std::to_string(count) + "\n" + zolvik::test::Hex(records) + "\n");
     }
     // One pixel worked by hand: a quarter-opaque 0x112233 keeps its alpha in argb8888.
-    folder.Write("one.png", PngOf({1, 1, {0x44332211}}));
+    folder.Write("one.png", PictureOf({1, 1, {0x44332211}}));
     EXPECT_EQ(
         RunZolvik(folder, {"icons", "one.png", "--format", "argb8888", "--tile", "1x1", "-o", "-"})
             .out,
         std::string("\x33\x22\x11\x44", 4));
     EXPECT_EQ(RunZolvik(folder, {"icons", "one.png", "--tile", "1x1", "--header", "one"}).status,
               0);
-    EXPECT_TRUE(Entries(folder).count("one.h"));
+    EXPECT_TRUE(std::filesystem::exists(folder.File("one.h")));
 }
 
 // The new forms of the font header are the engines' own text for the rendered glyphs, and the
@@ -428,31 +431,27 @@ TEST(ZolvikProgram, FontRangesLayoutsAndTheArrayForm)
         GTEST_SKIP() << "DejaVu Sans is not installed";
     const struct {
         std::vector<std::string> options;
-        bool proportional;
         GlyphChoice choice;
     } cases[] = {
-        {{"--first", "32", "--last", "126"}, false, {32, 126, zolvik::GlyphLayout::Rows, true}},
+        {{"--first", "32", "--last", "126"}, {32, 126, zolvik::GlyphLayout::Rows, true}},
         {{"--layout", "pages", "--first", "0x7E", "--last", "161"},
-         false,
          {126, 161, zolvik::GlyphLayout::Pages, false}},
         {{"--layout", "pages", "--first", "0x7E", "--last", "161", "--keep-missing"},
-         false,
          {126, 161, zolvik::GlyphLayout::Pages, true}},
-        {{"--proportional"}, true, {0, 255, zolvik::GlyphLayout::Rows, false}},
+        {{"--proportional"}, {0, 255, zolvik::GlyphLayout::Rows, false}},
         {{"--proportional", "--layout", "pages", "--first", "65", "--last", "90"},
-         true,
          {65, 90, zolvik::GlyphLayout::Pages, false}},
     };
     for (const auto &c : cases) {
         for (const bool array : {false, true}) {
-            std::vector<std::string> args = {"font", "--family", "DejaVu Sans", "--size", "10",
-                                             "--id", "3",        "-o",          "-"};
-            args.insert(args.end(), c.options.begin(), c.options.end());
+            std::vector<std::string> args =
+                Joined({"font", "--family", "DejaVu Sans", "--size", "10", "--id", "3", "-o", "-"},
+                       c.options);
             if (array)
                 args.insert(args.end(), {"--form", "array", "--name", "sans10"});
             SCOPED_TRACE(args.back() + " " + c.options.front() + " " + c.options.back());
             std::string expected;
-            if (c.proportional) {
+            if (c.options.front() == "--proportional") {
                 const auto header =
                     RenderProportionalFont(family, 10, 3, zolvik::cli::kRenderDpi, c.choice);
                 ASSERT_TRUE(header);

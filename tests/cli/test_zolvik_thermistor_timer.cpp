@@ -1,5 +1,6 @@
 // `zolvik thermistor fit`, `thermistor lut` and `timer --period`: the program prints what the
-// engines compute for the same input, and refuses bad input with one line and its status.
+// engines compute for the same input. Their refusals are with the others in
+// test_zolvik_program.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 
 namespace {
 
+using zolvik::test::Joined;
 using zolvik::test::Outcome;
 using zolvik::test::RunZolvik;
 using zolvik::test::ScratchFolder;
@@ -29,12 +31,6 @@ const std::vector<zolvik::ThermistorPoint> kPoints = {
 const std::string kCsv = "Temperature;Resistance\n-10;55330,1\n0;32650\n10;19900,4\n25;10000\n"
                          "40;5326,7\n60;2488,2\n85;1451,3\n";
 const zolvik::BetaModel kBeta{10000, 25, 3950};
-
-std::vector<std::string> Joined(std::vector<std::string> head, const std::vector<std::string> &tail)
-{
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-}
 
 // The documented stand-in for a Beta model: its curve every 5 degrees from -40 to 125.
 std::vector<zolvik::ThermistorPoint> BetaSamples()
@@ -161,67 +157,6 @@ TEST(ZolvikTimer, PeriodPrintsTheEnginesPairsBestFirst)
     // The prescaler page's answer is untouched: its 160000 ticks as 4 x 40000, selector 3.
     EXPECT_EQ(RunZolvik(folder, {"timer", "--clock", "16000000", "--ms", "10", "--bits", "16"}).out,
               "prescaler = 4\ncount = 40000\nselect = 3\n");
-}
-
-TEST(ZolvikThermistorTimer, BadInputGivesOneLineAndStatus)
-{
-    ScratchFolder folder;
-    folder.Write("bad.csv", "T;R\n0;32650\n25;lots\n");
-    const std::vector<std::string> lut = {"thermistor", "lut",   "--beta",     "10000:25:3950",
-                                          "--series",   "10000", "--topology", "pullup",
-                                          "--adc-bits", "10",    "--name",     "t"};
-    const struct {
-        std::vector<std::string> args;
-        int status;
-        std::string err;  // the first line
-    } cases[] = {
-        {{"thermistor", "fit", "--point", "0:32650", "--point", "25:10000"},
-         1,
-         "zolvik thermistor fit: --point: A Steinhart-Hart fit needs at least 3 points; the table "
-         "has 2."},
-        {{"thermistor", "fit", "--table", "missing.csv"},
-         1,
-         "zolvik thermistor fit: missing.csv: No such file or directory"},
-        {{"thermistor", "fit", "--table", "bad.csv"},
-         1,
-         "zolvik thermistor fit: bad.csv: Line 3: 'lots' is not a number."},
-        {{"thermistor", "fit", "--beta", "10000:25:-3950"},
-         1,
-         "zolvik thermistor fit: 10000:25:-3950: B must be above 0 kelvin"},
-        {Joined(lut, {"--entries", "1"}), 1,
-         "zolvik thermistor lut: 1: a value from 2 to 4096 is needed"},
-        {Joined(lut, {"--max-error", "0.25", "--entries", "4"}), 1,
-         "zolvik thermistor lut: 0.25: the bound needs " +
-             std::to_string(
-                 zolvik::MakeAdcKnots(
-                     {kBeta, -40, 125, zolvik::DividerKind::ThermistorToGround, 10000, 10}, 0.25)
-                     .knots.size()) +
-             " pairs, more than --entries 4"},
-        {{"timer", "--clock", "16000000", "--period", "10s", "--timer", "avr0"},
-         1,
-         "zolvik timer: 10s: No prescaler and count of this timer reach the period."},
-        {{"timer", "--clock", "16000000", "--period", "1ms", "--timer", "avr9"},
-         1,
-         "zolvik timer: avr9: Unknown timer 'avr9'."},
-        {{"timer", "--clock", "4294967296", "--period", "1ms", "--timer", "avr1"},
-         1,
-         "zolvik timer: 4294967296: a value from 1 to 4294967295 is needed"},
-        {{"thermistor", "fit"}, 2, "zolvik thermistor fit: --point, --table or --beta is required"},
-        {lut, 2, "zolvik thermistor lut: --entries or --max-error is required"},
-        {{"timer", "--clock", "1", "--period", "1ms"},
-         2,
-         "zolvik timer: --period requires --timer"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.err);
-        const Outcome outcome = RunZolvik(folder, c.args);
-        EXPECT_EQ(outcome.status, c.status);
-        EXPECT_EQ(outcome.out, "");
-        EXPECT_EQ(outcome.err.substr(0, outcome.err.find('\n')), c.err);
-        if (c.status == 1) {
-            EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
-        }
-    }
 }
 
 }  // namespace

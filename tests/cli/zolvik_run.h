@@ -19,6 +19,13 @@ inline std::string Quoted(const std::string &text)
     return quoted + "'";
 }
 
+inline std::vector<std::string> Joined(std::vector<std::string> head,
+                                       const std::vector<std::string> &tail)
+{
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
 struct Outcome {
     int status = -1;
     std::string out;

@@ -1,11 +1,10 @@
 // Every `zolvik` subcommand against the window: the same case is worked on the page (fields
 // set, button clicked, result read from the page or from the file it wrote) and through the
 // subcommand, and the two must agree byte for byte.
+#include <QBuffer>
 #include <QCheckBox>
 #include <QCoreApplication>
-#include <QFontDialog>
 #include <QGroupBox>
-#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,8 +14,6 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTabWidget>
-#include <QTest>
-#include <QBuffer>
 
 #include <functional>
 #include <sstream>
@@ -83,6 +80,10 @@ public:
     void Click(const char *name) { Find<QPushButton>(name)->click(); }
     void Check(const char *name, bool on = true) { Find<QAbstractButton>(name)->setChecked(on); }
     void ShowPage(int index) { Find<QTabWidget>("PageControl")->setCurrentIndex(index); }
+    void ChooseBase(int index)
+    {
+        Find<QGroupBox>("rgBase")->findChildren<QRadioButton *>().at(index)->setChecked(true);
+    }
 
     // The subcommand's printed text, failing the test when it does not succeed.
     QByteArray Printed(const std::vector<std::string> &args)
@@ -107,36 +108,71 @@ public:
     QStringList removeAfter;
 };
 
-// One case: what the window gives and what the subcommand gives.
+using Worked = std::function<QByteArray(CommandLineMatchesWindow &)>;
+
+// One case: what the window gives and what the subcommand gives, run in the scratch folder.
 struct Case {
     const char *name;
-    std::function<QByteArray(CommandLineMatchesWindow &)> window;
-    std::function<QByteArray(CommandLineMatchesWindow &)> commandLine;
+    Worked window;
+    Worked commandLine;
 };
+
+// What the subcommand prints.
+Worked Prints(const std::vector<std::string> &args)
+{
+    return [=](CommandLineMatchesWindow &t) { return t.Printed(args); };
+}
+
+// The file `output` the subcommand writes from `bytes` saved as `input`, named relative to the
+// scratch folder as a script gives it.
+Worked Writes(const std::vector<std::string> &args, const QString &output, const QString &input,
+              const QByteArray &bytes)
+{
+    return [=](CommandLineMatchesWindow &t) {
+        WriteAll(t.PathOf(input), bytes);
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(t.files.path());
+        const QByteArray written = t.Written(args, t.PathOf(output));
+        QDir::setCurrent(previous);
+        return written;
+    };
+}
+
+// The page's load button answered with `bytes` saved as `input`, then its save button when
+// there is one; the file `output` the page wrote.
+Worked ThroughPage(const QString &input, const QByteArray &bytes, const char *load,
+                   const QString &output, const char *save = nullptr)
+{
+    return [=](CommandLineMatchesWindow &t) {
+        WriteAll(t.PathOf(input), bytes);
+        t.prompts.Answer(t.PathOf(input));
+        t.Click(load);
+        if (save) {
+            t.prompts.Answer(t.PathOf(output));
+            t.Click(save);
+        }
+        return ReadAll(t.PathOf(output));
+    };
+}
 
 // The ROM table button on a file of `bytes`, and `zolvik table` on the same file.
 Case Table(const char *name, int elementBits, bool vhdl, const char *columns, const char *tabs,
            int bytes)
 {
+    const QByteArray data = PatternBytes(bytes, elementBits);
+    const QString input = QString("c%1.dat").arg(name);
     return {name,
             [=](CommandLineMatchesWindow &t) {
-                const QString input = t.PathOf(QString("w%1.dat").arg(name));
-                WriteAll(input, PatternBytes(bytes, elementBits));
                 t.Type("edtCol", columns);
                 t.Type("edtTab", tabs);
                 t.Check(vhdl ? "rgVHDL" : "rgC");
                 t.Check(elementBits == 8 ? "rgByte" : elementBits == 16 ? "rgWord" : "rgDword");
-                t.prompts.Answer(input);
-                t.Click("btnCreateTable");
-                return ReadAll(t.PathOf(QString("w%1.txt").arg(name)));
+                return ThroughPage(QString("w%1.dat").arg(name), data, "btnCreateTable",
+                                   QString("w%1.txt").arg(name))(t);
             },
-            [=](CommandLineMatchesWindow &t) {
-                const QString input = t.PathOf(QString("c%1.dat").arg(name));
-                WriteAll(input, PatternBytes(bytes, elementBits));
-                return t.Written({"table", input.toStdString(), "-f", vhdl ? "vhdl" : "c", "-w",
-                                  std::to_string(elementBits), "-c", columns, "-t", tabs},
-                                 t.PathOf(QString("c%1.out").arg(name)));
-            }};
+            Writes({"table", input.toStdString(), "-f", vhdl ? "vhdl" : "c", "-w",
+                    std::to_string(elementBits), "-c", columns, "-t", tabs},
+                   QString("c%1.out").arg(name), input, data)};
 }
 
 // The lines the subcommand prints, from the texts the page shows.
@@ -156,21 +192,23 @@ const QByteArray kCursorBinary = [] {
     return bytes;
 }();
 
+QByteArray Encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
 QByteArray IconSheetBmp()
 {
     QImage sheet(96, 48, QImage::Format_RGB32);
     for (int y = 0; y < sheet.height(); ++y)
         for (int x = 0; x < sheet.width(); ++x)
             sheet.setPixel(x, y, qRgb(x * 2, y * 5, (x + y) & 0xFF));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    sheet.save(&buffer, "BMP");
-    return bytes;
+    return Encoded(sheet, "BMP");
 }
-
-// An array text as a user pastes it: the wrapper, mixed notations and blanks.
-constexpr const char *kLcdArrayText = "u8 up[8] = {0b00000, 0x04, 14, 0b11111, 4, 0x4, 4 , 0};";
 
 // A 64x64 picture in the four kinds of pixel a cursor picture holds: black, white, transparent
 // and grey, which goes to the nearest of those.
@@ -182,133 +220,133 @@ QByteArray CursorPicturePng()
     for (int y = 0; y < 64; ++y)
         for (int x = 0; x < 64; ++x)
             picture.setPixel(x, y, colours[(x / 8 + y / 16) % 4]);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-    return bytes;
+    return Encoded(picture, "PNG");
 }
+
+// An array text as a user pastes it: the wrapper, mixed notations and blanks.
+constexpr const char *kLcdArrayText = "u8 up[8] = {0b00000, 0x04, 14, 0b11111, 4, 0x4, 4 , 0};";
+
+constexpr const char *kHex = ":0400100001020304E2\n:02002000AABB79\n:00000001FF\n";
 
 // The LCD page with the rows' pixels pressed, the name typed and the base chosen.
-QByteArray LcdOnPage(CommandLineMatchesWindow &t, const std::vector<int> &rows, const QString &name,
-                     int base)
+Worked OnLcdPage(const std::vector<int> &rows, const QString &name, int base)
 {
-    auto &c = t;
-    c.ShowPage(8);
-    c.Click("btnClearChar");
-    auto *grid = c.Control<QTableWidget>("gridCoord1");
-    for (int row = 0; row < 8; ++row)
-        for (int column = 0; column < 5; ++column)
-            if (rows[row] & (1 << (4 - column))) {
-                zolvik_test::PressCell(grid, column, row);
-                zolvik_test::ReleaseOnCell(grid, column, row);
-            }
-    c.Type("edtCharName", name);
-    c.Control<QGroupBox>("rgBase")->findChildren<QRadioButton *>().at(base)->setChecked(true);
-    return c.Text("edtArray").toUtf8() + '\n';
-}
-
-std::vector<std::string> Strings(const std::vector<int> &values)
-{
-    std::vector<std::string> texts;
-    for (const int value : values)
-        texts.push_back(std::to_string(value));
-    return texts;
+    return [=](CommandLineMatchesWindow &t) {
+        t.ShowPage(8);
+        t.Click("btnClearChar");
+        auto *grid = t.Control<QTableWidget>("gridCoord1");
+        for (int row = 0; row < 8; ++row)
+            for (int column = 0; column < 5; ++column)
+                if (rows[row] & (1 << (4 - column))) {
+                    zolvik_test::PressCell(grid, column, row);
+                    zolvik_test::ReleaseOnCell(grid, column, row);
+                }
+        t.Type("edtCharName", name);
+        t.ChooseBase(base);
+        return t.Text("edtArray").toUtf8() + '\n';
+    };
 }
 
 QByteArray CoefficientsOnPage(CommandLineMatchesWindow &t, const QStringList &points)
 {
-    auto &c = t;
     const char *const fields[] = {"edtT1", "edtR1", "edtT2", "edtR2", "edtT3", "edtR3"};
     for (int i = 0; i < 6; ++i)
-        c.Type(fields[i], points[i]);
-    c.Click("btnSteinhart");
-    return Lines({{"A", c.Text("edtA")}, {"B", c.Text("edtB")}, {"C", c.Text("edtC")}});
+        t.Type(fields[i], points[i]);
+    t.Click("btnSteinhart");
+    return Lines({{"A", t.Text("edtA")}, {"B", t.Text("edtB")}, {"C", t.Text("edtC")}});
 }
 
-QByteArray TimerOnPage(CommandLineMatchesWindow &t, const QString &clock, const QString &ms,
-                       bool sixteen)
+// The timer page and `zolvik timer` on the same clock and period.
+Case Timer(const char *name, const char *clock, const char *ms, bool sixteen)
 {
-    auto &c = t;
-    c.Type("edtF_CPU", clock);
-    c.Type("edtMS", ms);
-    c.Control<QGroupBox>("rdgCont")
-        ->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)
-        .at(sixteen ? 1 : 0)
-        ->setChecked(true);
-    c.Click("btnCalcTimer");
-    return Lines({{"prescaler", c.Text("edtPrescaler")},
-                  {"count", c.Text("edtComp")},
-                  {"select", c.Text("edtRegPrescaler")}});
+    std::vector<std::string> args = {"timer", "--clock", clock, "--ms", ms};
+    if (sixteen)
+        args.insert(args.end(), {"--bits", "16"});
+    return {name,
+            [=](CommandLineMatchesWindow &t) {
+                t.Type("edtF_CPU", clock);
+                t.Type("edtMS", ms);
+                t.Control<QGroupBox>("rdgCont")
+                    ->findChildren<QRadioButton *>(Qt::FindDirectChildrenOnly)
+                    .at(sixteen ? 1 : 0)
+                    ->setChecked(true);
+                t.Click("btnCalcTimer");
+                return Lines({{"prescaler", t.Text("edtPrescaler")},
+                              {"count", t.Text("edtComp")},
+                              {"select", t.Text("edtRegPrescaler")}});
+            },
+            Prints(args)};
 }
 
 const char *const kDayBoxes[] = {"cbxDomingo", "cbxSegunda", "cbxTerca", "cbxQuarta",
                                  "cbxQuinta",  "cbxSexta",   "cbxSabado"};
 
-QByteArray EncodeOnPage(CommandLineMatchesWindow &t, const QString &start, const QString &duration,
-                        const QString &days, bool enabled)
+Worked OnEncodePage(const QString &start, const QString &duration, const QString &days,
+                    bool enabled)
 {
-    auto &c = t;
-    c.Type("edtH", start);
-    c.Type("edtD", duration);
-    for (int day = 0; day < 7; ++day)
-        c.Check(kDayBoxes[day], days[day] == '1');
-    c.Check("cbxEn", enabled);
-    c.Click("btConv1");
-    return Lines({{"value", c.Text("edtResTime")}, {"hex", c.Control<QLabel>("lblHex")->text()}});
+    return [=](CommandLineMatchesWindow &t) {
+        t.Type("edtH", start);
+        t.Type("edtD", duration);
+        for (int day = 0; day < 7; ++day)
+            t.Check(kDayBoxes[day], days[day] == '1');
+        t.Check("cbxEn", enabled);
+        t.Click("btConv1");
+        return Lines(
+            {{"value", t.Text("edtResTime")}, {"hex", t.Control<QLabel>("lblHex")->text()}});
+    };
 }
 
-QByteArray DecodeOnPage(CommandLineMatchesWindow &t, const QString &value)
+// The schedule page's decoding and `zolvik schedule decode` of the same value.
+Case Decode(const char *name, const char *value)
 {
-    auto &c = t;
-    c.Type("edtResTime", value);
-    c.Click("btConv2");
-    QString days;
-    for (const char *box : kDayBoxes)
-        days += c.Control<QCheckBox>(box)->isChecked() ? '1' : '0';
-    return Lines({{"start", c.Text("edtH")},
-                  {"duration", c.Text("edtD")},
-                  {"days", days},
-                  {"enabled", c.Control<QCheckBox>("cbxEn")->isChecked() ? "yes" : "no"}});
+    return {name,
+            [=](CommandLineMatchesWindow &t) {
+                t.Type("edtResTime", value);
+                t.Click("btConv2");
+                QString days;
+                for (const char *box : kDayBoxes)
+                    days += t.Control<QCheckBox>(box)->isChecked() ? '1' : '0';
+                return Lines(
+                    {{"start", t.Text("edtH")},
+                     {"duration", t.Text("edtD")},
+                     {"days", days},
+                     {"enabled", t.Control<QCheckBox>("cbxEn")->isChecked() ? "yes" : "no"}});
+            },
+            Prints({"schedule", "decode", value})};
 }
 
-QByteArray ModOnPage(CommandLineMatchesWindow &t, const QString &first, const QString &last,
-                     const QString &modulus)
+// The temperature page with `value` typed in `field` and `zolvik temp` of the same value, in
+// one or two decimals.
+Case Temp(const char *name, const char *field, const char *value, const char *unit, int decimals)
 {
-    auto &c = t;
-    c.Type("edtModInit", first);
-    c.Type("edtModFim", last);
-    c.Type("edtMod", modulus);
-    c.Click("btnMod");
-    return c.Control<QPlainTextEdit>("memMOD")->toPlainText().toUtf8() + '\n';
-}
-
-QByteArray TempOnPage(CommandLineMatchesWindow &t, const char *field, const QString &value,
-                      int decimals)
-{
-    auto &c = t;
-    c.Check(decimals == 2 ? "rdbDecimal2" : "rdbDecimal1");
-    c.Type(field, value);
-    return Lines(
-        {{"C", c.Text("edtCelcius")}, {"F", c.Text("edtFahrenheit")}, {"K", c.Text("edtKelvin")}});
+    std::vector<std::string> args = {"temp", value, unit};
+    if (decimals == 2)
+        args.insert(args.end(), {"--decimals", "2"});
+    return {name,
+            [=](CommandLineMatchesWindow &t) {
+                t.Check(decimals == 2 ? "rdbDecimal2" : "rdbDecimal1");
+                t.Type(field, value);
+                return Lines({{"C", t.Text("edtCelcius")},
+                              {"F", t.Text("edtFahrenheit")},
+                              {"K", t.Text("edtKelvin")}});
+            },
+            Prints(args)};
 }
 
 // The font header button with the font chosen in its dialog and the id typed in its box; the
 // header lands beside the executable and "campo.bmp" in the working folder.
 QByteArray FontOnPage(CommandLineMatchesWindow &t, const QString &family, int points, int id)
 {
-    auto &c = t;
     const QString header =
         QDir(QCoreApplication::applicationDirPath()).filePath(QString("fontmap%1.h").arg(id));
     const QString previous = QDir::currentPath();
-    QDir::setCurrent(c.files.path());
-    c.removeAfter << header;
-    c.prompts.AnswerFont(QFont(family, points));
-    c.prompts.Answer(QString::number(id));
-    c.Click("btnFont");
+    QDir::setCurrent(t.files.path());
+    t.removeAfter << header;
+    t.prompts.AnswerFont(QFont(family, points));
+    t.prompts.Answer(QString::number(id));
+    t.Click("btnFont");
     QDir::setCurrent(previous);
-    const QByteArray written = ReadAll(header);
-    return written + ReadAll(c.PathOf("campo.bmp"));
+    return ReadAll(header) + ReadAll(t.PathOf("campo.bmp"));
 }
 
 const std::vector<Case> kCases = {
@@ -318,96 +356,47 @@ const std::vector<Case> kCases = {
     {"hex2bin",
      [](CommandLineMatchesWindow &t) {
          // The window starts the converter program; this is the converter's routine.
-         const QString hex = t.PathOf("w.hex");
-         WriteAll(hex, ":0400100001020304E2\n:02002000AABB79\n:00000001FF\n");
+         WriteAll(t.PathOf("w.hex"), kHex);
          std::ostringstream out, err;
-         EXPECT_EQ(hex2bin::RunHex2Bin({hex.toStdString(), "-f", "0x5A"}, out, err), 0)
+         EXPECT_EQ(hex2bin::RunHex2Bin({t.PathOf("w.hex").toStdString(), "-f", "0x5A"}, out, err),
+                   0)
              << err.str();
          return ReadAll(t.PathOf("w.bin"));
      },
-     [](CommandLineMatchesWindow &t) {
-         const QString hex = t.PathOf("c.hex");
-         WriteAll(hex, ":0400100001020304E2\n:02002000AABB79\n:00000001FF\n");
-         return t.Written({"hex2bin", hex.toStdString(), "-f", "0x5A", "--quiet"},
-                          t.PathOf("c.image"));
-     }},
+     Writes({"hex2bin", "c.hex", "-f", "0x5A", "--quiet"}, "c.image", "c.hex", kHex)},
     {"font", [](CommandLineMatchesWindow &t) { return FontOnPage(t, "DejaVu Sans", 11, 4); },
      [](CommandLineMatchesWindow &t) {
-         auto &c = t;
-         const QString sheet = c.PathOf("sheet.bmp");
-         const QByteArray header = c.Written({"font", "--family", "DejaVu Sans", "--size", "11",
-                                              "--id", "4", "--sheet", sheet.toStdString()},
-                                             c.PathOf("font.h"));
-         return header + ReadAll(sheet);
+         const QByteArray header =
+             t.Written({"font", "--family", "DejaVu Sans", "--size", "11", "--id", "4", "--sheet",
+                        t.PathOf("sheet.bmp").toStdString()},
+                       t.PathOf("font.h"));
+         return header + ReadAll(t.PathOf("sheet.bmp"));
      }},
-    {"icons",
-     [](CommandLineMatchesWindow &t) {
-         const QString sheet = t.PathOf("icons.bmp");
-         WriteAll(sheet, IconSheetBmp());
-         t.prompts.Answer(sheet);
-         t.Click("Button6");
-         return ReadAll(t.PathOf("icons.bmb"));
-     },
-     [](CommandLineMatchesWindow &t) {
-         const QString sheet = t.PathOf("sheet.bmp");
-         WriteAll(sheet, IconSheetBmp());
-         return t.Written({"icons", sheet.toStdString()}, t.PathOf("strip.out"));
-     }},
+    {"icons", ThroughPage("icons.bmp", IconSheetBmp(), "Button6", "icons.bmb"),
+     Writes({"icons", "sheet.bmp"}, "strip.out", "sheet.bmp", IconSheetBmp())},
     {"cursor",
-     [](CommandLineMatchesWindow &t) {
-         const QString binary = t.PathOf("cursor.bin");
-         WriteAll(binary, kCursorBinary);
-         t.prompts.Answer(binary);
-         t.Click("btn_CurLoadBin");
-         t.prompts.Answer(t.PathOf("cursor.h"));
-         t.Click("btn_CurCreate");
-         return ReadAll(t.PathOf("cursor.h"));
-     },
-     [](CommandLineMatchesWindow &t) {
-         const QString binary = t.PathOf("pointer.bin");
-         WriteAll(binary, kCursorBinary);
-         return t.Written({"cursor", binary.toStdString()}, t.PathOf("pointer.out"));
-     }},
-    {"lcd-binary",
-     [](CommandLineMatchesWindow &t) {
-         return LcdOnPage(t, {0, 10, 31, 17, 4, 14, 21, 1}, "arrow", 0);
-     },
-     [](CommandLineMatchesWindow &t) {
-         auto args = Strings({0, 10, 31, 17, 4, 14, 21, 1});
-         args.insert(args.begin(), "lcd");
-         args.insert(args.end(), {"--name", "arrow"});
-         return t.Printed(args);
-     }},
-    {"lcd-hex-unnamed",
-     [](CommandLineMatchesWindow &t) {
-         return LcdOnPage(t, {16, 8, 4, 2, 1, 3, 7, 15}, "", 1);
-     },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"lcd", "0x10", "$8", "4", "2", "1", "3", "7", "0xF", "--base", "hex"});
-     }},
-    {"lcd-decimal",
-     [](CommandLineMatchesWindow &t) {
-         return LcdOnPage(t, {31, 0, 31, 0, 31, 0, 31, 0}, "bars", 2);
-     },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"lcd", "31", "0", "31", "0", "31", "0", "31", "0", "--base", "dec",
-                           "--name", "bars"});
-     }},
+     ThroughPage("cursor.bin", kCursorBinary, "btn_CurLoadBin", "cursor.h", "btn_CurCreate"),
+     Writes({"cursor", "pointer.bin"}, "pointer.out", "pointer.bin", kCursorBinary)},
+    {"lcd-binary", OnLcdPage({0, 10, 31, 17, 4, 14, 21, 1}, "arrow", 0),
+     Prints({"lcd", "0", "10", "31", "17", "4", "14", "21", "1", "--name", "arrow"})},
+    {"lcd-hex-unnamed", OnLcdPage({16, 8, 4, 2, 1, 3, 7, 15}, "", 1),
+     Prints({"lcd", "0x10", "$8", "4", "2", "1", "3", "7", "0xF", "--base", "hex"})},
+    {"lcd-decimal", OnLcdPage({31, 0, 31, 0, 31, 0, 31, 0}, "bars", 2),
+     Prints(
+         {"lcd", "31", "0", "31", "0", "31", "0", "31", "0", "--base", "dec", "--name", "bars"})},
     {"lcd-array-read-back",
      [](CommandLineMatchesWindow &t) {
          t.ShowPage(8);
-         t.Control<QGroupBox>("rgBase")->findChildren<QRadioButton *>().at(2)->setChecked(true);
+         t.ChooseBase(2);
          t.Type("edtArray", kLcdArrayText);
          t.Click("btnImportArray");
          return t.Text("edtArray").toUtf8() + '\n';
      },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"lcd", "--array", kLcdArrayText, "--base", "dec"});
-     }},
+     Prints({"lcd", "--array", kLcdArrayText, "--base", "dec"})},
     {"cgram",
      [](CommandLineMatchesWindow &t) {
          t.ShowPage(8);
-         t.Control<QGroupBox>("rgBase")->findChildren<QRadioButton *>().at(1)->setChecked(true);
+         t.ChooseBase(1);
          t.Type("edtCgramName", "glyphs");
          for (const int character : {0, 1}) {
              t.Control<QSpinBox>("spiCgramChar")->setValue(character);
@@ -418,51 +407,21 @@ const std::vector<Case> kCases = {
          t.Click("btnExportCgram");
          return ReadAll(t.PathOf("glyphs.h"));
      },
-     [](CommandLineMatchesWindow &t) {
-         const QString chars = t.PathOf("chars.txt");
-         WriteAll(chars, QByteArray(kLcdArrayText) + "\n\n1, 2, 3, 4, 5, 6, 7, 8\n");
-         return t.Written({"cgram", chars.toStdString(), "--base", "hex", "--name", "glyphs"},
-                          t.PathOf("set.h"));
-     }},
+     Writes({"cgram", "chars.txt", "--base", "hex", "--name", "glyphs"}, "set.h", "chars.txt",
+            QByteArray(kLcdArrayText) + "\n\n1, 2, 3, 4, 5, 6, 7, 8\n")},
     {"cursor-picture",
-     [](CommandLineMatchesWindow &t) {
-         const QString picture = t.PathOf("arrow.png");
-         WriteAll(picture, CursorPicturePng());
-         t.prompts.Answer(picture);
-         t.Click("btn_CurImport");
-         t.prompts.Answer(t.PathOf("arrow.h"));
-         t.Click("btn_CurCreate");
-         return ReadAll(t.PathOf("arrow.h"));
-     },
-     [](CommandLineMatchesWindow &t) {
-         const QString picture = t.PathOf("pointer.png");
-         WriteAll(picture, CursorPicturePng());
-         return t.Written({"cursor", "--picture", picture.toStdString()}, t.PathOf("pointer.h"));
-     }},
+     ThroughPage("arrow.png", CursorPicturePng(), "btn_CurImport", "arrow.h", "btn_CurCreate"),
+     Writes({"cursor", "--picture", "pointer.png"}, "pointer.h", "pointer.png",
+            CursorPicturePng())},
     {"cursor-picture-binary",
-     [](CommandLineMatchesWindow &t) {
-         const QString picture = t.PathOf("arrow.png");
-         WriteAll(picture, CursorPicturePng());
-         t.prompts.Answer(picture);
-         t.Click("btn_CurImport");
-         t.prompts.Answer(t.PathOf("arrow.bin"));
-         t.Click("btn_CurSaveBin");
-         return ReadAll(t.PathOf("arrow.bin"));
-     },
-     [](CommandLineMatchesWindow &t) {
-         const QString picture = t.PathOf("pointer.png");
-         WriteAll(picture, CursorPicturePng());
-         return t.Written({"cursor", "--picture", picture.toStdString(), "--binary"},
-                          t.PathOf("pointer.bin"));
-     }},
+     ThroughPage("arrow.png", CursorPicturePng(), "btn_CurImport", "arrow.bin", "btn_CurSaveBin"),
+     Writes({"cursor", "--picture", "pointer.png", "--binary"}, "pointer.bin", "pointer.png",
+            CursorPicturePng())},
     {"thermistor-coefficients",
      [](CommandLineMatchesWindow &t) {
          return CoefficientsOnPage(t, {"-20", "1103073", "12.5", "183079", "45", "41316,1"});
      },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed(
-             {"thermistor", "coefficients", "-20:1103073", "12.5:183079", "45:41316,1"});
-     }},
+     Prints({"thermistor", "coefficients", "-20:1103073", "12.5:183079", "45:41316,1"})},
     {"thermistor-temperature",
      [](CommandLineMatchesWindow &t) {
          CoefficientsOnPage(t, {"0", "32650", "25", "10000", "50", "3602"});
@@ -479,53 +438,26 @@ const std::vector<Case> kCases = {
              (lines[0].mid(4) + ',' + lines[1].mid(4) + ',' + lines[2].mid(4)).toStdString();
          return t.Printed({"thermistor", "temperature", "15000", "--abc", abc});
      }},
-    {"timer-8", [](CommandLineMatchesWindow &t) { return TimerOnPage(t, "8000000", "1", false); },
+    Timer("timer-8", "8000000", "1", false),
+    Timer("timer-16", "$F42400", "250", true),
+    {"schedule-encode", OnEncodePage("360", "240", "0111110", true),
+     Prints({"schedule", "encode", "--start", "360", "--duration", "240", "--days", "0111110"})},
+    {"schedule-encode-negative", OnEncodePage("1439", "2100", "1111111", false),
+     Prints({"schedule", "encode", "--start", "1439", "--duration", "2100", "--disabled"})},
+    Decode("schedule-decode", "0x0F0168BE"),
+    Decode("schedule-decode-negative", "-1"),
+    {"mod",
      [](CommandLineMatchesWindow &t) {
-         return t.Printed({"timer", "--clock", "8000000", "--ms", "1"});
-     }},
-    {"timer-16", [](CommandLineMatchesWindow &t) { return TimerOnPage(t, "$F42400", "250", true); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"timer", "--clock", "$F42400", "--ms", "250", "--bits", "16"});
-     }},
-    {"schedule-encode",
-     [](CommandLineMatchesWindow &t) { return EncodeOnPage(t, "360", "240", "0111110", true); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed(
-             {"schedule", "encode", "--start", "360", "--duration", "240", "--days", "0111110"});
-     }},
-    {"schedule-encode-negative",
-     [](CommandLineMatchesWindow &t) { return EncodeOnPage(t, "1439", "2100", "1111111", false); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed(
-             {"schedule", "encode", "--start", "1439", "--duration", "2100", "--disabled"});
-     }},
-    {"schedule-decode", [](CommandLineMatchesWindow &t) { return DecodeOnPage(t, "0x0F0168BE"); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"schedule", "decode", "0x0F0168BE"});
-     }},
-    {"schedule-decode-negative", [](CommandLineMatchesWindow &t) { return DecodeOnPage(t, "-1"); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"schedule", "decode", "-1"});
-     }},
-    {"mod", [](CommandLineMatchesWindow &t) { return ModOnPage(t, "-7", "12", "-5"); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"mod", "-7", "12", "-5"});
-     }},
-    {"temp-celsius",
-     [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtCelcius", "36,6", 1); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"temp", "36,6", "c"});
-     }},
-    {"temp-fahrenheit",
-     [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtFahrenheit", "-40", 2); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"temp", "-40", "f", "--decimals", "2"});
-     }},
-    {"temp-kelvin",
-     [](CommandLineMatchesWindow &t) { return TempOnPage(t, "edtKelvin", "0.125", 2); },
-     [](CommandLineMatchesWindow &t) {
-         return t.Printed({"temp", "0.125", "k", "--decimals", "2"});
-     }},
+         t.Type("edtModInit", "-7");
+         t.Type("edtModFim", "12");
+         t.Type("edtMod", "-5");
+         t.Click("btnMod");
+         return t.Control<QPlainTextEdit>("memMOD")->toPlainText().toUtf8() + '\n';
+     },
+     Prints({"mod", "-7", "12", "-5"})},
+    Temp("temp-celsius", "edtCelcius", "36,6", "c", 1),
+    Temp("temp-fahrenheit", "edtFahrenheit", "-40", "f", 2),
+    Temp("temp-kelvin", "edtKelvin", "0.125", "k", 2),
 };
 
 TEST_F(CommandLineMatchesWindow, EverySubcommandWritesWhatTheWindowWrites)
