@@ -37,7 +37,10 @@ protected:
     }
     void TearDown() override
     {
-        QFile::remove(HeaderPath());
+        // Only the test that writes the header removes it: ctest runs this fixture's tests
+        // side by side, and the header lands beside the shared executable.
+        if (wroteHeader)
+            QFile::remove(HeaderPath());
         QDir::setCurrent(previousCurrent);
         WindowTest::TearDown();
     }
@@ -63,6 +66,7 @@ protected:
 
     QTemporaryDir work;
     QString previousCurrent;
+    bool wroteHeader = false;
 };
 
 }  // namespace
@@ -84,6 +88,7 @@ TEST_F(FontOptionsPanel, FontOptionsGiveTheHeaderOfTheEngine)
         prompts.AnswerFont(kFont);
         prompts.Answer(QString("3"));
         auto box = CaptureNextMessageBox();
+        wroteHeader = true;
         Find<QPushButton>("btnFont")->click();
         EXPECT_EQ(box->text, QString::fromUtf8("Conversão conluída."));
         const std::optional<FontOutput> expected =

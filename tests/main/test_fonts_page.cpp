@@ -195,8 +195,9 @@ TEST_F(FontsPage, TilesInRowMajorOrder)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name.toStdString());
         const QString input = folder.filePath(c.name);
-        if (c.name.endsWith(".bmp"))
+        if (c.name.endsWith(".bmp")) {
             ASSERT_TRUE(TiledSheet(c.columns, c.rows).save(input, "BMP"));
+        }
         EXPECT_EQ(ConvertSheet(input)->text, kDone);
         const QByteArray bytes = ReadFile(folder.filePath(c.name.section('.', 0, 0) + ".bmb"));
         ASSERT_EQ(bytes.size(), c.order.size() * 6912);
